@@ -1,0 +1,168 @@
+#include "key_script.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <utility>
+
+namespace kelvo {
+namespace {
+
+constexpr std::pair<std::string_view, int> kKeyTokens[] = {
+    {".", kKeyPoint},     {"00", kKeyDoubleZero}, {"+", kKeyPlus},        {"-", kKeyMinus},
+    {"*", kKeyMultiply},  {"/", kKeyDivide},      {"=", kKeyEquals},      {"%", kKeyPercent},
+    {"sqrt", kKeySqrt},   {"+/-", kKeySign},      {"bs", kKeyBackspace},  {"ce", kKeyCE},
+    {"c", kKeyC},         {"ca", kKeyCA},         {"mc", kKeyMC},         {"mr", kKeyMR},
+    {"m+", kKeyMPlus},    {"m-", kKeyMMinus},     {"gt", kKeyGT},         {"tax+", kKeyZeikomi},
+    {"tax-", kKeyZeinuki}, {"kenzan", kKeyKenzan},
+};
+
+bool ParseInt(std::string_view text, int& value) {
+  if (text.empty()) return false;
+  const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
+  return res.ec == std::errc{} && res.ptr == text.data() + text.size();
+}
+
+bool ParseOnOff(std::string_view text, bool& value) {
+  if (text == "on") return value = true, true;
+  if (text == "off") return value = false, true;
+  return false;
+}
+
+void AppendJsonString(std::string& out, std::string_view text) {
+  out += '"';
+  for (const char c : text) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\r': out += "\\r"; break;
+      case '\n': out += "\\n"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char buf[8];
+          std::snprintf(buf, sizeof buf, "\\u%04x", c);
+          out += buf;
+        } else {
+          out += c;  // UTF-8 stays as it is
+        }
+    }
+  }
+  out += '"';
+}
+
+}  // namespace
+
+int KeyTokenCode(std::string_view token) {
+  if (token.size() == 1 && token[0] >= '0' && token[0] <= '9') return kKeyDigit0 + (token[0] - '0');
+  for (const auto& [name, code] : kKeyTokens)
+    if (token == name) return code;
+  int code = 0;
+  if (token.substr(0, 4) == "key:" && ParseInt(token.substr(4), code)) return code;
+  return -1;
+}
+
+KeyScript::KeyScript() { display_.Attach(&engine_); }
+
+bool KeyScript::Apply(std::string_view token) {
+  EngineSettings& s = display_.settings;
+  const size_t eq = token.find('=');
+  if (eq != std::string_view::npos && eq > 0) {
+    const std::string_view name = token.substr(0, eq), value = token.substr(eq + 1);
+    if (name == "round") {
+      constexpr std::pair<std::string_view, int> kRounds[] = {{"F", 1}, {"CUT", 2}, {"UP", 3}, {"54", 4}};
+      for (const auto& [text, selector] : kRounds)
+        if (value == text) return s.roundSelector = selector, true;
+      return false;
+    }
+    if (name == "places") {
+      int places = 0;
+      if (value == "F") return s.decimalSelector = -9, true;
+      if (!ParseInt(value, places) || places < 0 || places > 5) return false;
+      s.decimalSelector = places;
+      return true;
+    }
+    if (name == "percent") {
+      int type = 0;
+      if (!ParseInt(value, type) || (type != 1 && type != 2)) return false;
+      s.percentType = type;
+      return true;
+    }
+    if (name == "rate") {
+      const std::string text(value);
+      char* end = nullptr;
+      const double rate = std::strtod(text.c_str(), &end);
+      if (text.empty() || end != text.c_str() + text.size()) return false;
+      s.taxRate = rate;
+      return true;
+    }
+    if (name == "gt") return ParseOnOff(value, s.grandTotalOn);
+    if (name == "ack") {
+      if (!ParseOnOff(value, s.answerCheckOn)) return false;
+      engine_.ResetLastAnswer();  // as switching it in the menu does
+      return true;
+    }
+    return false;
+  }
+  const int code = KeyTokenCode(token);
+  if (code < 0) return false;
+  engine_.PressKey(code);
+  engine_.ReleaseKey(code);
+  return true;
+}
+
+std::string KeyScript::ApplyLine(std::string_view line) {
+  std::istringstream in{std::string(line)};
+  std::string token;
+  while (in >> token)
+    if (!Apply(token)) return token;
+  return {};
+}
+
+std::string KeyScript::Json() const {
+  const EngineState& st = engine_.State();
+  std::string out = "{\"display\": ";
+  AppendJsonString(out, st.display);
+  out += ", \"error\": ";
+  out += st.error ? "true" : "false";
+  out += ", \"marks\": [";
+  bool first = true;
+  for (const int mark : display_.LitMarks()) {
+    if (!first) out += ", ";
+    out += std::to_string(mark);
+    first = false;
+  }
+  out += "], \"emark\": ";
+  out += display_.errorMark ? "true" : "false";
+  const std::pair<const char*, const std::string*> texts[] = {
+      {"input", &st.input}, {"answer", &st.answer}, {"memory", &st.memory}, {"gt", &st.grandTotal}};
+  for (const auto& [name, value] : texts) {
+    out += ", \"";
+    out += name;
+    out += "\": ";
+    AppendJsonString(out, *value);
+  }
+  out += ", \"entry\": " + std::to_string(st.entry);
+  out += ", \"pending\": " + std::to_string(st.pending);
+  out += ", \"opstate\": " + std::to_string(st.opState);
+  out += ", \"tape_current\": ";
+  AppendJsonString(out, st.tapeCurrent);
+  out += ", \"tape_previous\": ";
+  AppendJsonString(out, st.tapePrevious);
+  out += '}';
+  return out;
+}
+
+std::string RunKeyScript(std::string_view line) {
+  KeyScript script;
+  const std::string unknown = script.ApplyLine(line);
+  if (!unknown.empty()) {
+    std::string out = "{\"error_token\": ";
+    AppendJsonString(out, unknown);
+    return out + "}";
+  }
+  return script.Json();
+}
+
+}  // namespace kelvo

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine.h"
+#include "recording_display.h"
+
+// Drives the engine from text tokens: the language of kelvo-keys and of the engine's test tables.
+namespace kelvo {
+
+// Key code of a key token ("7", "+", "m+", "key:8" ...), or -1 when it is not a key token.
+int KeyTokenCode(std::string_view token);
+
+class KeyScript {
+ public:
+  KeyScript();
+  KeyScript(const KeyScript&) = delete;
+  KeyScript& operator=(const KeyScript&) = delete;
+
+  // Applies one settings or key token; false when the token is unknown.
+  bool Apply(std::string_view token);
+  // Applies every token of a line; returns the first unknown token, or an empty text.
+  std::string ApplyLine(std::string_view line);
+
+  // The outcome as one line of JSON (display, marks, registers, tapes).
+  std::string Json() const;
+
+  const EngineState& State() const { return engine_.State(); }
+  const RecordingDisplay& Display() const { return display_; }
+
+ private:
+  RecordingDisplay display_;
+  Engine engine_{display_};
+};
+
+// One scenario on a fresh engine: the JSON line, or {"error_token": ...} for an unknown token.
+std::string RunKeyScript(std::string_view line);
+
+}  // namespace kelvo
