@@ -1,5 +1,7 @@
 #include "rounding.h"
 
+#include <algorithm>
+
 #include "decimal.h"
 #include "format.h"
 
@@ -11,6 +13,9 @@ const char* PlaceUnit(int places) {
   static const char* const kUnits[] = {"1", "0.1", "0.01", "0.001", "0.0001", "0.00001"};
   return places >= 0 && places <= 5 ? kUnits[places] : "0";
 }
+
+// Digits the number strip can draw: the 14-digit display plus the position under the E mark.
+constexpr size_t kNumberStripPositions = 15;
 
 }  // namespace
 
@@ -36,15 +41,19 @@ std::string RoundResult(std::string_view t, int roundSelector, int places) {
 std::string PadDecimals(std::string_view text, int places) {
   std::string t(text);
   const size_t point = t.find('.');
-  const size_t length = kDisplayDigits + (!t.empty() && t.front() == '-' ? 1 : 0) + (point != std::string::npos ? 1 : 0);
+  const size_t sign = !t.empty() && t.front() == '-' ? 1 : 0;
+  const size_t length = kDisplayDigits + sign + (point != std::string::npos ? 1 : 0);
   if (t.size() >= length || places < 0 || places > 5) return t;
-  if (point != std::string::npos) {
-    const size_t fraction = t.size() - point - 1;
-    if (fraction < static_cast<size_t>(places)) t.append(static_cast<size_t>(places) - fraction, '0');
-  } else if (places > 0) {
-    t += '.';
-    t.append(static_cast<size_t>(places), '0');
-  }
+  const bool hasPoint = point != std::string::npos;
+  size_t zeros = static_cast<size_t>(places);
+  if (hasPoint) zeros -= std::min(zeros, t.size() - point - 1);
+  // The padding may take the one spare position of the number strip, never more: a digit
+  // pushed off its left end would show a different number.
+  const size_t digits = t.size() - sign - (hasPoint ? 1 : 0);
+  zeros = std::min(zeros, kNumberStripPositions - std::min(digits, kNumberStripPositions));
+  if (zeros == 0) return t;
+  if (!hasPoint) t += '.';
+  t.append(zeros, '0');
   return t;
 }
 

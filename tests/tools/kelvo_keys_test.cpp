@@ -1,0 +1,54 @@
+// kelvo-keys as a program: one JSON line per scenario, exactly shaped, from standard input.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> RunTool(const std::string& input) {
+  const std::string inputPath = ::testing::TempDir() + "kelvo_keys_input.txt";
+  std::ofstream(inputPath) << input;
+  const std::string command = std::string(KELVO_KEYS_PATH) + " < " + inputPath;
+  FILE* pipe = popen(command.c_str(), "r");
+  std::vector<std::string> lines;
+  if (pipe == nullptr) return lines;
+  std::string line;
+  for (int c; (c = std::fgetc(pipe)) != EOF;) {
+    if (c == '\n') {
+      lines.push_back(line);
+      line.clear();
+    } else {
+      line += static_cast<char>(c);
+    }
+  }
+  pclose(pipe);
+  return lines;
+}
+
+TEST(KelvoKeysTool, PrintsOneJsonLinePerScenario) {
+  const auto lines = RunTool("1 2 + 3 4 =\n\n   \n1 + x\n7\n");
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0],
+            "{\"display\": \"46\", \"error\": false, \"marks\": [5, 6], \"emark\": false, \"input\": \"34\", "
+            "\"answer\": \"46\", \"memory\": \"0\", \"gt\": \"46\", \"entry\": 9, \"pending\": 17, \"opstate\": 0, "
+            "\"tape_current\": \"12＋　\\r\\n34＝　\\r\\n46＊　\\r\\n\", \"tape_previous\": \"\"}");
+  EXPECT_EQ(lines[1], "{\"error_token\": \"x\"}");
+  // Each line starts on a fresh engine.
+  EXPECT_EQ(lines[2].rfind("{\"display\": \"7\", \"error\": false, \"marks\": [],", 0), 0u) << lines[2];
+}
+
+TEST(KelvoKeysTool, SettingsTokensTakeEffectWhereTheyStand) {
+  const auto lines = RunTool(
+      "2 / 3 = round=CUT places=2 2 / 3 =\n"
+      "round=54 places=9 1 =\n"
+      "5 / 0 = \"\n");
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0].rfind("{\"display\": \"0.66\",", 0), 0u) << lines[0];
+  EXPECT_EQ(lines[1], "{\"error_token\": \"places=9\"}");
+  EXPECT_EQ(lines[2], "{\"error_token\": \"\\\"\"}");
+}
+
+}  // namespace
