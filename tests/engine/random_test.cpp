@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <regex>
 #include <string>
 
 #include "key_script.h"
@@ -11,7 +10,16 @@ using namespace kelvo;
 
 namespace {
 
-const std::regex kDecimalText(R"(-?[0-9]+(\.[0-9]*)?)");
+// -?[0-9]+(\.[0-9]*)? : a number as the registers may hold it while typing.
+bool IsDecimalText(const std::string& t) {
+  const size_t start = t.rfind('-', 0) == 0 ? 1 : 0;
+  const size_t point = t.find('.');
+  const size_t wholeEnd = point == std::string::npos ? t.size() : point;
+  if (wholeEnd == start) return false;
+  for (size_t i = start; i < t.size(); ++i)
+    if (i != point && (t[i] < '0' || t[i] > '9')) return false;
+  return true;
+}
 
 TEST(RandomSessions, HundredThousandKeysKeepEveryRegisterANumber) {
   const char* const tokens[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "00", ".",
@@ -29,11 +37,11 @@ TEST(RandomSessions, HundredThousandKeysKeepEveryRegisterANumber) {
     const int repeat = token[0] >= '0' && token[0] <= '9' && rng() % 4 == 0 ? 1 + static_cast<int>(rng() % 16) : 1;
     for (int r = 0; r < repeat; ++r) ASSERT_TRUE(script.Apply(token));
     const EngineState& s = script.State();
-    ASSERT_TRUE(std::regex_match(s.display, kDecimalText)) << "after key " << i << ": " << s.display;
-    ASSERT_TRUE(std::regex_match(s.input, kDecimalText)) << s.input;
-    ASSERT_TRUE(std::regex_match(s.answer, kDecimalText)) << s.answer;
-    ASSERT_TRUE(std::regex_match(s.memory, kDecimalText)) << s.memory;
-    ASSERT_TRUE(std::regex_match(s.grandTotal, kDecimalText)) << s.grandTotal;
+    ASSERT_TRUE(IsDecimalText(s.display)) << "after key " << i << ": " << s.display;
+    ASSERT_TRUE(IsDecimalText(s.input)) << s.input;
+    ASSERT_TRUE(IsDecimalText(s.answer)) << s.answer;
+    ASSERT_TRUE(IsDecimalText(s.memory)) << s.memory;
+    ASSERT_TRUE(IsDecimalText(s.grandTotal)) << s.grandTotal;
     ASSERT_LE(s.display.size(), 17u) << "after key " << i << ": " << s.display;
   }
 }
