@@ -1,0 +1,91 @@
+#include "number_text.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace kelvo {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+// Counts the digits at the start of the text.
+std::size_t DigitRun(std::string_view text, std::size_t from) {
+  std::size_t end = from;
+  while (end < text.size() && IsDigit(text[end])) ++end;
+  return end - from;
+}
+
+// True when the text is [sign] digits [. digits] [(e|E) [sign] digits] with a digit in the
+// mantissa; from_chars alone would also take "inf", "nan" and hexadecimal forms.
+bool IsDecimalNumberShape(std::string_view text) {
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  std::size_t whole = DigitRun(text, i);
+  i += whole;
+  std::size_t fraction = 0;
+  if (i < text.size() && text[i] == '.') {
+    fraction = DigitRun(text, i + 1);
+    i += 1 + fraction;
+  }
+  if (whole + fraction == 0) return false;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    std::size_t exponent = DigitRun(text, i);
+    if (exponent == 0) return false;
+    i += exponent;
+  }
+  return i == text.size();
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ParseIntegerText(std::string_view text) {
+  bool negative = false;
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  int base = 10;
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    base = 16;
+    text.remove_prefix(2);
+  }
+  if (text.empty() || text.size() > 20) return std::nullopt;
+  std::uint64_t magnitude = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
+  if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  if (base == 16) {
+    if (magnitude > 0xFFFFFFFFull) return std::nullopt;
+    auto value = static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude));
+    return negative ? static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(value)) : value;
+  }
+  const std::int64_t value = negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
+  if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
+  return static_cast<std::int32_t>(value);
+}
+
+std::optional<double> ParseDecimalNumber(std::string_view text) {
+  text = TrimBlanks(text);
+  if (!IsDecimalNumberShape(text)) return std::nullopt;
+  if (text.front() == '+') text.remove_prefix(1);
+  double value = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+std::string FormatReal(double value) {
+  char buffer[64];
+  auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+  if (error != std::errc{}) return "0";
+  return std::string(buffer, end);
+}
+
+}  // namespace kelvo

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kelvo {
+
+// Reads a whole text as a 32-bit integer: decimal digits with an optional sign, or "0x" / "0X"
+// and up to eight hexadecimal digits (0xFFFFFFFF reads as -1). Anything else gives nothing.
+std::optional<std::int32_t> ParseIntegerText(std::string_view text);
+
+// Reads a whole text as a decimal floating-point number: optional blanks, sign, digits with an
+// optional point, an optional exponent ("1.5", ".5", "1E3", "999."). A point is the only
+// decimal separator, whatever the locale. Values beyond the range of a double give nothing.
+std::optional<double> ParseDecimalNumber(std::string_view text);
+
+// The shortest text of at most 15 significant digits that stands for the value ("0.05").
+std::string FormatReal(double value);
+
+}  // namespace kelvo

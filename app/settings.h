@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+
+#include "ini_file.h"
+#include "settings_checks.h"
+
+namespace kelvo {
+
+// The settings that live in process-wide values (the other ones are check marks, see
+// SettingsChecks). They start at the defaults of a missing settings file.
+struct SettingValues {
+  std::int32_t roundSelector = 1;     // Value/RoundSelecter: 1 F, 2 Cut, 3 Up, 4 5/4, as read
+  std::int32_t decimalSelector = 5;   // Value/DecimalSelecter: 0..5 places, -9 F, as read
+  std::int32_t percentType = 1;       // Value/PerType: 1 first convention, anything else the second
+  double taxRate = 0.05;              // Tax/Zeiritu, a fraction
+  std::int32_t taxDecimals = 0;       // Tax/Dc
+  std::int32_t taxRounding = 1;       // Tax/Rs
+  bool alwaysOnTop = true;            // View/FrontSideOn, beside Mb_FrontSideOn
+  bool autoUpdate = true;             // StartUp/AutoUpdate, beside Mb_AutoUpdate
+  std::int32_t skinKind = 0;          // Skin/CustumSkinType: 0 the built-in skin
+};
+SettingValues& Settings();
+
+// The selector values the calculator works with: a round selector outside 1..4 works as 1 (F),
+// a decimal selector outside 0..5 and -9 as -9 (F). The file keeps what it holds.
+std::int32_t EffectiveRoundSelector(std::int32_t value);
+std::int32_t EffectiveDecimalSelector(std::int32_t value);
+
+// What the first pass found that the main window acts on itself.
+struct SettingsPass1 {
+  bool keyButtonOn = true;       // false: hide the 32 button images
+  bool restorePosition = false;  // primary instance with position memory on
+  std::int32_t left = 10;        // the position to restore (to be pulled into the work area)
+  std::int32_t top = 10;
+};
+
+// Pass 1, when the main window is created (after UsePrimaryInstanceFiles): checks KeyPanelOn and
+// KeyButtonOn, reads the skin kind into Settings(), and in the primary instance StartUpEndOn with
+// the position. The caller then applies the skin, hides the buttons and places the window.
+SettingsPass1 LoadSettingsPass1(SettingsChecks& checks, bool primaryInstance);
+
+// Pass 2, at the first activation, after the engine was reset: reads the selectors, the percent
+// type, grand total, answer check, always on top, the tax values and automatic update into
+// Settings() and the check marks; then a child instance copies Kelvo.ini to its instance file and
+// switches to its own files, and the primary instance takes the main files. The caller then
+// applies the two selectors (EffectiveRoundSelector, EffectiveDecimalSelector) and calls
+// LoadKeyAssignment.
+void LoadSettingsPass2(SettingsChecks& checks, bool primaryInstance, std::uint32_t pid);
+
+// The primary instance's exit: StartUpTop, StartUpLeft and CustumSkinType (from Settings()).
+FlushResult WriteExitSettings(std::int32_t left, std::int32_t top);
+
+// Writers, one per user action. Each opens the current settings file, writes, flushes and
+// releases it; on failure the value stays changed in memory and the caller shows the message.
+
+// A toggling menu item: flips its check mark (and the flag beside it), then writes the new state.
+FlushResult ToggleMenuSetting(SettingsChecks& checks, MenuCheck item);
+// Writes an item's check mark as it stands (TaskBarIn = 0 when residency ends from the tray).
+FlushResult SaveMenuSetting(const SettingsChecks& checks, MenuCheck item);
+// The tag of the chosen round (1..4) or decimal (5..0, -9) item.
+FlushResult SaveRoundSelector(std::int32_t tag);
+FlushResult SaveDecimalSelector(std::int32_t tag);
+// Mb_PerSharp (1) or Mb_PerCasio (2) was chosen: sets the percent type and both check marks.
+FlushResult ChoosePercentType(SettingsChecks& checks, std::int32_t type);
+// The tax-rate dialog: writes the tax rate, decimals and rounding of Settings().
+FlushResult SaveTaxSettings();
+
+// The skin chooser's two options, read when it is shown and written when it is destroyed.
+struct SkinChooserOptions {
+  bool autoPreview = true;
+  bool localSave = true;
+};
+SkinChooserOptions LoadSkinChooserOptions();
+FlushResult SaveSkinChooserOptions(const SkinChooserOptions& options);
+
+}  // namespace kelvo

@@ -1,0 +1,61 @@
+// Writing settings: one change of the current settings file per user action, and the exit write.
+#include "settings.h"
+#include "settings_keys.h"
+
+namespace kelvo {
+
+FlushResult WriteExitSettings(std::int32_t left, std::int32_t top) {
+  return ChangeSettingsFile([&](IniFile& file) {
+    file.WriteInteger(ini::kStartUp, "StartUpTop", top);
+    file.WriteInteger(ini::kStartUp, "StartUpLeft", left);
+    file.WriteInteger(ini::kSkin, "CustumSkinType", Settings().skinKind);
+  });
+}
+
+FlushResult ToggleMenuSetting(SettingsChecks& checks, MenuCheck item) {
+  if (!MenuSettingKey(item)) return {};
+  const bool checked = !checks.IsChecked(item);
+  checks.SetChecked(item, checked);
+  if (item == MenuCheck::FrontSideOn) Settings().alwaysOnTop = checked;
+  if (item == MenuCheck::AutoUpdate) Settings().autoUpdate = checked;
+  return SaveMenuSetting(checks, item);
+}
+
+FlushResult SaveMenuSetting(const SettingsChecks& checks, MenuCheck item) {
+  const auto key = MenuSettingKey(item);
+  if (!key) return {};
+  return ChangeSettingsFile([&](IniFile& file) { file.WriteBool(key->section, key->key, checks.IsChecked(item)); });
+}
+
+FlushResult SaveRoundSelector(std::int32_t tag) {
+  return ChangeSettingsFile([&](IniFile& file) { file.WriteInteger(ini::kValue, "RoundSelecter", tag); });
+}
+
+FlushResult SaveDecimalSelector(std::int32_t tag) {
+  return ChangeSettingsFile([&](IniFile& file) { file.WriteInteger(ini::kValue, "DecimalSelecter", tag); });
+}
+
+FlushResult ChoosePercentType(SettingsChecks& checks, std::int32_t type) {
+  Settings().percentType = type;
+  checks.SetChecked(MenuCheck::PerSharp, type == 1);
+  checks.SetChecked(MenuCheck::PerCasio, type != 1);
+  return ChangeSettingsFile([&](IniFile& file) { file.WriteInteger(ini::kValue, "PerType", type); });
+}
+
+FlushResult SaveTaxSettings() {
+  const SettingValues& values = Settings();
+  return ChangeSettingsFile([&](IniFile& file) {
+    file.WriteReal(ini::kTax, "Zeiritu", values.taxRate);
+    file.WriteInteger(ini::kTax, "Dc", values.taxDecimals);
+    file.WriteInteger(ini::kTax, "Rs", values.taxRounding);
+  });
+}
+
+FlushResult SaveSkinChooserOptions(const SkinChooserOptions& options) {
+  return ChangeSettingsFile([&](IniFile& file) {
+    file.WriteBool(ini::kSkin, "AutoPreview", options.autoPreview);
+    file.WriteBool(ini::kSkin, "LocalSave", options.localSave);
+  });
+}
+
+}  // namespace kelvo

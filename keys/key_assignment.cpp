@@ -1,0 +1,33 @@
+#include "key_assignment.h"
+
+#include "settings_keys.h"
+#include "shell_paths.h"
+
+namespace kelvo {
+
+std::array<std::int32_t, kKeySlotCount + 1> KeyAssignment{};
+
+int FindKeySlot(int code) {
+  if (code == 0) return -1;
+  for (int slot = 1; slot <= kKeySlotCount; ++slot)
+    if (KeyAssignment[slot] == code) return slot;
+  return -1;
+}
+
+FlushResult LoadKeyAssignment() {
+  KeyAssignment.fill(0);
+  IniFile file(CurrentSettingsPath());
+  bool wroteBack = false;
+  for (int slot = 1; slot <= kKeySlotCount; ++slot) {
+    std::int32_t code = file.ReadInteger(ini::kKeySet, KeySlotIniName(slot), -1);
+    if (code < 0) {
+      code = KeySlotDefault(slot);
+      file.WriteInteger(ini::kKeySet, KeySlotIniName(slot), code);
+      wroteBack = true;
+    }
+    KeyAssignment[slot] = code;
+  }
+  return wroteBack ? file.Flush() : FlushResult{};
+}
+
+}  // namespace kelvo

@@ -1,0 +1,166 @@
+#include "virtual_key.h"
+
+#include <QKeyEvent>
+
+#include <string_view>
+
+#include "vk_codes.h"
+
+namespace kelvo {
+namespace {
+
+// Keys with a meaning of their own, by Qt key; the same whatever the layout.
+int NamedKeyCode(int key) {
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return vk::kF1 + (key - Qt::Key_F1);
+  switch (key) {
+    case Qt::Key_Backspace: return vk::kBack;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return vk::kTab;
+    case Qt::Key_Clear: return vk::kClear;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return vk::kReturn;
+    case Qt::Key_Shift: return vk::kShift;
+    case Qt::Key_Control: return vk::kControl;
+    case Qt::Key_Alt: return vk::kMenu;
+    case Qt::Key_Pause: return vk::kPause;
+    case Qt::Key_CapsLock: return vk::kCapital;
+    case Qt::Key_Escape: return vk::kEscape;
+    case Qt::Key_Space: return vk::kSpace;
+    case Qt::Key_PageUp: return vk::kPrior;
+    case Qt::Key_PageDown: return vk::kNext;
+    case Qt::Key_End: return vk::kEnd;
+    case Qt::Key_Home: return vk::kHome;
+    case Qt::Key_Left: return vk::kLeft;
+    case Qt::Key_Up: return vk::kUp;
+    case Qt::Key_Right: return vk::kRight;
+    case Qt::Key_Down: return vk::kDown;
+    case Qt::Key_Print: return vk::kSnapshot;
+    case Qt::Key_Insert: return vk::kInsert;
+    case Qt::Key_Delete: return vk::kDelete;
+    case Qt::Key_Meta: return vk::kLeftWin;
+    case Qt::Key_Menu: return vk::kApps;
+    case Qt::Key_NumLock: return vk::kNumLock;
+    case Qt::Key_ScrollLock: return vk::kScroll;
+  }
+  return 0;
+}
+
+// The keypad's digits, operators and Enter.
+int KeypadCode(int key) {
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) return vk::kNumpad0 + (key - Qt::Key_0);
+  switch (key) {
+    case Qt::Key_Asterisk: return vk::kMultiply;
+    case Qt::Key_Plus: return vk::kAdd;
+    case Qt::Key_Minus: return vk::kSubtract;
+    case Qt::Key_Period:
+    case Qt::Key_Comma: return vk::kDecimal;  // the keypad point of layouts with a decimal comma
+    case Qt::Key_Slash: return vk::kDivide;
+    case Qt::Key_Enter:
+    case Qt::Key_Return: return vk::kReturn;
+  }
+  return 0;
+}
+
+#if !defined(Q_OS_WIN)
+// Where the key sits, by X keyboard (xkb) key code, which is the evdev code + 8; read as on the
+// Japanese keyboard. A US key with the same place gets the same code: its "'" key is the
+// Japanese ":" key (186), its "=" key the "^" key (222), its "[" key the "@" key (192).
+int CodeAtPosition(quint32 scanCode) {
+  struct LetterRow {
+    quint32 first;  // key code of the row's first letter
+    std::string_view letters;
+  };
+  static constexpr LetterRow kLetterRows[] = {{24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}};
+  if (scanCode >= 10 && scanCode <= 18) return '1' + static_cast<int>(scanCode - 10);
+  if (scanCode == 19) return '0';
+  for (const LetterRow& row : kLetterRows)
+    if (scanCode >= row.first && scanCode - row.first < row.letters.size()) return row.letters[scanCode - row.first];
+  switch (scanCode) {
+    case 20: return vk::kMinus;         // "- =" (US "- _")
+    case 21: return vk::kCaret;         // "^ ~" (US "= +")
+    case 132: return vk::kYen;          // "\ |", the yen key
+    case 34: return vk::kAt;            // "@ `" (US "[ {")
+    case 35: return vk::kBracketOpen;   // "[ {" (US "] }")
+    case 47: return vk::kSemicolon;     // "; +" (US "; :")
+    case 48: return vk::kColon;         // ": *" (US "' \"")
+    case 51: return vk::kBracketClose;  // "] }" (US "\ |")
+    case 59: return vk::kComma;
+    case 60: return vk::kPeriod;
+    case 61: return vk::kSlash;
+    case 97: return vk::kBackslash;     // "\ _", left of the right Shift
+    case 94: return vk::kBackslash;     // the extra key of European keyboards, in the same place
+  }
+  return 0;
+}
+#endif
+
+// The code of the key that sits where this one does, or 0 when the platform does not tell.
+int PositionCode(const QKeyEvent& event) {
+#if defined(Q_OS_WIN)
+  // Windows itself gives the code; only take it for the keys that go by position here.
+  const auto code = static_cast<int>(event.nativeVirtualKey());
+  const bool digitOrLetter = (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z');
+  return (digitOrLetter || (code >= vk::kColon && code <= vk::kBackslash)) ? code : 0;
+#else
+  return CodeAtPosition(event.nativeScanCode());
+#endif
+}
+
+// Without a position (events made up by programs), the character tells: the key that carries it
+// on the Japanese keyboard, shifted or not.
+int CodeOfCharacter(int key) {
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) return '0' + (key - Qt::Key_0);
+  switch (key) {
+    case Qt::Key_Exclam: return '1';
+    case Qt::Key_QuoteDbl: return '2';
+    case Qt::Key_NumberSign: return '3';
+    case Qt::Key_Dollar: return '4';
+    case Qt::Key_Percent: return '5';
+    case Qt::Key_Ampersand: return '6';
+    case Qt::Key_Apostrophe: return '7';
+    case Qt::Key_ParenLeft: return '8';
+    case Qt::Key_ParenRight: return '9';
+    case Qt::Key_Colon:
+    case Qt::Key_Asterisk: return vk::kColon;
+    case Qt::Key_Semicolon:
+    case Qt::Key_Plus: return vk::kSemicolon;
+    case Qt::Key_Comma:
+    case Qt::Key_Less: return vk::kComma;
+    case Qt::Key_Minus:
+    case Qt::Key_Equal: return vk::kMinus;
+    case Qt::Key_Period:
+    case Qt::Key_Greater: return vk::kPeriod;
+    case Qt::Key_Slash:
+    case Qt::Key_Question: return vk::kSlash;
+    case Qt::Key_At:
+    case Qt::Key_QuoteLeft: return vk::kAt;
+    case Qt::Key_BracketLeft:
+    case Qt::Key_BraceLeft: return vk::kBracketOpen;
+    case Qt::Key_Backslash:
+    case Qt::Key_Bar:
+    case Qt::Key_yen: return vk::kYen;
+    case Qt::Key_BracketRight:
+    case Qt::Key_BraceRight: return vk::kBracketClose;
+    case Qt::Key_AsciiCircum:
+    case Qt::Key_AsciiTilde: return vk::kCaret;
+    case Qt::Key_Underscore: return vk::kBackslash;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int VirtualKeyCode(const QKeyEvent& event) {
+  const int key = event.key();
+  if (event.modifiers() & Qt::KeypadModifier) {
+    // Keypad digits and operators; without Num Lock the keypad sends the cursor keys.
+    if (const int code = KeypadCode(key)) return code;
+    return NamedKeyCode(key);
+  }
+  if (const int code = NamedKeyCode(key)) return code;
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) return vk::kA + (key - Qt::Key_A);
+  if (const int code = PositionCode(event)) return code;
+  return CodeOfCharacter(key);
+}
+
+}  // namespace kelvo
