@@ -1,0 +1,68 @@
+// Key slots, their factory keys and the names of assignable keys.
+#include <gtest/gtest.h>
+
+#include "key_names.h"
+#include "key_slots.h"
+
+using namespace kelvo;
+
+namespace {
+
+TEST(KeySlots, IniNamesAndFactoryKeysInSlotOrder) {
+  struct Slot {
+    const char* iniName;
+    int defaultCode;
+    const char* defaultName;
+  };
+  const Slot slots[kKeySlotCount] = {
+      {"Per", 80, "[ P ]"},      {"CE", 46, "[ Del ]"},      {"MC", 37, "[ ← ]"},       {"MR", 77, "[ M ]"},
+      {"MP", 38, "[ ↑ ]"},       {"MM", 40, "[ ↓ ]"},        {"C", 39, "[ → ]"},        {"C2", 69, "[ E ]"},
+      {"Route", 82, "[ R ]"},    {"Kenzan", 36, "[Home]"},   {"Zeikomi", 33, "[PgUp]"}, {"Zeinuki", 34, "[PgDn]"},
+      {"BackS", 8, "[ BS ]"},    {"PM", 45, "[ Ins ]"},      {"GT", 71, "[ G ]"},       {"CA", 35, "[ End ]"},
+      {"Plus", 187, "[ ; ]"},    {"Minus", 189, "[ = ]"},    {"Kakeru", 186, "[ : ]"},  {"Waru", 191, "[ ? ]"},
+      {"Canma", 190, "[ > ]"},   {"KBH", 220, "[ \\ ]"},     {"KPN", 219, "[ { ]"},     {"KKP", 192, "[ @ ]"},
+      {"BTN", 221, "[ } ]"},     {"Sushiki", 226, "[ _ ]"},  {"1", 49, "[ 1 ]"},        {"2", 50, "[ 2 ]"},
+      {"3", 51, "[ 3 ]"},        {"4", 52, "[ 4 ]"},         {"5", 53, "[ 5 ]"},        {"6", 54, "[ 6 ]"},
+      {"7", 55, "[ 7 ]"},        {"8", 56, "[ 8 ]"},         {"9", 57, "[ 9 ]"},        {"0", 48, "[ 0 ]"},
+      {"00", 0, ""},
+  };
+  for (int slot = 1; slot <= kKeySlotCount; ++slot) {
+    const Slot& expected = slots[slot - 1];
+    EXPECT_EQ(KeySlotIniName(slot), expected.iniName) << slot;
+    EXPECT_EQ(KeySlotDefault(slot), expected.defaultCode) << slot;
+    EXPECT_EQ(KeyDisplayName(KeySlotDefault(slot)), expected.defaultName) << slot;
+  }
+  for (int slot : {0, -1, 38, 1000}) {
+    EXPECT_EQ(KeySlotIniName(slot), "") << slot;
+    EXPECT_EQ(KeySlotDefault(slot), 0) << slot;
+  }
+}
+
+TEST(KeySlots, EachSlotSendsItsCalculatorKey) {
+  const int codes[kKeySlotCount] = {1,  2,  3,  4,   5,   6,   7,   7,   9,   10,  11,  12,  13,
+                                    14, 15, 16, 17,  18,  19,  20,  21,  0,   0,   0,   0,   0,
+                                    101, 102, 103, 104, 105, 106, 107, 108, 109, 100, 110};
+  for (int slot = 1; slot <= kKeySlotCount; ++slot) EXPECT_EQ(KeySlotKeyCode(slot), codes[slot - 1]) << slot;
+  EXPECT_EQ(KeySlotLabel(1), "％");
+  EXPECT_EQ(KeySlotLabel(8), "");
+  EXPECT_EQ(KeySlotLabel(13), "→");
+  EXPECT_EQ(KeySlotLabel(25), "ボタン表示");
+}
+
+TEST(KeyNames, SeventyKeysHaveNames) {
+  int named = 0;
+  for (int code = -1000; code <= 1000; ++code) named += KeyDisplayName(code).empty() ? 0 : 1;
+  EXPECT_EQ(named, 70);
+}
+
+TEST(KeyNames, NamesOfKeysAndOfKeysThatCannotBeAssigned) {
+  const std::pair<int, const char*> cases[] = {
+      {65, "[ A ]"},  {90, "[ Z ]"},     {67, ""},         {48, "[ 0 ]"},    {57, "[ 9 ]"},  {112, "[ F1 ]"},
+      {122, "[ F11 ]"}, {123, ""},       {8, "[ BS ]"},    {32, "[ SPC ]"},  {46, "[ Del ]"}, {188, "[ < ]"},
+      {222, "[ ＾ ]"}, {220, "[ \\ ]"},  {226, "[ _ ]"},   {0, ""},          {13, ""},       {16, ""},
+      {17, ""},       {27, ""},          {96, ""},         {106, ""},        {193, ""},      {223, ""},
+  };
+  for (const auto& [code, name] : cases) EXPECT_EQ(KeyDisplayName(code), name) << code;
+}
+
+}  // namespace
