@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// Reading skin sheets from files that may be missing, truncated, huge or not bitmaps at all.
+namespace kelvo {
+
+// No sheet may be wider or higher than this; a larger one is unreadable.
+inline constexpr int kMaxSheetSide = 4096;
+
+// Checks the headers of a Windows bitmap before anything is decoded: the signature, a size of
+// 1..kMaxSheetSide in both directions, a known bit depth, and (for uncompressed pixels) a file
+// long enough to hold every row. Returns an empty text when the file may be decoded, else why not.
+QString CheckBitmapHeader(const QByteArray& head, qint64 fileSize);
+
+// Loads a bitmap file as a Format_RGB32 sheet. On failure returns a null image and puts the
+// message for the user into *error.
+QImage LoadSkinSheet(const QString& path, QString* error);
+
+// The message shown for a skin file that exists but cannot be read.
+QString UnreadableSkinFileMessage(const QString& path);
+
+}  // namespace kelvo

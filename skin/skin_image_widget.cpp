@@ -1,0 +1,55 @@
+#include "skin_image_widget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "layout.h"
+#include "pixels.h"
+
+namespace kelvo {
+
+SkinImageWidget::SkinImageWidget(Renderer* renderer, Surface surface, int keyCode, QWidget* parent)
+    : QWidget(parent), keyCode_(keyCode), renderer_(renderer), surface_(surface) {}
+
+void SkinImageWidget::ImageChanged() {
+  stale_ = true;
+  update();
+}
+
+const QImage& SkinImageWidget::KeyedImage() {
+  if (stale_ && renderer_ != nullptr) {
+    switch (surface_) {
+      case Surface::Key: {
+        const ButtonCell* cell = FindButtonCell(keyCode_);
+        keyed_ = MakeKeyedImage(renderer_->KeyImage(keyCode_), cell != nullptr ? cell->VisibleHeight() : -1);
+        break;
+      }
+      case Surface::NumberStrip: keyed_ = MakeKeyedImage(renderer_->NumberStrip()); break;
+      case Surface::MarkStrip: keyed_ = MakeKeyedImage(renderer_->MarkStrip()); break;
+    }
+    stale_ = false;
+  }
+  return keyed_;
+}
+
+void SkinImageWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(0, 0, KeyedImage());
+}
+
+void SkinImageWidget::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
+KeyImageWidget::KeyImageWidget(Renderer* renderer, int keyCode, QWidget* parent)
+    : SkinImageWidget(renderer, Surface::Key, keyCode, parent) {}
+
+void KeyImageWidget::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+  emit pressed(keyCode_, event->button(), event->globalPosition().toPoint());
+}
+
+void KeyImageWidget::mouseReleaseEvent(QMouseEvent* event) {
+  event->accept();
+  emit released(keyCode_, event->button());
+}
+
+}  // namespace kelvo

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+// The look of one skin: body, display, keys by group, and the shapes of the liquid-crystal glyphs.
+namespace skinart {
+
+struct KeyColors {
+  QColor face;
+  QColor caption;
+};
+
+struct SegmentStyle {
+  double thickness = 3.0;  // of a segment, in pixels
+  double gap = 0.6;        // between neighbouring segments
+  double slant = 0.0;      // pixels the top leans right of the bottom
+};
+
+enum class MarkStyle { Plain, Boxed };
+
+enum class BodyFinish { Plain, Pinstripe };
+
+struct Theme {
+  // Body (back panel).
+  QColor bodyTop, bodyBottom;
+  QColor keypadWell;   // the recess behind the keys
+  QColor brand;        // the name printed on the body
+  BodyFinish finish = BodyFinish::Plain;
+  // Display (digital panel).
+  QColor bezelTop, bezelBottom;
+  QColor glassTop, glassBottom;
+  QColor ghost;        // unlit segments laid over the glass (translucent); invalid for none
+  // Liquid-crystal ink of digits and marks.
+  QColor ink;
+  SegmentStyle segments;
+  MarkStyle marks = MarkStyle::Plain;
+  // Keys by group.
+  KeyColors digit, function, op, equals, clear, memory, tax, check;
+  double keyRadius = 6.0;
+};
+
+Theme StandardTheme();  // the built-in skin
+Theme NightTheme();
+Theme PaperTheme();
+
+}  // namespace skinart
