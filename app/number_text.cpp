@@ -1,5 +1,6 @@
 #include "number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -44,6 +45,27 @@ bool IsDecimalNumberShape(std::string_view text) {
   return i == text.size();
 }
 
+// For a number out of the range of a double: is it too small (rather than too large)? Compares
+// the power of ten of its first significant digit with 0; the shape is already checked.
+bool IsTooSmall(std::string_view text) {
+  std::size_t i = (text.front() == '+' || text.front() == '-') ? 1 : 0;
+  while (i < text.size() && text[i] == '0') ++i;
+  long power = static_cast<long>(DigitRun(text, i));
+  i += static_cast<std::size_t>(power);
+  if (power == 0 && i < text.size() && text[i] == '.') {
+    std::size_t zeros = 0;
+    while (i + 1 + zeros < text.size() && text[i + 1 + zeros] == '0') ++zeros;
+    power = -static_cast<long>(zeros);
+  }
+  const std::size_t e = text.find_first_of("eE");
+  if (e == std::string_view::npos) return power < 0;
+  const bool negative = text[e + 1] == '-';
+  long exponent = 0;
+  for (std::size_t j = e + 1; j < text.size(); ++j)
+    if (IsDigit(text[j])) exponent = std::min(exponent * 10 + (text[j] - '0'), 1000000L);
+  return power + (negative ? -exponent : exponent) < 0;
+}
+
 }  // namespace
 
 std::optional<std::int32_t> ParseIntegerText(std::string_view text) {
@@ -77,6 +99,8 @@ std::optional<double> ParseDecimalNumber(std::string_view text) {
   if (text.front() == '+') text.remove_prefix(1);
   double value = 0;
   auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  // A number too small for a double is still a number: it reads as zero.
+  if (error == std::errc::result_out_of_range && IsTooSmall(text)) return text.front() == '-' ? -0.0 : 0.0;
   if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
   return value;
 }

@@ -13,7 +13,8 @@ std::optional<std::int32_t> ParseIntegerText(std::string_view text);
 
 // Reads a whole text as a decimal floating-point number: optional blanks, sign, digits with an
 // optional point, an optional exponent ("1.5", ".5", "1E3", "999."). A point is the only
-// decimal separator, whatever the locale. Values beyond the range of a double give nothing.
+// decimal separator, whatever the locale. Values too large for a double give nothing; values too
+// small for one read as zero.
 std::optional<double> ParseDecimalNumber(std::string_view text);
 
 // The shortest text of at most 15 significant digits that stands for the value ("0.05").

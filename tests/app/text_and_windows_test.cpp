@@ -1,7 +1,6 @@
-// Small text helpers, the download abort flag and the auxiliary window list.
+// Small text helpers and the auxiliary window list.
 #include <gtest/gtest.h>
 
-#include "download_abort.h"
 #include "side_windows.h"
 #include "text_utils.h"
 
@@ -18,22 +17,14 @@ TEST(TextUtils, ReplaceCharReplacesEveryOccurrence) {
 
 TEST(TextUtils, IsNumberTextTakesAnyDecimalFloatingPointNumber) {
   const std::pair<const char*, bool> cases[] = {
-      {"5", true},     {"8.5", true},  {"999", true},  {"999.0", true}, {".5", true},   {"5.", true},
-      {"1E3", true},   {"-2.5e-3", true}, {"+7", true}, {" 5 ", true},  {"0", true},    {"", false},
-      {" ", false},    {"abc", false}, {"1,5", false}, {"5%", false},   {".", false},   {"1E", false},
-      {"0x10", false}, {"inf", false}, {"nan", false}, {"1e400", false}, {"５", false}, {"1 2", false},
+      {"5", true},      {"8.5", true},     {"999", true},     {"999.0", true},  {".5", true},
+      {"5.", true},     {"1E3", true},     {"-2.5e-3", true}, {"+7", true},     {" 5 ", true},
+      {"0", true},      {"1e-400", true},  {"1000e-330", true}, {"", false},    {" ", false},
+      {"abc", false},   {"1,5", false},    {"5%", false},     {".", false},     {"1E", false},
+      {"0x10", false},  {"inf", false},    {"nan", false},    {"1e400", false}, {"５", false},
+      {"1 2", false},
   };
   for (const auto& [text, number] : cases) EXPECT_EQ(IsNumberText(text), number) << '"' << text << '"';
-}
-
-TEST(DownloadAbort, FlagIsSetAndCleared) {
-  ClearDownloadAbort();
-  EXPECT_FALSE(DownloadAbortRequested());
-  RequestDownloadAbort();
-  RequestDownloadAbort();
-  EXPECT_TRUE(DownloadAbortRequested());
-  ClearDownloadAbort();
-  EXPECT_FALSE(DownloadAbortRequested());
 }
 
 // Steps: "+x" activates window x, "-x" closes it.

@@ -38,17 +38,6 @@ TEST(KeySlots, IniNamesAndFactoryKeysInSlotOrder) {
   }
 }
 
-TEST(KeySlots, EachSlotSendsItsCalculatorKey) {
-  const int codes[kKeySlotCount] = {1,  2,  3,  4,   5,   6,   7,   7,   9,   10,  11,  12,  13,
-                                    14, 15, 16, 17,  18,  19,  20,  21,  0,   0,   0,   0,   0,
-                                    101, 102, 103, 104, 105, 106, 107, 108, 109, 100, 110};
-  for (int slot = 1; slot <= kKeySlotCount; ++slot) EXPECT_EQ(KeySlotKeyCode(slot), codes[slot - 1]) << slot;
-  EXPECT_EQ(KeySlotLabel(1), "％");
-  EXPECT_EQ(KeySlotLabel(8), "");
-  EXPECT_EQ(KeySlotLabel(13), "→");
-  EXPECT_EQ(KeySlotLabel(25), "ボタン表示");
-}
-
 TEST(KeyNames, SeventyKeysHaveNames) {
   int named = 0;
   for (int code = -1000; code <= 1000; ++code) named += KeyDisplayName(code).empty() ? 0 : 1;
