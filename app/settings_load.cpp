@@ -1,6 +1,6 @@
 // Reading the settings at start-up: the two passes.
 #include "settings.h"
-#include "settings_keys.h"
+#include "settings_file.h"
 
 namespace kelvo {
 

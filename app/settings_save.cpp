@@ -1,6 +1,6 @@
 // Writing settings: one change of the current settings file per user action, and the exit write.
 #include "settings.h"
-#include "settings_keys.h"
+#include "settings_file.h"
 
 namespace kelvo {
 

@@ -1,6 +1,6 @@
 #include "key_assignment.h"
 
-#include "settings_keys.h"
+#include "settings_file.h"
 #include "shell_paths.h"
 
 namespace kelvo {

@@ -1,5 +1,7 @@
 #pragma once
 
+// The settings file: its sections, the key of each check-mark setting, and one change of it.
+
 #include <optional>
 
 #include "ini_file.h"
