@@ -72,9 +72,9 @@ QImage LoadSkinSheet(const QString& path, QString* error) {
   file.seek(0);
   QImageReader reader(&file, "bmp");
   reader.setAutoDetectImageFormat(false);  // only the bitmap decoder ever sees a skin file
+  // The header check above already bounds the size; the decoder's own view must agree.
   const QSize size = reader.size();
-  if (!size.isValid() || size.width() > kMaxSheetSide || size.height() > kMaxSheetSide)
-    return fail();
+  if (size.isValid() && (size.width() > kMaxSheetSide || size.height() > kMaxSheetSide)) return fail();
   QImage image = reader.read();
   if (image.isNull()) return fail();
   return image.convertToFormat(QImage::Format_RGB32);
