@@ -37,20 +37,30 @@ uint32_t BottomLeftRgb(const QImage& image) {
   return Rgb(image.pixel(0, image.height() - 1));
 }
 
-QImage MakeKeyedImage(const QImage& source, int visibleHeight) {
-  if (source.isNull()) return {};
+void MakeKeyedImage(const QImage& source, int visibleHeight, QImage& keyed) {
+  if (source.isNull()) {
+    keyed = QImage();
+    return;
+  }
   const QImage image = source.depth() == 32 ? source : source.convertToFormat(QImage::Format_RGB32);
-  const int rows = visibleHeight < 0 ? image.height() : std::min(visibleHeight, image.height());
-  QImage keyed(image.width(), std::max(rows, 0), QImage::Format_ARGB32_Premultiplied);
+  const int width = image.width();  // QImage's getters are calls, not inlined: read them once
+  const int height = visibleHeight < 0 ? image.height() : std::max(std::min(visibleHeight, image.height()), 0);
+  if (keyed.width() != width || keyed.height() != height || keyed.format() != QImage::Format_ARGB32_Premultiplied)
+    keyed = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
   const uint32_t key = BottomLeftRgb(image);
-  for (int y = 0; y < keyed.height(); ++y) {
-    const auto* from = reinterpret_cast<const uint32_t*>(image.constScanLine(y));
-    auto* to = reinterpret_cast<uint32_t*>(keyed.scanLine(y));
-    for (int x = 0; x < keyed.width(); ++x) {
-      const uint32_t rgb = Rgb(from[x]);
+  for (int y = 0; y < height; ++y) {
+    const auto* __restrict from = reinterpret_cast<const uint32_t*>(image.constScanLine(y));
+    auto* __restrict to = reinterpret_cast<uint32_t*>(keyed.scanLine(y));
+    for (int x = 0; x < width; ++x) {
+      const uint32_t rgb = from[x] & 0xFFFFFFu;
       to[x] = rgb == key ? 0u : 0xFF000000u | rgb;
     }
   }
+}
+
+QImage MakeKeyedImage(const QImage& image, int visibleHeight) {
+  QImage keyed;
+  MakeKeyedImage(image, visibleHeight, keyed);
   return keyed;
 }
 

@@ -26,6 +26,8 @@ uint32_t BottomLeftRgb(const QImage& image);
 // The image as it is drawn over what lies beneath: the top visibleHeight rows (all rows when
 // negative), fully transparent wherever a pixel has the colour of the image's bottom-left pixel.
 QImage MakeKeyedImage(const QImage& image, int visibleHeight = -1);
+// The same into `keyed`, reusing its memory when it already has the right size.
+void MakeKeyedImage(const QImage& image, int visibleHeight, QImage& keyed);
 
 // A Format_RGB32 image of the given size filled with one colour.
 QImage SolidImage(int w, int h, uint32_t rgb);

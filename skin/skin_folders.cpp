@@ -42,7 +42,8 @@ void ClearSkinPartCopies(const QString& currentSkinFolder, const QString& partNa
   }
 }
 
-QString ApplySkinFolder(SkinTarget& target, const QString& folder, bool record) {
+QString ApplySkinFolder(SkinTarget& target, const QString& skinFolder, bool record) {
+  const QString folder = skinFolder.endsWith(u'/') ? skinFolder : skinFolder + u'/';
   const SkinContext& ctx = target.context;
   const QString current = ctx.folders.CurrentSkin();
   // Loading the current-skin folder itself must never delete what it is about to load.

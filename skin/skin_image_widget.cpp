@@ -21,11 +21,11 @@ const QImage& SkinImageWidget::KeyedImage() {
     switch (surface_) {
       case Surface::Key: {
         const ButtonCell* cell = FindButtonCell(keyCode_);
-        keyed_ = MakeKeyedImage(renderer_->KeyImage(keyCode_), cell != nullptr ? cell->VisibleHeight() : -1);
+        MakeKeyedImage(renderer_->KeyImage(keyCode_), cell != nullptr ? cell->VisibleHeight() : -1, keyed_);
         break;
       }
-      case Surface::NumberStrip: keyed_ = MakeKeyedImage(renderer_->NumberStrip()); break;
-      case Surface::MarkStrip: keyed_ = MakeKeyedImage(renderer_->MarkStrip()); break;
+      case Surface::NumberStrip: MakeKeyedImage(renderer_->NumberStrip(), -1, keyed_); break;
+      case Surface::MarkStrip: MakeKeyedImage(renderer_->MarkStrip(), -1, keyed_); break;
     }
     stale_ = false;
   }

@@ -5,42 +5,37 @@
 #include <QApplication>
 #include <QPainter>
 #include <QWidget>
-#include <random>
 #include <vector>
 
 #include "engine.h"
-#include "keycodes.h"
+#include "key_script.h"
 #include "renderer.h"
 #include "skin_display.h"
 #include "skin_widgets.h"
 
 namespace {
 
-// Amounts with decimals, sums, products, percentages, memory and tax, as an office worker types.
-std::vector<int> OfficeSession(size_t keys) {
-  using namespace kelvo;
-  std::mt19937 rng(11);
-  std::vector<int> out;
-  const int ops[] = {kKeyPlus, kKeyPlus, kKeyMinus, kKeyMultiply, kKeyDivide};
-  const int finish[] = {kKeyEquals, kKeyEquals, kKeyEquals, kKeyPercent, kKeyMPlus, kKeyZeikomi, kKeyGT, kKeyC};
-  while (out.size() < keys) {
-    const int terms = 2 + static_cast<int>(rng() % 4);
-    for (int t = 0; t < terms; ++t) {
-      const int digits = 1 + static_cast<int>(rng() % 8);
-      for (int d = 0; d < digits; ++d) out.push_back(kKeyDigit0 + static_cast<int>(rng() % 10));
-      if (rng() % 3 == 0) {
-        out.push_back(kKeyPoint);
-        out.push_back(kKeyDigit0 + static_cast<int>(rng() % 10));
-      }
-      out.push_back(t + 1 < terms ? ops[rng() % 5] : finish[rng() % 8]);
-    }
-  }
-  out.resize(keys);
-  return out;
-}
+// A morning at the office, in kelvo-keys tokens: invoices summed, prices with tax, unit prices,
+// discounts, memory and grand total, corrections.
+const char* const kOfficeWork[] = {
+    "1 2 8 0 0 + 3 4 5 0 + 9 8 0 + 1 5 0 0 0 = gt",
+    "2 4 8 0 0 tax+ m+ 1 9 8 0 tax+ m+ mr",
+    "3 5 0 0 0 0 / 1 2 = 2 9 1 6 6 . 6 6 * 3 =",
+    "1 2 5 0 0 * 1 5 % 1 2 5 0 0 - 1 8 7 5 =",
+    "9 8 . 7 6 * 1 2 . 5 = m- 4 5 6 7 8 9 bs bs 0 0 ce 1 2 3 4 =",
+    "1 0 8 0 0 0 tax- tax- c 5 5 0 0 0 + 6 6 0 0 0 + 7 7 0 0 0 = gt gt",
+    "2 sqrt * 1 0 0 0 0 0 = +/- + 1 2 3 4 5 6 7 8 9 0 1 2 3 4 =",
+    "8 8 0 0 / 1 . 1 = = = m+ mc ca",
+};
 
 const std::vector<int>& Session() {
-  static const std::vector<int> keys = OfficeSession(2000);
+  static const std::vector<int> keys = [] {
+    std::vector<int> out;
+    for (const char* line : kOfficeWork)
+      for (const QString& token : QString::fromLatin1(line).split(u' ', Qt::SkipEmptyParts))
+        out.push_back(kelvo::KeyTokenCode(token.toStdString()));
+    return out;
+  }();
   return keys;
 }
 
@@ -92,17 +87,15 @@ void PressKeyWithWindowRepaint(benchmark::State& state) {
   QApplication::processEvents();
   kelvo::SkinDisplay display(renderer);
   kelvo::Engine engine(display);
-  const size_t keys = 400;
   for (auto _ : state) {
-    for (size_t i = 0; i < keys; ++i) {
-      const int key = Session()[i];
+    for (const int key : Session()) {
       engine.PressKey(key);
       QApplication::processEvents();
       engine.ReleaseKey(key);
       QApplication::processEvents();
     }
   }
-  state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * keys));
+  state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * Session().size()));
 }
 BENCHMARK(PressKeyWithWindowRepaint)->Unit(benchmark::kMillisecond);
 
