@@ -180,3 +180,35 @@ TEST(Face, PaintsBackgroundCompositeStripsAndKeysInTheWindowsOrder) {
 
 }  // namespace
 }  // namespace kelvo
+
+namespace kelvo {
+namespace {
+
+struct EnlargedPanelSpy : EnlargedPanelTarget {
+  QImage number, marks;
+  int shown = 0;
+  void ShowStrips(const QImage& n, const QImage& m) override { number = n, marks = m, ++shown; }
+};
+
+TEST(EnlargedPanel, ReceivesTheStripsScaledWithExactColoursOnlyWhileSet) {
+  Renderer renderer;
+  renderer.LoadBuiltInSheets();
+  renderer.DrawNumber("1");
+  EnlargedPanelSpy spy;
+  renderer.MirrorToEnlargedPanel();  // not open: nothing happens
+  renderer.SetEnlargedPanel(&spy);
+  renderer.MirrorToEnlargedPanel();
+  ASSERT_EQ(spy.shown, 1);
+  EXPECT_EQ(spy.number.size(), QSize(544, 66));
+  EXPECT_EQ(spy.marks.size(), QSize(544, 22));
+  EXPECT_EQ(BottomLeftRgb(spy.number), kBlankRgb);  // still keyable
+  for (int y = 0; y < 66; y += 5)
+    for (int x = 0; x < 544; x += 7)
+      ASSERT_EQ(spy.number.pixel(x, y), renderer.NumberStrip().pixel(x * 245 / 544, y * 30 / 66)) << x << "," << y;
+  renderer.SetEnlargedPanel(nullptr);
+  renderer.MirrorToEnlargedPanel();
+  EXPECT_EQ(spy.shown, 1);
+}
+
+}  // namespace
+}  // namespace kelvo
