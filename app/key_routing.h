@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// What a keyboard key does in the main window: a few fixed keys, then the user's key slots.
+namespace key_routing {
+
+struct KeyDown {
+  enum Kind {
+    None,              // not ours: the key goes on (F10 is swallowed by the caller)
+    Press,             // hand `code` to the engine
+    Copy,              // copy the display to the clipboard
+    CloseTopWindow,    // F12
+    ToggleKeySettings, // slot 22
+    ToggleMiniSize,    // slot 23
+    ToggleBigPanel,    // slot 24
+    ToggleButtons,     // slot 25
+    ToggleFormula,     // slot 26
+  } kind = None;
+  int code = 0;
+};
+
+using Slots = std::array<std::int32_t, 38>;  // slot 1..37, index 0 unused
+
+inline constexpr int kVkEnter = 13, kVkC = 67, kVkF10 = 121, kVkF12 = 123;
+
+// A key went down. With Shift held the fixed keys are skipped and every key goes through the
+// slots; slot 25 (button display) counts as no match while the mini size is on.
+KeyDown RouteKeyDown(int vk, bool shift, bool miniSize, const Slots& slots);
+
+// A key came up: the calculator key code to draw released, or 0.
+int RouteKeyUp(int vk, bool shift, const Slots& slots);
+
+}  // namespace key_routing

@@ -1,0 +1,531 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+#include <QWindow>
+#include <unistd.h>
+
+#include "app_icon.h"
+#include "instance_channel.h"
+#include "key_assignment.h"
+#include "key_routing.h"
+#include "layout.h"
+#include "placement.h"
+#include "settings.h"
+#include "shell_paths.h"
+#include "shutdown.h"
+#include "side_windows.h"
+#include "skin_folders.h"
+#include "virtual_key.h"
+
+using kelvo::MenuCheck;
+
+namespace {
+
+constexpr const char* kVersionText = "2.10.01";
+
+QString CaptionFont() { return QStringLiteral("IPAPGothic"); }
+
+QFont LabelFont() {
+  QFont font;
+  font.setFamilies({CaptionFont(), QStringLiteral("IPA P Gothic"), QStringLiteral("Noto Sans CJK JP")});
+  font.setPixelSize(13);
+  return font;
+}
+
+// A label of the display area. The selector labels (and the empty ones left of them) open their
+// popup on a click; the others only take the right button, which opens the window's popup.
+class DisplayLabel : public QLabel {
+ public:
+  DisplayLabel(QWidget* parent, std::function<void(QMouseEvent*)> onPress)
+      : QLabel(parent), onPress_(std::move(onPress)) {}
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override { onPress_(event); }
+  void mouseDoubleClickEvent(QMouseEvent* event) override { onPress_(event); }
+
+ private:
+  std::function<void(QMouseEvent*)> onPress_;
+};
+
+}  // namespace
+
+// ---- The client area: paints the skin's background and takes background clicks ----
+
+class TfrmMain::Client : public QWidget {
+ public:
+  Client(TfrmMain& window) : QWidget(&window), window_(window) {
+    setObjectName(QStringLiteral("Client"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    window_.renderer_.PaintBackground(painter);
+  }
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) {
+      // A drag on the background moves the window, as a drag on its caption would.
+      if (QWindow* handle = window_.windowHandle()) handle->startSystemMove();
+    } else if (event->button() == Qt::RightButton) {
+      window_.menus_.migiKuriPop->popup(event->globalPosition().toPoint());
+    }
+  }
+
+ private:
+  TfrmMain& window_;
+};
+
+// ---- Engine display hooks ----
+
+void MainDisplay::MirrorToEnlargedPanel() { renderer_.MirrorToEnlargedPanel(); }
+
+void MainDisplay::ReturnFocus() {
+  if (window_.focusField_ != nullptr && !window_.focusField_->hasFocus()) window_.focusField_->setFocus();
+}
+
+void MainDisplay::ShowRegisters(const std::string& input, const std::string& answer) {
+  const QString in = QString::fromStdString(input), ans = QString::fromStdString(answer);
+  if (window_.labIpt_->text() != in) window_.labIpt_->setText(in);
+  if (window_.labAns_->text() != ans) window_.labAns_->setText(ans);
+}
+
+kelvo::EngineSettings MainDisplay::Settings() const {
+  const kelvo::SettingValues& values = kelvo::Settings();
+  kelvo::EngineSettings s;
+  s.roundSelector = values.roundSelector;
+  s.decimalSelector = values.decimalSelector;
+  s.percentType = values.percentType;
+  s.taxRate = values.taxRate;
+  s.grandTotalOn = window_.IsChecked(MenuCheck::GrandTotal);
+  s.answerCheckOn = window_.IsChecked(MenuCheck::AnswerCK);
+  s.checkTapeOpen = window_.menus_["Mb_Kenzan"]->isChecked();
+  return s;
+}
+
+// ---- Construction and creation ----
+
+TfrmMain::TfrmMain(bool primaryInstance, InstanceChannel* channel, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      primary_(primaryInstance),
+      channel_(channel) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(primary_ ? QStringLiteral("Kelvo") : QStringLiteral("KelvoChild PID"));
+  setWindowIconText(primary_ ? QStringLiteral("Kelvo") : QStringLiteral("KC "));
+  setWindowIcon(KelvoIcon());
+  askToQuit = [](QWidget* parent) {
+    return QMessageBox::question(parent, QStringLiteral("Kelvo"), QStringLiteral("Kelvoを終了します。よろしいですか？"),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  };
+  showError = [](QWidget* parent, const QString& text) { QMessageBox::critical(parent, QStringLiteral("Kelvo"), text); };
+
+  // No key stays drawn pressed when the user switches to another program.
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    if (state != Qt::ApplicationActive) renderer_.DrawAllButtonsUp();
+  });
+  qApp->installEventFilter(this);  // the window sees every key before its controls do
+
+  CreateControls();
+  ConnectMenus();
+
+  kelvo::UsePrimaryInstanceFiles();
+  const kelvo::SettingsPass1 pass1 = kelvo::LoadSettingsPass1(*this, primary_);
+
+  // The skin in use: the built-in sheets, then the saved skin's parts over them.
+  renderer_.LoadBuiltInSheets();
+  kelvo::SkinTarget target{renderer_, engine_.State(),
+                           {kelvo::SkinFolders::BesideProgram(QString::fromStdString(kelvo::ProgramFolder())),
+                            /*startingUp=*/true, primary_}};
+  const QString skinError = kelvo::RestoreSkinAtStartUp(target, kelvo::Settings().skinKind);
+  if (!skinError.isEmpty()) {
+    QTimer::singleShot(0, this, [this, skinError] { kelvo::ShowSkinError(this, skinError); });
+  }
+  renderer_.DrawNumber("0");
+  if (!pass1.keyButtonOn) widgets_.ShowKeys(false);
+
+  FitWindow();
+  PlaceAtStart(pass1.restorePosition, pass1.left, pass1.top);
+}
+
+TfrmMain::~TfrmMain() { qApp->removeEventFilter(this); }
+
+void TfrmMain::CreateControls() {
+  client_ = new Client(*this);
+  client_->setFixedSize(kelvo::kClientWidth, kelvo::kClientHeight);
+  setCentralWidget(client_);
+
+  // Creation order is stacking order: strips and keys first, the labels above them.
+  widgets_ = kelvo::CreateSkinWidgets(client_, &renderer_);
+  for (kelvo::KeyImageWidget* key : widgets_.keys) {
+    connect(key, &kelvo::KeyImageWidget::pressed, this, &TfrmMain::OnKeyImagePressed);
+    connect(key, &kelvo::KeyImageWidget::released, this, [this](int keyCode, Qt::MouseButton) {
+      engine_.ReleaseKey(keyCode);
+    });
+  }
+
+  const QFont font = LabelFont();
+  for (const kelvo::LabelCell& cell : kelvo::kDisplayLabels) {
+    const QString name = QString::fromLatin1(cell.control.data(), static_cast<qsizetype>(cell.control.size()));
+    auto* label = new DisplayLabel(client_, [this, name](QMouseEvent* event) {
+      const QPoint at = event->globalPosition().toPoint();
+      if (name.startsWith(QLatin1String("labRs")) && event->button() == Qt::LeftButton) {
+        OnSelectorLabelClicked(menus_.rsPop, kelvo::Settings().roundSelector, at);
+      } else if (name.startsWith(QLatin1String("labDc")) && event->button() == Qt::LeftButton) {
+        OnSelectorLabelClicked(menus_.ssPop, kelvo::Settings().decimalSelector, at);
+      } else if (event->button() == Qt::RightButton) {
+        menus_.migiKuriPop->popup(at);
+      }
+    });
+    label->setObjectName(name);
+    label->setGeometry(cell.rect.x, cell.rect.y, cell.rect.width, cell.rect.height);
+    label->setFont(font);
+    label->setAlignment((cell.alignment > 0 ? Qt::AlignRight : cell.alignment == 0 ? Qt::AlignHCenter : Qt::AlignLeft) |
+                        Qt::AlignVCenter);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    if (name == QLatin1String("labAns")) labAns_ = label;
+    if (name == QLatin1String("labIpt")) labIpt_ = label;
+    if (name == QLatin1String("labRs")) labRs_ = label;
+    if (name == QLatin1String("labDc")) labDc_ = label;
+  }
+  labAns_->setText(QStringLiteral("0"));
+  labIpt_->setText(QStringLiteral("0"));
+  labAns_->setAccessibleName(QStringLiteral("答え"));
+  labIpt_->setAccessibleName(QStringLiteral("入力"));
+
+  // Below the visible client area: the focus holder and the version text.
+  focusField_ = new QLineEdit(QStringLiteral("H400 W272"), client_);
+  focusField_->setObjectName(QStringLiteral("TFocus"));
+  focusField_->setReadOnly(true);
+  focusField_->setFrame(false);
+  focusField_->setAttribute(Qt::WA_InputMethodEnabled, false);
+  focusField_->setGeometry(0, kelvo::kClientHeight + 8, 60, 16);
+  auto* version = new QLineEdit(QString::fromLatin1(kVersionText), client_);
+  version->setObjectName(QStringLiteral("AppVer"));
+  version->setGeometry(0, kelvo::kClientHeight + 30, 60, 16);
+  version->hide();
+
+  menus_ = BuildMainMenus(menuBar(), this);
+}
+
+void TfrmMain::PlaceAtStart(bool restorePosition, int left, int top) {
+  QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect available = screen->availableGeometry();
+  const QSize outer = frameGeometry().size().expandedTo(size());
+  if (restorePosition) {
+    move(placement::RestoredPosition({left, top}, outer, placement::Edges::Of(available)));
+  } else {
+    const QRect whole = screen->geometry();
+    move(whole.x() + (whole.width() - outer.width()) / 2, whole.y() + (whole.height() - outer.height()) / 2);
+  }
+}
+
+// ---- Activation ----
+
+bool TfrmMain::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) OnActivated();
+  return QMainWindow::event(event);
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // Some desktops never activate a window that was not clicked (focus-stealing prevention, or no
+  // window manager at all); the start must not wait for that. Once the first paint is out of the
+  // way, the first activation's work runs if no activation came before.
+  if (firstActivation_) QTimer::singleShot(0, this, [this] { FirstActivation(); });
+}
+
+void TfrmMain::OnActivated() {
+  ApplyAlwaysOnTop();
+  FirstActivation();
+  kelvo::SideWindowActivated('0');
+}
+
+void TfrmMain::FirstActivation() {
+  if (!firstActivation_) return;
+  engine_.Reset();
+  kelvo::LoadSettingsPass2(*this, primary_, static_cast<std::uint32_t>(getpid()));
+  ApplyRoundSelector(kelvo::EffectiveRoundSelector(kelvo::Settings().roundSelector));
+  ApplyDecimalSelector(kelvo::EffectiveDecimalSelector(kelvo::Settings().decimalSelector));
+  Report(kelvo::LoadKeyAssignment());
+  if (!primary_) {
+    const QString pid = QString::number(getpid());
+    setWindowTitle(windowTitle() + pid);
+    setWindowIconText(windowIconText() + pid);
+    for (const char* name : {"Mb_StartUpEndOn", "Mb_TaskBarIn", "MigiKuriPop_TaskBarIn", "Mb_SkinDownload", "Mb_Update"})
+      menus_[name]->setEnabled(false);
+    if (channel_ != nullptr) channel_->ListenAsChild(QStringLiteral("PID") + pid);
+  }
+  firstActivation_ = false;
+}
+
+void TfrmMain::ApplyAlwaysOnTop() {
+  if (!kelvo::Settings().alwaysOnTop) return;
+  // Set on the native window: changing the widget's flags would hide and re-show it.
+  if (QWindow* handle = windowHandle(); handle != nullptr && !(handle->flags() & Qt::WindowStaysOnTopHint))
+    handle->setFlag(Qt::WindowStaysOnTopHint, true);
+}
+
+void TfrmMain::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) renderer_.DrawAllButtonsUp();
+  if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) && primary_ &&
+      IsChecked(MenuCheck::TaskBarIn)) {
+    // In tray residency minimising hides every window instead.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    QTimer::singleShot(0, this, [this] { ShowAllWindows(false); });
+  }
+  QMainWindow::changeEvent(event);
+}
+
+// ---- Closing and the end ----
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  if (forcedQuit_) SetChecked(MenuCheck::TaskBarIn, false);
+  if (IsChecked(MenuCheck::TaskBarIn)) {
+    ShowAllWindows(false);  // stay resident in the tray
+    event->ignore();
+    return;
+  }
+  event->accept();
+  qApp->quit();
+}
+
+void TfrmMain::QuitRequested() {
+  SetChecked(MenuCheck::TaskBarIn, false);
+  close();
+}
+
+void TfrmMain::ShowRequested() {
+  if (isVisible()) return;  // only a primary hidden in the tray answers
+  showNormal();
+  ShowAllWindows(true);
+}
+
+void TfrmMain::Shutdown() {
+  if (shutDown_) return;
+  shutDown_ = true;
+  if (!primary_) {
+    kelvo::DeleteChildInstanceFile();
+    return;
+  }
+  TrayIcon(false);
+  const QPoint position = frameGeometry().topLeft();
+  Report(kelvo::WriteExitSettings(position.x(), position.y()));
+  shutdown::CleanUpScratchFiles();
+  shutdown::CloseChildInstances([](const std::string& baseName) {
+    return InstanceChannel::SendToChild(QString::fromStdString(baseName), InstanceChannel::kCloseMessage);
+  });
+}
+
+// ---- Check marks ----
+
+QList<QAction*> TfrmMain::CheckActions(MenuCheck item) const {
+  switch (item) {
+    case MenuCheck::KeyPanelOn: return {menus_["Mb_KeyPanelOn"], menus_["MigiKuriPop_KeyPanelOn"]};
+    case MenuCheck::KeyButtonOn: return {menus_["Mb_KeyButtonOn"]};
+    case MenuCheck::StartUpEndOn: return {menus_["Mb_StartUpEndOn"]};
+    case MenuCheck::TaskBarIn: return {menus_["Mb_TaskBarIn"], menus_["MigiKuriPop_TaskBarIn"]};
+    case MenuCheck::PerSharp: return {menus_["Mb_PerSharp"]};
+    case MenuCheck::PerCasio: return {menus_["Mb_PerCasio"]};
+    case MenuCheck::GrandTotal: return {menus_["Mb_GrandTotal"]};
+    case MenuCheck::AnswerCK: return {menus_["Mb_AnswerCK"]};
+    case MenuCheck::FrontSideOn: return {menus_["Mb_FrontSideOn"]};
+    case MenuCheck::AutoUpdate: return {menus_["Mb_AutoUpdate"]};
+  }
+  return {};
+}
+
+bool TfrmMain::IsChecked(MenuCheck item) const { return CheckActions(item).front()->isChecked(); }
+
+void TfrmMain::SetChecked(MenuCheck item, bool checked) {
+  for (QAction* action : CheckActions(item)) action->setChecked(checked);
+}
+
+void TfrmMain::Report(const kelvo::FlushResult& result) {
+  if (!result.ok) showError(this, QString::fromStdString(result.message));
+}
+
+// ---- Keys ----
+
+void TfrmMain::PressKey(int keyCode) { engine_.PressKey(keyCode); }
+
+void TfrmMain::OnKeyImagePressed(int keyCode, Qt::MouseButton button, QPoint globalPosition) {
+  if (button == Qt::RightButton) {
+    menus_.migiKuriPop->popup(globalPosition);
+    return;
+  }
+  PressKey(keyCode);
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+  // Keys meant for this window, taken once at their first receiver: the focus widget, or the
+  // window itself when nothing in it has the focus (the filter sees the event at every hop).
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr || widget->window() != this) return false;
+  const QWidget* focus = QApplication::focusWidget();
+  if (widget != focus && !(focus == nullptr && widget == this)) return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  return type == QEvent::KeyPress ? OnKeyDown(key) : OnKeyUp(key);
+}
+
+bool TfrmMain::OnKeyDown(QKeyEvent* event) {
+  if (windowState() & Qt::WindowMinimized) return false;
+  const int vk = kelvo::VirtualKeyCode(*event);
+  const bool shift = event->modifiers() & Qt::ShiftModifier;
+  using key_routing::KeyDown;
+  const KeyDown action = key_routing::RouteKeyDown(vk, shift, IsChecked(MenuCheck::KeyPanelOn), kelvo::KeyAssignment);
+  switch (action.kind) {
+    case KeyDown::Press: PressKey(action.code); return true;
+    case KeyDown::Copy: CopyToClipboard(); return true;
+    case KeyDown::CloseTopWindow: CloseTopWindow(); return true;
+    case KeyDown::ToggleMiniSize: ToggleMiniSize(); return true;
+    case KeyDown::ToggleButtons: ToggleButtonDisplay(); return true;
+    case KeyDown::ToggleKeySettings:
+    case KeyDown::ToggleBigPanel:
+    case KeyDown::ToggleFormula:
+      return true;  // their windows come later
+    case KeyDown::None:
+      break;
+  }
+  return vk == key_routing::kVkF10;  // F10 never opens the menu bar
+}
+
+bool TfrmMain::OnKeyUp(QKeyEvent* event) {
+  if (event->isAutoRepeat()) return false;  // a held key releases once, when it comes up
+  const int vk = kelvo::VirtualKeyCode(*event);
+  const int code = key_routing::RouteKeyUp(vk, event->modifiers() & Qt::ShiftModifier, kelvo::KeyAssignment);
+  if (code == 0) return false;
+  engine_.ReleaseKey(code);
+  return true;
+}
+
+// ---- Commands ----
+
+void TfrmMain::CopyToClipboard() {
+  renderer_.DrawMark(12, true);
+  QGuiApplication::clipboard()->setText(QString::fromStdString(engine_.State().display));
+  display_.MirrorToEnlargedPanel();
+}
+
+void TfrmMain::CloseTopWindow() {
+  const std::string& list = kelvo::SideWindowList();
+  if (!list.empty() && list.back() != '0') {
+    return;  // side windows close themselves here once they exist
+  }
+  if (list.size() > 1) return;
+  if (!primary_) {
+    close();
+    return;
+  }
+  renderer_.DrawAllButtonsUp();
+  if (askToQuit(this)) close();
+}
+
+void TfrmMain::ApplyRoundSelector(int value) {
+  static constexpr const char* kItems[] = {"Mb_RsF", "Mb_RsCUT", "Mb_RsUP", "Mb_Rs45"};
+  static constexpr const char* kTexts[] = {"F", "CT", "UP", "5/4"};
+  for (const char* item : kItems) menus_[item]->setChecked(false);
+  if (value < 1 || value > 4) value = 1;
+  labRs_->setText(QString::fromLatin1(kTexts[value - 1]));
+  kelvo::Settings().roundSelector = value;
+  menus_[kItems[value - 1]]->setChecked(true);
+}
+
+void TfrmMain::ApplyDecimalSelector(int value) {
+  static constexpr const char* kItems[] = {"Mb_Ss0", "Mb_Ss1", "Mb_Ss2", "Mb_Ss3", "Mb_Ss4", "Mb_Ss5"};
+  menus_["Mb_SsF"]->setChecked(false);
+  for (const char* item : kItems) menus_[item]->setChecked(false);
+  if (value < 0 || value > 5) value = -9;
+  menus_[value < 0 ? "Mb_SsF" : kItems[value]]->setChecked(true);
+  labDc_->setText(value < 0 ? QStringLiteral("F") : QString::number(value));
+  kelvo::Settings().decimalSelector = value;
+}
+
+void TfrmMain::ChooseRoundSelector(int tag) {
+  ApplyRoundSelector(tag);
+  Report(kelvo::SaveRoundSelector(tag));
+}
+
+void TfrmMain::ChooseDecimalSelector(int tag) {
+  ApplyDecimalSelector(tag);
+  Report(kelvo::SaveDecimalSelector(tag));
+}
+
+void TfrmMain::OnSelectorLabelClicked(QMenu* popup, int value, QPoint globalPosition) {
+  for (QAction* action : popup->actions())
+    if (action->isCheckable()) action->setChecked(action->data().toInt() == value);
+  popup->popup(globalPosition);
+}
+
+void TfrmMain::ToggleSetting(MenuCheck item, bool qtChecked) {
+  // Qt has already flipped the item; the settings writer flips and writes, so undo Qt's flip.
+  SetChecked(item, !qtChecked);
+  Report(kelvo::ToggleMenuSetting(*this, item));
+}
+
+void TfrmMain::ConnectMenus() {
+  const MainMenus& m = menus_;
+  auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
+
+  on(m["Mb_Cpy"], [this] { CopyToClipboard(); });
+  on(m["MigiKuriPop_Cpy"], [this] { CopyToClipboard(); });
+  on(m["Mb_Quit"], [this] { QuitRequested(); });
+  on(m["MigiKuriPop_Quit"], [this] { QuitRequested(); });
+  on(m["Pop_Task_End"], [this] { QuitRequested(); });
+  on(m["Pop_Task_ZyocyuOff"], [this] { EndResidency(); });
+
+  on(m["Mb_KeyPanelOn"], [this](bool checked) { SetChecked(MenuCheck::KeyPanelOn, !checked); ToggleMiniSize(); });
+  on(m["MigiKuriPop_KeyPanelOn"], [this](bool checked) { SetChecked(MenuCheck::KeyPanelOn, !checked); ToggleMiniSize(); });
+  on(m["Mb_KeyButtonOn"], [this](bool checked) { SetChecked(MenuCheck::KeyButtonOn, !checked); ToggleButtonDisplay(); });
+  on(m["Mb_TaskBarIn"], [this](bool checked) { SetChecked(MenuCheck::TaskBarIn, !checked); ToggleTaskBarIn(); });
+  on(m["MigiKuriPop_TaskBarIn"], [this](bool checked) { SetChecked(MenuCheck::TaskBarIn, !checked); ToggleTaskBarIn(); });
+  on(m["Mb_FrontSideOn"], [this](bool checked) { ToggleSetting(MenuCheck::FrontSideOn, checked); });
+  on(m["Mb_StartUpEndOn"], [this](bool checked) { ToggleSetting(MenuCheck::StartUpEndOn, checked); });
+  on(m["Mb_GrandTotal"], [this](bool checked) { ToggleSetting(MenuCheck::GrandTotal, checked); });
+  on(m["Mb_AutoUpdate"], [this](bool checked) { ToggleSetting(MenuCheck::AutoUpdate, checked); });
+  on(m["Mb_AnswerCK"], [this](bool checked) {
+    ToggleSetting(MenuCheck::AnswerCK, checked);
+    engine_.ResetLastAnswer();
+  });
+  on(m["Mb_PerSharp"], [this] { Report(kelvo::ChoosePercentType(*this, 1)); });
+  on(m["Mb_PerCasio"], [this] { Report(kelvo::ChoosePercentType(*this, 2)); });
+
+  for (const char* name : {"Mb_RsF", "Mb_RsCUT", "Mb_RsUP", "Mb_Rs45", "RsPop1", "RsPop2", "RsPop3", "RsPop4"}) {
+    QAction* action = m[name];
+    on(action, [this, action] { ChooseRoundSelector(action->data().toInt()); });
+  }
+  for (const char* name : {"Mb_SsF", "Mb_Ss5", "Mb_Ss4", "Mb_Ss3", "Mb_Ss2", "Mb_Ss1", "Mb_Ss0", "SsPopF", "SsPop5",
+                           "SsPop4", "SsPop3", "SsPop2", "SsPop1", "SsPop0"}) {
+    QAction* action = m[name];
+    on(action, [this, action] { ChooseDecimalSelector(action->data().toInt()); });
+  }
+
+  on(m["KelvoHelp"], [] {
+    const QString chm = QString::fromStdString(kelvo::ProgramPath("KelvoFiles/_sys/KelvoHelp.chm"));
+    const QString html = QString::fromStdString(kelvo::ProgramPath("KelvoFiles/_sys/KelvoHelp.html"));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::exists(chm) ? chm : html));
+  });
+  on(m["MorvaneHp"], [] { QDesktopServices::openUrl(QUrl(QStringLiteral(KELVO_HOME_PAGE))); });
+
+  // The windows behind these items come later; until then the items stay disabled.
+  for (const char* name : {"Mb_SushikiOn", "Mb_Kenzan", "Mb_SkinChange", "Mb_KeySetOn", "Mb_BigPanelOn",
+                           "MigiKuriPop_BigPanelOn", "Mb_Zeiritu", "Mb_Update", "Mb_Ver"})
+    m[name]->setEnabled(false);
+}

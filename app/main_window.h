@@ -1,0 +1,134 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+#include "engine.h"
+#include "ini_file.h"
+#include "main_menu.h"
+#include "renderer.h"
+#include "settings_checks.h"
+#include "skin_display.h"
+#include "skin_widgets.h"
+
+class QLabel;
+class QLineEdit;
+class QSystemTrayIcon;
+class InstanceChannel;
+class TfrmMain;
+
+// The engine's display as the main window provides it: the renderer draws, the window keeps the
+// focus, the register labels and the settings.
+class MainDisplay : public kelvo::SkinDisplay {
+ public:
+  MainDisplay(kelvo::Renderer& renderer, TfrmMain& window) : SkinDisplay(renderer), window_(window) {}
+
+  void MirrorToEnlargedPanel() override;
+  void ReturnFocus() override;
+  void ShowRegisters(const std::string& input, const std::string& answer) override;
+  void ToggleCheckTape() override {}   // the check tape window comes later
+  void RefreshCheckTape() override {}
+  kelvo::EngineSettings Settings() const override;
+
+ private:
+  TfrmMain& window_;
+};
+
+// The main window frmMain: the skinned calculator face, its menus, keyboard and mouse routing,
+// window modes, tray residency, and the start and end of the program around it.
+class TfrmMain : public QMainWindow, public kelvo::SettingsChecks {
+  Q_OBJECT
+
+ public:
+  // channel may be null (tests): the window then neither listens nor sends.
+  TfrmMain(bool primaryInstance, InstanceChannel* channel, QWidget* parent = nullptr);
+  ~TfrmMain() override;
+
+  // The shutdown steps, run once after the message loop has ended.
+  void Shutdown();
+
+  // Quit as the Quit command does, also in tray residency (signals, the tray's end item).
+  void QuitRequested();
+  // A child started while this primary instance was hidden: show every window again.
+  void ShowRequested();
+
+  bool IsPrimaryInstance() const { return primary_; }
+  bool FirstActivationDone() const { return !firstActivation_; }
+  kelvo::Engine& Engine() { return engine_; }
+  kelvo::Renderer& Renderer() { return renderer_; }
+  const MainMenus& Menus() const { return menus_; }
+  const kelvo::SkinWidgets& Widgets() const { return widgets_; }
+
+  // The window commands (menus, popups, key slots).
+  void CopyToClipboard();
+  void CloseTopWindow();
+  void ApplyRoundSelector(int value);
+  void ApplyDecimalSelector(int value);
+  void ToggleMiniSize();
+  void ToggleButtonDisplay();
+  void ToggleTaskBarIn();
+  void EndResidency();  // Pop_Task_ZyocyuOff
+  void FitWindow();
+  void ShowAllWindows(bool show);
+  // The first activation's work: pass 2, the selectors, the key assignment. Runs once.
+  void FirstActivation();
+
+  // How the window asks "Kelvoを終了します。よろしいですか？"; tests replace it.
+  std::function<bool(QWidget*)> askToQuit;
+  // How a failed settings write is shown; tests replace it.
+  std::function<void(QWidget*, const QString&)> showError;
+
+  // SettingsChecks: the check marks of the menu items that are settings.
+  bool IsChecked(kelvo::MenuCheck item) const override;
+  void SetChecked(kelvo::MenuCheck item, bool checked) override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  friend class MainDisplay;
+  class Client;
+
+  void CreateControls();
+  void ConnectMenus();
+  void PlaceAtStart(bool restorePosition, int left, int top);
+  void OnActivated();
+  bool OnKeyDown(QKeyEvent* event);
+  bool OnKeyUp(QKeyEvent* event);
+  void OnKeyImagePressed(int keyCode, Qt::MouseButton button, QPoint globalPosition);
+  void OnSelectorLabelClicked(QMenu* popup, int value, QPoint globalPosition);
+  void ChooseRoundSelector(int tag);
+  void ChooseDecimalSelector(int tag);
+  void ToggleSetting(kelvo::MenuCheck item, bool qtChecked);
+  void Report(const kelvo::FlushResult& result);
+  void PressKey(int keyCode);
+  void ApplyAlwaysOnTop();
+  void TrayIcon(bool add);
+  QList<QAction*> CheckActions(kelvo::MenuCheck item) const;
+
+  const bool primary_;
+  InstanceChannel* channel_;
+  bool firstActivation_ = true;
+  bool forcedQuit_ = false;
+  bool trayRestoring_ = false;
+  bool shutDown_ = false;
+
+  kelvo::Renderer renderer_;
+  MainDisplay display_{renderer_, *this};
+  kelvo::Engine engine_{display_};
+
+  Client* client_ = nullptr;
+  kelvo::SkinWidgets widgets_;
+  QLabel* labAns_ = nullptr;
+  QLabel* labIpt_ = nullptr;
+  QLabel* labRs_ = nullptr;
+  QLabel* labDc_ = nullptr;
+  QLineEdit* focusField_ = nullptr;  // TFocus
+  MainMenus menus_;
+  QPointer<QSystemTrayIcon> tray_;
+};

@@ -1,0 +1,83 @@
+// The main window's view modes: mini size, button display, tray residency, and showing or
+// hiding every open window.
+#include <QAction>
+#include <QApplication>
+#include <QLayout>
+#include <QSystemTrayIcon>
+
+#include "app_icon.h"
+#include "layout.h"
+#include "main_window.h"
+#include "settings.h"
+#include "side_windows.h"
+
+using kelvo::MenuCheck;
+
+void TfrmMain::FitWindow() {
+  const int height = IsChecked(MenuCheck::KeyPanelOn) ? kelvo::kMiniClientHeight : kelvo::kClientHeight;
+  // The client area below the menu bar is exactly 272 wide and 400 (or 116) high; the window
+  // is as large as that and its menu bar, and the user cannot resize it.
+  centralWidget()->setFixedSize(kelvo::kClientWidth, height);
+  layout()->invalidate();
+  setFixedSize(layout()->sizeHint());
+}
+
+void TfrmMain::ToggleMiniSize() {
+  Report(kelvo::ToggleMenuSetting(*this, MenuCheck::KeyPanelOn));
+  FitWindow();
+}
+
+void TfrmMain::ToggleButtonDisplay() {
+  Report(kelvo::ToggleMenuSetting(*this, MenuCheck::KeyButtonOn));
+  widgets_.ShowKeys(IsChecked(MenuCheck::KeyButtonOn));
+}
+
+void TfrmMain::ToggleTaskBarIn() {
+  // Switching residency on adds the icon; nothing is hidden until the window is closed.
+  Report(kelvo::ToggleMenuSetting(*this, MenuCheck::TaskBarIn));
+  TrayIcon(IsChecked(MenuCheck::TaskBarIn));
+}
+
+void TfrmMain::EndResidency() {
+  TrayIcon(false);
+  SetChecked(MenuCheck::TaskBarIn, false);
+  showNormal();
+  ShowAllWindows(true);
+  Report(kelvo::SaveMenuSetting(*this, MenuCheck::TaskBarIn));
+}
+
+void TfrmMain::TrayIcon(bool add) {
+  if (!add) {
+    if (tray_ != nullptr) tray_->hide();
+    return;
+  }
+  if (tray_ == nullptr) {
+    // Made on first use, so that starting the program never waits for the tray.
+    tray_ = new QSystemTrayIcon(KelvoIcon(), this);
+    tray_->setToolTip(QStringLiteral("Kelvo"));
+    tray_->setContextMenu(menus_.taskBarPop);
+    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+      if (reason != QSystemTrayIcon::Trigger) return;
+      trayRestoring_ = true;
+      showNormal();
+      ShowAllWindows(true);
+      trayRestoring_ = false;
+      activateWindow();
+      raise();
+    });
+  }
+  tray_->show();
+}
+
+void TfrmMain::ShowAllWindows(bool show) {
+  kelvo::ShowAllWindows(show, [this](char id, bool visible) {
+    // Only the main window takes part until the side windows exist; any other id stands for it.
+    Q_UNUSED(id);
+    if (visible) {
+      if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
+      setVisible(true);
+    } else {
+      setVisible(false);
+    }
+  });
+}

@@ -1,0 +1,157 @@
+#!/usr/bin/python3
+"""Start-up time and memory of Kelvo beside another desktop calculator, under Xvfb.
+
+For each run, each program is started on a private Xvfb display; the time is taken from the
+moment the process is spawned until its top-level window is mapped and shows painted content
+(not one uniform colour). One second later the resident memory is read from /proc. Runs are
+interleaved (and the order alternates) so that both programs see the same machine state.
+
+    bench/startup.py [--runs 15] [--kelvo build/kelvo] [--other galculator]
+
+Needs: Xvfb (xvfb), python3-xlib, and the other calculator (galculator) installed.
+"""
+import argparse
+import os
+import shutil
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+from Xlib import X, display as xdisplay, error as xerror
+
+
+def start_xvfb():
+    for number in range(91, 120):
+        if os.path.exists(f"/tmp/.X11-unix/X{number}"):
+            continue
+        proc = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(200):
+            if os.path.exists(f"/tmp/.X11-unix/X{number}"):
+                return proc, f":{number}"
+            time.sleep(0.01)
+        proc.kill()
+    sys.exit("could not start Xvfb")
+
+
+def window_named(conn, title):
+    for child in conn.screen().root.query_tree().children:
+        try:
+            if child.get_attributes().map_state != X.IsViewable:
+                continue
+            name = child.get_wm_name()
+            if name is None:
+                net = child.get_full_property(conn.intern_atom("_NET_WM_NAME"), 0)
+                name = net.value.decode() if net else None
+            if isinstance(name, bytes):
+                name = name.decode(errors="replace")
+            if name == title:
+                return child
+        except xerror.XError:
+            continue
+    return None
+
+
+def painted(window):
+    try:
+        geometry = window.get_geometry()
+        image = window.get_image(0, 0, geometry.width, geometry.height, X.ZPixmap, 0xFFFFFFFF)
+    except xerror.XError:
+        return False
+    data = image.data
+    return len(data) >= 8 and data.count(data[:4]) * 4 != len(data)
+
+
+def resident_kib(pid):
+    try:
+        with open(f"/proc/{pid}/status") as status:
+            for line in status:
+                if line.startswith("VmRSS:"):
+                    return int(line.split()[1])
+    except OSError:
+        pass
+    return 0
+
+
+def measure(command, title, display_name, cwd):
+    env = dict(os.environ, DISPLAY=display_name)
+    env.pop("QT_QPA_PLATFORM", None)
+    conn = xdisplay.Display(display_name)
+    start = time.perf_counter()
+    proc = subprocess.Popen(command, cwd=cwd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    elapsed = None
+    deadline = start + 10
+    while time.perf_counter() < deadline:
+        window = window_named(conn, title)
+        if window is not None and painted(window):
+            elapsed = time.perf_counter() - start
+            break
+        time.sleep(0.0005)
+    time.sleep(1.0)
+    rss = resident_kib(proc.pid)
+    proc.send_signal(signal.SIGTERM)
+    try:
+        proc.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+    conn.close()
+    return elapsed, rss
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--runs", type=int, default=15)
+    parser.add_argument("--kelvo", default=os.path.join(here, "..", "build", "kelvo"))
+    parser.add_argument("--other", default="galculator")
+    parser.add_argument("--other-title", default="galculator")
+    args = parser.parse_args()
+
+    kelvo = os.path.abspath(args.kelvo)
+    if not os.path.exists(kelvo) or shutil.which(args.other) is None:
+        sys.exit(f"need {kelvo} and {args.other}")
+
+    # Kelvo runs from a scratch copy of its program folder, so the user's settings stay untouched.
+    scratch = tempfile.mkdtemp(prefix="kelvo-startup-")
+    shutil.copy2(kelvo, scratch)
+    shutil.copytree(os.path.join(os.path.dirname(kelvo), "KelvoFiles"), os.path.join(scratch, "KelvoFiles"))
+    programs = {
+        "kelvo": ([os.path.join(scratch, "kelvo")], "Kelvo", scratch),
+        args.other: ([args.other], args.other_title, scratch),
+    }
+
+    xvfb, display_name = start_xvfb()
+    results = {name: [] for name in programs}
+    try:
+        for run in range(args.runs):
+            order = list(programs) if run % 2 == 0 else list(reversed(list(programs)))
+            for name in order:
+                elapsed, rss = measure(*programs[name][:2], display_name, programs[name][2])
+                results[name].append((elapsed, rss))
+                shown = f"{elapsed * 1000:7.1f} ms" if elapsed is not None else "  no window"
+                print(f"run {run + 1:2d}  {name:12s} {shown}  {rss / 1024:6.1f} MiB", flush=True)
+    finally:
+        xvfb.terminate()
+        shutil.rmtree(scratch, ignore_errors=True)
+
+    print()
+    medians = {}
+    for name, rows in results.items():
+        times = [t for t, _ in rows if t is not None]
+        rss = [r for _, r in rows if r]
+        if not times:
+            print(f"{name}: never showed a window")
+            continue
+        medians[name] = statistics.median(times)
+        print(f"{name:12s} median {medians[name] * 1000:6.1f} ms  (min {min(times) * 1000:.1f}, "
+              f"max {max(times) * 1000:.1f})  resident {statistics.median(rss) / 1024:.1f} MiB")
+    if "kelvo" in medians and args.other in medians:
+        print(f"kelvo / {args.other}: {medians['kelvo'] / medians[args.other]:.2f}")
+
+
+if __name__ == "__main__":
+    main()

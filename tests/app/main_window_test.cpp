@@ -1,0 +1,359 @@
+// The main window, headless: keys clicked and typed, menus, selectors, window modes, F12 and the
+// clipboard, on a fresh program folder for every test.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "ini_file.h"
+#include "main_window.h"
+#include "marks.h"
+#include "program_folder.h"
+
+using kelvo::MenuCheck;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // Any modal dialog nobody expected fails the test instead of hanging it.
+    modalGuard_.setInterval(50);
+    QObject::connect(&modalGuard_, &QTimer::timeout, [] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        ADD_FAILURE() << "unexpected modal dialog: " << modal->windowTitle().toStdString();
+        modal->close();
+      }
+    });
+    modalGuard_.start();
+  }
+
+  // Writes settings before the window is made (the file it reads at creation).
+  void WriteSetting(const char* section, const char* key, const std::string& value) {
+    kelvo::IniFile file(folder_.MainSettings());
+    file.WriteString(section, key, value);
+    ASSERT_TRUE(file.Flush().ok);
+  }
+
+  TfrmMain& Open(bool primary = true) {
+    window_ = std::make_unique<TfrmMain>(primary, nullptr);
+    window_->askToQuit = [this](QWidget*) {
+      ++quitQuestions_;
+      return answerYes_;
+    };
+    window_->showError = [](QWidget*, const QString& text) { ADD_FAILURE() << text.toStdString(); };
+    window_->show();
+    window_->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window_->FirstActivationDone());
+    return *window_;
+  }
+
+  std::string Setting(const char* section, const char* key) {
+    return kelvo::IniFile(folder_.MainSettings()).ReadString(section, key, "");
+  }
+
+  void Click(const char* key) {
+    QWidget* widget = window_->findChild<QWidget*>(QString::fromLatin1(key));
+    ASSERT_NE(widget, nullptr) << key;
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(10, 10));
+  }
+
+  void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
+    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : window_.get();
+    QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
+    QKeyEvent up(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(target, &down);
+    QApplication::sendEvent(target, &up);
+  }
+
+  QString Label(const char* name) { return window_->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+  std::string Display() { return window_->Engine().State().display; }
+
+  bool MarkLit(int mark) {
+    const kelvo::MarkCell* cell = kelvo::FindMarkCell(mark);
+    const QImage& strip = window_->Renderer().MarkStrip();
+    const QImage& blank = window_->Renderer().Blank();
+    for (int y = 0; y < 10; ++y)
+      for (int x = cell->destX; x < cell->destX + cell->width; ++x)
+        if (strip.pixel(x, y) != blank.pixel(0, 0)) return true;
+    return false;
+  }
+
+  kelvo::test::ProgramFolder folder_;
+  std::unique_ptr<TfrmMain> window_;
+  QTimer modalGuard_;
+  int quitQuestions_ = 0;
+  bool answerYes_ = false;
+};
+
+TEST_F(MainWindowTest, ClickingKeysCalculatesAndShowsRegistersAndMarks) {
+  Open();
+  for (const char* key : {"bt1", "bt2", "btPlus", "bt3", "bt4", "btEq"}) Click(key);
+  EXPECT_EQ(Display(), "46");
+  EXPECT_EQ(Label("labAns"), "46");
+  EXPECT_EQ(Label("labIpt"), "34");
+  EXPECT_TRUE(MarkLit(5));
+  EXPECT_FALSE(MarkLit(1));
+  Click("btC");
+  EXPECT_EQ(Display(), "0");
+  EXPECT_FALSE(MarkLit(5));
+}
+
+TEST_F(MainWindowTest, MiddleButtonActsAsLeftAndRightButtonDoesNot) {
+  Open();
+  QWidget* seven = window_->findChild<QWidget*>(QStringLiteral("bt7"));
+  QTest::mouseClick(seven, Qt::MiddleButton, {}, QPoint(10, 10));
+  EXPECT_EQ(Display(), "7");
+  QTest::mousePress(seven, Qt::RightButton, {}, QPoint(10, 10));
+  EXPECT_EQ(Display(), "7");
+  EXPECT_TRUE(window_->Menus().migiKuriPop->isVisible());
+  window_->Menus().migiKuriPop->close();
+}
+
+TEST_F(MainWindowTest, KeyHeldWhileTheApplicationLosesFocusIsDrawnUp) {
+  Open();
+  QWidget* five = window_->findChild<QWidget*>(QStringLiteral("bt5"));
+  const QImage up = window_->Renderer().KeyImage(105);
+  QTest::mousePress(five, Qt::LeftButton, {}, QPoint(10, 10));
+  EXPECT_NE(window_->Renderer().KeyImage(105), up);
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+  EXPECT_EQ(window_->Renderer().KeyImage(105), up);
+  QTest::mouseRelease(five, Qt::LeftButton, {}, QPoint(10, 10));
+}
+
+TEST_F(MainWindowTest, TypedKeysFollowFixedKeysAndSlots) {
+  Open();
+  struct Row {
+    std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+    std::string display;
+  };
+  const Qt::KeyboardModifiers pad = Qt::KeypadModifier;
+  const std::vector<Row> rows = {
+      {{{Qt::Key_5, pad}, {Qt::Key_Plus, pad}, {Qt::Key_2, pad}, {Qt::Key_Enter, pad}}, "7"},
+      {{{Qt::Key_9, pad}, {Qt::Key_Slash, pad}, {Qt::Key_4, pad}, {Qt::Key_Return, {}}}, "2.25"},
+      {{{Qt::Key_3, {}}, {Qt::Key_Asterisk, pad}, {Qt::Key_3, {}}, {Qt::Key_Return, {}}}, "9"},  // top-row digits
+      {{{Qt::Key_4, pad}, {Qt::Key_E, {}}}, "0"},                   // E is the second C key
+      {{{Qt::Key_4, pad}, {Qt::Key_Right, {}}}, "0"},               // and Right the first
+      {{{Qt::Key_8, pad}, {Qt::Key_Backspace, {}}}, "0"},
+      {{{Qt::Key_2, pad}, {Qt::Key_Return, Qt::ShiftModifier}}, "2"},  // Shift + Enter does nothing
+      {{{Qt::Key_9, pad}, {Qt::Key_R, {}}}, "3"},                    // R is the square root
+      {{{Qt::Key_1, pad}, {Qt::Key_0, pad}, {Qt::Key_0, pad}, {Qt::Key_PageDown, {}}}, "95.238095238096"},
+  };
+  for (const Row& row : rows) {
+    window_->Engine().PressKey(7);
+    for (const auto& [key, modifiers] : row.keys) Type(key, modifiers);
+    EXPECT_EQ(Display(), row.display) << "row ending in " << row.display;
+  }
+}
+
+TEST_F(MainWindowTest, KeypadKeyDrawsItsButtonDownAndUp) {
+  Open();
+  const QImage up = window_->Renderer().KeyImage(105);
+  QWidget* target = QApplication::focusWidget();
+  ASSERT_NE(target, nullptr);
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_5, Qt::KeypadModifier, QStringLiteral("5"));
+  QApplication::sendEvent(target, &down);
+  EXPECT_NE(window_->Renderer().KeyImage(105), up);
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_5, Qt::KeypadModifier, QStringLiteral("5"));
+  QApplication::sendEvent(target, &release);
+  EXPECT_EQ(window_->Renderer().KeyImage(105), up);
+}
+
+TEST_F(MainWindowTest, CKeyCopiesTheDisplayAsDrawnAndLightsTheCopyMark) {
+  Open();
+  for (const char* key : {"bt1", "bt2", "bt3", "bt4", "btCanma", "bt5", "btPM"}) Click(key);
+  Type(Qt::Key_C);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "-1234.5");
+  EXPECT_TRUE(MarkLit(12));
+  EXPECT_EQ(Display(), "-1234.5");
+  Type(Qt::Key_C, Qt::ShiftModifier);  // C can never be assigned: Shift + C does nothing
+  EXPECT_EQ(Display(), "-1234.5");
+}
+
+TEST_F(MainWindowTest, EveryMenuToggleWritesItsKeyAtOnce) {
+  Open();
+  struct Row {
+    const char* item;
+    const char* section;
+    const char* key;
+    const char* after;
+  };
+  const Row rows[] = {
+      {"Mb_GrandTotal", "Value", "GrandTotal", "0"},    {"Mb_AnswerCK", "Value", "AnswerCK", "0"},
+      {"Mb_FrontSideOn", "View", "FrontSideOn", "0"},   {"Mb_KeyPanelOn", "View", "KeyPanelOn", "1"},
+      {"MigiKuriPop_KeyPanelOn", "View", "KeyPanelOn", "0"},
+      {"Mb_KeyButtonOn", "View", "KeyButtonOn", "0"},   {"Mb_StartUpEndOn", "StartUp", "StartUpEndOn", "1"},
+      {"Mb_TaskBarIn", "View", "TaskBarIn", "1"},       {"MigiKuriPop_TaskBarIn", "View", "TaskBarIn", "0"},
+      {"Mb_AutoUpdate", "StartUp", "AutoUpdate", "0"},  {"Mb_PerCasio", "Value", "PerType", "2"},
+      {"Mb_PerSharp", "Value", "PerType", "1"},         {"Mb_RsUP", "Value", "RoundSelecter", "3"},
+      {"RsPop4", "Value", "RoundSelecter", "4"},        {"Mb_Ss2", "Value", "DecimalSelecter", "2"},
+      {"SsPop0", "Value", "DecimalSelecter", "0"},
+  };
+  for (const Row& row : rows) {
+    window_->Menus()[row.item]->trigger();
+    EXPECT_EQ(Setting(row.section, row.key), row.after) << row.item;
+  }
+  // Twin items keep their check marks in step.
+  EXPECT_EQ(window_->Menus()["Mb_TaskBarIn"]->isChecked(), window_->Menus()["MigiKuriPop_TaskBarIn"]->isChecked());
+  EXPECT_EQ(Label("labRs"), "5/4");
+  EXPECT_EQ(Label("labDc"), "0");
+}
+
+TEST_F(MainWindowTest, AnswerCheckToggleForgetsTheLastAnswer) {
+  Open();
+  for (const char* key : {"bt2", "btKakeru", "bt3", "btEq"}) Click(key);
+  window_->Menus()["Mb_AnswerCK"]->trigger();
+  window_->Menus()["Mb_AnswerCK"]->trigger();
+  for (const char* key : {"bt2", "btKakeru", "bt3", "btEq"}) Click(key);
+  EXPECT_FALSE(MarkLit(30));
+  for (const char* key : {"bt2", "btKakeru", "bt3", "btEq"}) Click(key);
+  EXPECT_TRUE(MarkLit(30));
+}
+
+TEST_F(MainWindowTest, SelectorsFromOddFileValuesWorkAsF) {
+  WriteSetting("Value", "RoundSelecter", "7");
+  WriteSetting("Value", "DecimalSelecter", "6");
+  Open();
+  EXPECT_EQ(Label("labRs"), "F");
+  EXPECT_TRUE(window_->Menus()["Mb_RsF"]->isChecked());
+  EXPECT_EQ(Label("labDc"), "F");
+  EXPECT_TRUE(window_->Menus()["Mb_SsF"]->isChecked());
+  EXPECT_FALSE(window_->Menus()["Mb_SsF"]->isVisible());
+  EXPECT_EQ(Setting("Value", "RoundSelecter"), "7");  // kept until the user chooses
+  for (const char* key : {"bt2", "btWaru", "bt3", "btEq"}) Click(key);
+  EXPECT_EQ(Display(), "0.6666666666666");
+}
+
+TEST_F(MainWindowTest, SelectorPopupChecksTheCurrentItem) {
+  WriteSetting("Value", "RoundSelecter", "9");
+  WriteSetting("Value", "DecimalSelecter", "-9");
+  Open();
+  QLabel* rs = window_->findChild<QLabel*>(QStringLiteral("labRs"));
+  QTest::mouseClick(rs, Qt::LeftButton);
+  EXPECT_TRUE(window_->Menus().rsPop->isVisible());
+  EXPECT_TRUE(window_->Menus()["RsPop1"]->isChecked());
+  window_->Menus().rsPop->close();
+  QTest::mouseClick(window_->findChild<QLabel*>(QStringLiteral("labDcL")), Qt::LeftButton);
+  EXPECT_TRUE(window_->Menus()["SsPopF"]->isChecked());
+  for (const char* visible : {"SsPop5", "SsPop4", "SsPop3", "SsPop2", "SsPop1", "SsPop0"})
+    EXPECT_FALSE(window_->Menus()[visible]->isChecked()) << visible;
+  window_->Menus().ssPop->close();
+}
+
+TEST_F(MainWindowTest, RoundingFollowsTheChosenSelectors) {
+  Open();
+  window_->Menus()["Mb_RsCUT"]->trigger();
+  window_->Menus()["Mb_Ss2"]->trigger();
+  for (const char* key : {"bt2", "btWaru", "bt3", "btEq"}) Click(key);
+  EXPECT_EQ(Display(), "0.66");
+  window_->Menus()["Mb_Rs45"]->trigger();
+  for (const char* key : {"bt2", "btWaru", "bt3", "btEq"}) Click(key);
+  EXPECT_EQ(Display(), "0.67");
+}
+
+TEST_F(MainWindowTest, MiniSizeShowsTheDisplayOnlyAndKeysStillWork) {
+  Open();
+  window_->Menus()["Mb_KeyPanelOn"]->trigger();
+  EXPECT_EQ(window_->centralWidget()->height(), 116);
+  EXPECT_TRUE(window_->Menus()["MigiKuriPop_KeyPanelOn"]->isChecked());
+  Type(Qt::Key_7, Qt::KeypadModifier);
+  EXPECT_EQ(Display(), "7");
+  // The button display key (slot 25, "}" by default) does nothing in mini size.
+  window_->Menus()["MigiKuriPop_KeyPanelOn"]->trigger();
+  EXPECT_EQ(window_->centralWidget()->height(), 400);
+}
+
+TEST_F(MainWindowTest, ButtonDisplayOffHidesTheKeys) {
+  Open();
+  window_->Menus()["Mb_KeyButtonOn"]->trigger();
+  EXPECT_FALSE(window_->findChild<QWidget*>(QStringLiteral("bt5"))->isVisible());
+  window_->Menus()["Mb_KeyButtonOn"]->trigger();
+  EXPECT_TRUE(window_->findChild<QWidget*>(QStringLiteral("bt5"))->isVisible());
+}
+
+TEST_F(MainWindowTest, ButtonsHiddenAtStartWhenTheFileSaysSo) {
+  WriteSetting("View", "KeyButtonOn", "0");
+  WriteSetting("View", "KeyPanelOn", " 1 ");
+  Open();
+  EXPECT_FALSE(window_->findChild<QWidget*>(QStringLiteral("bt5"))->isVisible());
+  EXPECT_EQ(window_->centralWidget()->height(), 116);
+}
+
+TEST_F(MainWindowTest, F12AsksToQuitOnlyInThePrimaryInstance) {
+  Open();
+  Type(Qt::Key_F12);
+  EXPECT_EQ(quitQuestions_, 1);
+  EXPECT_TRUE(window_->isVisible());
+  answerYes_ = true;
+  Type(Qt::Key_F12);
+  EXPECT_FALSE(window_->isVisible());
+}
+
+TEST_F(MainWindowTest, F12ClosesAChildAtOnce) {
+  Open(/*primary=*/false);
+  EXPECT_TRUE(window_->windowTitle().startsWith("KelvoChild PID"));
+  EXPECT_FALSE(window_->Menus()["Mb_TaskBarIn"]->isEnabled());
+  EXPECT_FALSE(window_->Menus()["Mb_StartUpEndOn"]->isEnabled());
+  Type(Qt::Key_F12);
+  EXPECT_EQ(quitQuestions_, 0);
+  EXPECT_FALSE(window_->isVisible());
+}
+
+TEST_F(MainWindowTest, TrayResidencyHidesOnCloseAndEndsFromTheTrayMenu) {
+  Open();
+  window_->Menus()["Mb_TaskBarIn"]->trigger();
+  window_->close();
+  EXPECT_FALSE(window_->isVisible());  // hidden, not ended
+  window_->Menus()["Pop_Task_ZyocyuOff"]->trigger();
+  EXPECT_TRUE(window_->isVisible());
+  EXPECT_FALSE(window_->Menus()["Mb_TaskBarIn"]->isChecked());
+  EXPECT_FALSE(window_->Menus()["MigiKuriPop_TaskBarIn"]->isChecked());
+  EXPECT_EQ(Setting("View", "TaskBarIn"), "0");
+}
+
+TEST_F(MainWindowTest, QuitEndsEvenInTrayResidency) {
+  Open();
+  window_->Menus()["Mb_TaskBarIn"]->trigger();
+  window_->QuitRequested();
+  EXPECT_FALSE(window_->isVisible());
+  EXPECT_FALSE(window_->Menus()["Mb_TaskBarIn"]->isChecked());
+}
+
+TEST_F(MainWindowTest, HiddenPrimaryShowsItselfWhenAChildStarts) {
+  Open();
+  window_->Menus()["Mb_TaskBarIn"]->trigger();
+  window_->close();
+  ASSERT_FALSE(window_->isVisible());
+  window_->ShowRequested();
+  EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_F(MainWindowTest, ExitWritesPositionAndSkinKind) {
+  Open();
+  window_->Shutdown();
+  EXPECT_FALSE(Setting("StartUp", "StartUpTop").empty());
+  EXPECT_FALSE(Setting("StartUp", "StartUpLeft").empty());
+  EXPECT_EQ(Setting("Skin", "CustumSkinType"), "0");
+}
+
+TEST_F(MainWindowTest, ClientAreaIs272By400WithEveryKeyInPlace) {
+  Open();
+  EXPECT_EQ(window_->centralWidget()->size(), QSize(272, 400));
+  QWidget* plus = window_->findChild<QWidget*>(QStringLiteral("btPlus"));
+  EXPECT_EQ(plus->geometry(), QRect(210, 232, 41, 73));
+  EXPECT_EQ(window_->findChild<QWidget*>(QStringLiteral("btRoute"))->geometry(), QRect(66, 128, 41, 25));
+  EXPECT_EQ(window_->findChild<QLabel*>(QStringLiteral("labAns"))->geometry(), QRect(112, 17, 145, 13));
+  EXPECT_EQ(window_->findChildren<kelvo::KeyImageWidget*>().size(), 32);
+}
+
+}  // namespace
