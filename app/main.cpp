@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("Kelvo"));
   app.setQuitOnLastWindowClosed(false);  // hidden in the tray is not closed
+  QuitSignals quitSignals;  // from the start: a signal waits for the event loop, never kills
   kelvo::SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
 
   try {
@@ -22,7 +23,6 @@ int main(int argc, char** argv) {
     if (!primary) InstanceChannel::SendToPrimary(InstanceChannel::kShowMessage);
 
     TfrmMain window(primary, &channel);
-    QuitSignals quitSignals;
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, &window, &TfrmMain::QuitRequested);
     QObject::connect(&channel, &InstanceChannel::showRequested, &window, &TfrmMain::ShowRequested);
     QObject::connect(&channel, &InstanceChannel::closeRequested, &window, &QWidget::close);

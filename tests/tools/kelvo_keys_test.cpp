@@ -9,7 +9,9 @@
 namespace {
 
 std::vector<std::string> RunTool(const std::string& input) {
-  const std::string inputPath = ::testing::TempDir() + "kelvo_keys_input.txt";
+  // One input file per test: ctest runs the tests of this file side by side.
+  const std::string inputPath = ::testing::TempDir() + "kelvo_keys_" +
+                                ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
   std::ofstream(inputPath) << input;
   const std::string command = std::string(KELVO_KEYS_PATH) + " < " + inputPath;
   FILE* pipe = popen(command.c_str(), "r");
