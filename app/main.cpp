@@ -9,6 +9,8 @@
 #include "shell_paths.h"
 
 int main(int argc, char** argv) {
+  // The face is drawn pixel for pixel from its skin: it is never scaled with the screen.
+  if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING")) qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("Kelvo"));
   app.setQuitOnLastWindowClosed(false);  // hidden in the tray is not closed

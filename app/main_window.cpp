@@ -37,12 +37,11 @@ namespace {
 
 constexpr const char* kVersionText = "2.10.01";
 
-QString CaptionFont() { return QStringLiteral("IPAPGothic"); }
-
-QFont LabelFont() {
+// The proportional Japanese Gothic of the window's texts, by pixel height.
+QFont UiFont(int pixelSize) {
   QFont font;
-  font.setFamilies({CaptionFont(), QStringLiteral("IPA P Gothic"), QStringLiteral("Noto Sans CJK JP")});
-  font.setPixelSize(13);
+  font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPA P Gothic"), QStringLiteral("Noto Sans CJK JP")});
+  font.setPixelSize(pixelSize);
   return font;
 }
 
@@ -128,6 +127,7 @@ TfrmMain::TfrmMain(bool primaryInstance, InstanceChannel* channel, QWidget* pare
   setWindowTitle(primary_ ? QStringLiteral("Kelvo") : QStringLiteral("KelvoChild PID"));
   setWindowIconText(primary_ ? QStringLiteral("Kelvo") : QStringLiteral("KC "));
   setWindowIcon(KelvoIcon());
+  setFont(UiFont(12));
   askToQuit = [](QWidget* parent) {
     return QMessageBox::question(parent, QStringLiteral("Kelvo"), QStringLiteral("Kelvoを終了します。よろしいですか？"),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
@@ -178,7 +178,7 @@ void TfrmMain::CreateControls() {
     });
   }
 
-  const QFont font = LabelFont();
+  const QFont font = UiFont(13);
   for (const kelvo::LabelCell& cell : kelvo::kDisplayLabels) {
     const QString name = QString::fromLatin1(cell.control.data(), static_cast<qsizetype>(cell.control.size()));
     auto* label = new DisplayLabel(client_, [this, name](QMouseEvent* event) {

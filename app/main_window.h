@@ -71,6 +71,10 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks {
   void EndResidency();  // Pop_Task_ZyocyuOff
   void FitWindow();
   void ShowAllWindows(bool show);
+  // Side windows: placed beside, below or cascaded from this window (modes 0 to 3), and brought
+  // to the top of the ordinary band when they become active (this window leaves the top band).
+  void PlaceWindow(QWidget* side, int mode);
+  void BringToFront(QWidget* side);
   // The first activation's work: pass 2, the selectors, the key assignment. Runs once.
   void FirstActivation();
 

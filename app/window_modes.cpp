@@ -3,11 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QLayout>
+#include <QScreen>
+#include <QWindow>
 #include <QSystemTrayIcon>
 
 #include "app_icon.h"
 #include "layout.h"
 #include "main_window.h"
+#include "placement.h"
 #include "settings.h"
 #include "side_windows.h"
 
@@ -80,4 +83,19 @@ void TfrmMain::ShowAllWindows(bool show) {
       setVisible(false);
     }
   });
+}
+
+void TfrmMain::PlaceWindow(QWidget* side, int mode) {
+  QScreen* screen = this->screen();
+  if (side == nullptr || screen == nullptr) return;
+  const int caption = geometry().top() - frameGeometry().top();
+  const QPoint at = placement::PlaceWindowPosition(mode, frameGeometry(), side->frameGeometry(),
+                                                   placement::Edges::Of(screen->availableGeometry()), caption);
+  side->move(at);
+}
+
+void TfrmMain::BringToFront(QWidget* side) {
+  if (QWindow* handle = windowHandle(); handle != nullptr && (handle->flags() & Qt::WindowStaysOnTopHint))
+    handle->setFlag(Qt::WindowStaysOnTopHint, false);
+  if (side != nullptr) side->raise();
 }
