@@ -425,11 +425,19 @@ void TfrmMain::CopyToClipboard() {
 }
 
 void TfrmMain::CloseTopWindow() {
+  // F12 closes the side windows from the most recently activated one backwards, then asks to quit.
   const std::string& list = kelvo::SideWindowList();
-  if (!list.empty() && list.back() != '0') {
-    return;  // side windows close themselves here once they exist
+  if (!list.empty()) {
+    if (QWidget* top = WindowOf(list.back()); top != this) {
+      top->close();  // its close handling takes it off the list
+      return;
+    }
+    if (list.size() > 1) {
+      // The main window is last: close the side window before it; "0" stays last.
+      if (QWidget* side = WindowOf(list[list.size() - 2]); side != this) side->close();
+      return;
+    }
   }
-  if (list.size() > 1) return;
   if (!primary_) {
     close();
     return;

@@ -75,6 +75,10 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks {
   // to the top of the ordinary band when they become active (this window leaves the top band).
   void PlaceWindow(QWidget* side, int mode);
   void BringToFront(QWidget* side);
+  // The open side window of an identifier of the auxiliary window list ("1" check tape, "2" key
+  // settings, "3" enlarged panel, "4" formula window, "7" skin chooser). A side window registers
+  // when it opens; it calls SideWindowActivated and SideWindowClosed itself.
+  void RegisterSideWindow(char id, QWidget* window);
   // The first activation's work: pass 2, the selectors, the key assignment. Runs once.
   void FirstActivation();
 
@@ -135,4 +139,7 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks {
   QLineEdit* focusField_ = nullptr;  // TFocus
   MainMenus menus_;
   QPointer<QSystemTrayIcon> tray_;
+  QHash<char, QPointer<QWidget>> sideWindows_;
+
+  QWidget* WindowOf(char id);  // the main window for "0" and any unknown identifier
 };

@@ -74,15 +74,18 @@ void TfrmMain::TrayIcon(bool add) {
 
 void TfrmMain::ShowAllWindows(bool show) {
   kelvo::ShowAllWindows(show, [this](char id, bool visible) {
-    // Only the main window takes part until the side windows exist; any other id stands for it.
-    Q_UNUSED(id);
-    if (visible) {
-      if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
-      setVisible(true);
-    } else {
-      setVisible(false);
-    }
+    QWidget* window = WindowOf(id);
+    if (visible && (window->windowState() & Qt::WindowMinimized))
+      window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->setVisible(visible);
   });
+}
+
+void TfrmMain::RegisterSideWindow(char id, QWidget* window) { sideWindows_.insert(id, window); }
+
+QWidget* TfrmMain::WindowOf(char id) {
+  const QPointer<QWidget> side = sideWindows_.value(id);
+  return side != nullptr ? side.data() : this;
 }
 
 void TfrmMain::PlaceWindow(QWidget* side, int mode) {

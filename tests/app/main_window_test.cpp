@@ -299,6 +299,48 @@ TEST_F(MainWindowTest, F12AsksToQuitOnlyInThePrimaryInstance) {
   EXPECT_FALSE(window_->isVisible());
 }
 
+// A side window as every real one behaves: it takes part in the list while open.
+class SideWindow : public QWidget {
+ public:
+  explicit SideWindow(char id) : id_(id) {}
+  void Activate() { kelvo::SideWindowActivated(id_); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    kelvo::SideWindowClosed(id_);
+    QWidget::closeEvent(event);
+  }
+
+ private:
+  char id_;
+};
+
+TEST_F(MainWindowTest, F12ClosesSideWindowsMostRecentFirstThenAsksToQuit) {
+  Open();
+  SideWindow tape('1'), panel('3'), formula('4');
+  for (auto [id, window] : {std::pair{'1', &tape}, {'3', &panel}, {'4', &formula}}) {
+    window_->RegisterSideWindow(id, window);
+    window->show();
+  }
+  tape.Activate();
+  formula.Activate();
+  panel.Activate();
+  kelvo::SideWindowActivated('0');  // the main window was clicked last
+  EXPECT_EQ(kelvo::SideWindowList(), "1430");
+
+  Type(Qt::Key_F12);
+  EXPECT_FALSE(panel.isVisible());
+  EXPECT_EQ(kelvo::SideWindowList(), "140");
+  formula.Activate();  // the formula window is active now: it goes first
+  Type(Qt::Key_F12);
+  EXPECT_FALSE(formula.isVisible());
+  Type(Qt::Key_F12);
+  EXPECT_FALSE(tape.isVisible());
+  EXPECT_EQ(quitQuestions_, 0);
+  Type(Qt::Key_F12);
+  EXPECT_EQ(quitQuestions_, 1);
+}
+
 TEST_F(MainWindowTest, F12ClosesAChildAtOnce) {
   Open(/*primary=*/false);
   EXPECT_TRUE(window_->windowTitle().startsWith("KelvoChild PID"));
