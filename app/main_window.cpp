@@ -162,7 +162,11 @@ TfrmMain::TfrmMain(bool primaryInstance, InstanceChannel* channel, QWidget* pare
   PlaceAtStart(pass1.restorePosition, pass1.left, pass1.top);
 }
 
-TfrmMain::~TfrmMain() { qApp->removeEventFilter(this); }
+TfrmMain::~TfrmMain() {
+  // The renderer and the engine go before the child widgets: nothing may reach them from now on.
+  qApp->removeEventFilter(this);
+  disconnect(qApp, nullptr, this, nullptr);
+}
 
 void TfrmMain::CreateControls() {
   client_ = new Client(*this);
@@ -171,6 +175,7 @@ void TfrmMain::CreateControls() {
 
   // Creation order is stacking order: strips and keys first, the labels above them.
   widgets_ = kelvo::CreateSkinWidgets(client_, &renderer_);
+  connect(&renderer_, &kelvo::Renderer::panelChanged, client_, qOverload<>(&QWidget::update));
   for (kelvo::KeyImageWidget* key : widgets_.keys) {
     connect(key, &kelvo::KeyImageWidget::pressed, this, &TfrmMain::OnKeyImagePressed);
     connect(key, &kelvo::KeyImageWidget::released, this, [this](int keyCode, Qt::MouseButton) {
