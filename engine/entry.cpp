@@ -95,6 +95,8 @@ void Engine::ChangeSign() {
   std::string t = s.display;
   t = !t.empty() && t.front() == '-' ? t.substr(1) : "-" + t;
   AdoptEditedNumber(s, t);
+  // A zero signed before any digit (at start, after C) is the start of a negative number.
+  if (s.entry == 0 && s.pending == 0 && IsZeroText(t)) s.entry = 1;
   s.display = t;
   DrawNumber(t, false);
 }

@@ -52,7 +52,9 @@ TEST(NumberEntry, DigitsPointAndSign) {
       {"5 . . 2", "5.2"},
       {"+/-", "-0"},
       {"ce +/- 7", "-7"},
-      {"+/- 7", "7"},  // at start-up the sign belongs to the answer, and typing starts afresh
+      {"+/- 7", "-7"},
+      {"c +/- 7 = ", "-7"},
+      {"5 + +/- 7 =", "2"},  // after an operator the sign belongs to the first operand
       {"1 . 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6", "1.2345678901234", {}, false},  // surplus digits dropped
       {"4 2 = 7", "7", {}},
       {"key:8 key:22 key:0 key:999", "0", {}, false},
