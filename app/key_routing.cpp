@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "key_slots.h"
+
 namespace key_routing {
 namespace {
 
@@ -22,16 +24,6 @@ int FixedKeyCode(int vk) {
   }
 }
 
-// The calculator key of a slot: 1..21 (8 is the second C key), then the digits.
-int SlotKeyCode(int slot) {
-  if (slot == 8) return 7;
-  if (slot >= 1 && slot <= 21) return slot;
-  if (slot >= 27 && slot <= 35) return 101 + (slot - 27);
-  if (slot == 36) return 100;
-  if (slot == 37) return 110;
-  return 0;
-}
-
 bool Matches(const Slots& slots, int slot, int vk) { return vk != 0 && slots[static_cast<std::size_t>(slot)] == vk; }
 
 }  // namespace
@@ -50,7 +42,7 @@ KeyDown RouteKeyDown(int vk, bool shift, bool miniSize, const Slots& slots) {
       case 24: return {KeyDown::ToggleBigPanel, 0};
       case 25: return miniSize ? KeyDown{} : KeyDown{KeyDown::ToggleButtons, 0};
       case 26: return {KeyDown::ToggleFormula, 0};
-      default: return {KeyDown::Press, SlotKeyCode(slot)};
+      default: return {KeyDown::Press, kelvo::KeySlotKeyCode(slot)};
     }
   }
   return {};
@@ -65,7 +57,7 @@ int RouteKeyUp(int vk, bool shift, const Slots& slots) {
   static constexpr int kOrder[] = {1, 2, 3, 4, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
                                    5, 6, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37};
   for (const int slot : kOrder)
-    if (Matches(slots, slot, vk)) return SlotKeyCode(slot);
+    if (Matches(slots, slot, vk)) return kelvo::KeySlotKeyCode(slot);
   return 0;
 }
 
