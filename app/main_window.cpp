@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -93,9 +94,7 @@ class TfrmMain::Client : public QWidget {
 
 void MainDisplay::MirrorToEnlargedPanel() { renderer_.MirrorToEnlargedPanel(); }
 
-void MainDisplay::ReturnFocus() {
-  if (window_.focusField_ != nullptr && !window_.focusField_->hasFocus()) window_.focusField_->setFocus();
-}
+void MainDisplay::ReturnFocus() { window_.ReturnFocus(); }
 
 void MainDisplay::ShowRegisters(const std::string& input, const std::string& answer) {
   const QString in = QString::fromStdString(input), ans = QString::fromStdString(answer);
@@ -383,10 +382,18 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   // Keys meant for this window, taken once at their first receiver: the focus widget, or the
   // window itself when nothing in it has the focus (the filter sees the event at every hop).
   auto* widget = qobject_cast<QWidget*>(watched);
-  if (widget == nullptr || widget->window() != this) return false;
+  if (widget == nullptr) return false;
   const QWidget* focus = QApplication::focusWidget();
-  if (widget != focus && !(focus == nullptr && widget == this)) return false;
+  if (widget != focus && !(focus == nullptr && widget == widget->window())) return false;
   auto* key = static_cast<QKeyEvent*>(event);
+  if (widget->window() != this) {
+    // F12 closes the side window or dialog that has the focus and never reaches this window.
+    if (type != QEvent::KeyPress || key->key() != Qt::Key_F12 || key->modifiers() != Qt::NoModifier ||
+        qobject_cast<QMenu*>(widget->window()) != nullptr)
+      return false;
+    widget->window()->close();
+    return true;
+  }
   return type == QEvent::KeyPress ? OnKeyDown(key) : OnKeyUp(key);
 }
 

@@ -9,6 +9,7 @@
 #include "main_menu.h"
 #include "renderer.h"
 #include "settings_checks.h"
+#include "side_window_host.h"
 #include "skin_display.h"
 #include "skin_widgets.h"
 
@@ -37,7 +38,7 @@ class MainDisplay : public kelvo::SkinDisplay {
 
 // The main window frmMain: the skinned calculator face, its menus, keyboard and mouse routing,
 // window modes, tray residency, and the start and end of the program around it.
-class TfrmMain : public QMainWindow, public kelvo::SettingsChecks {
+class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo::SideWindowHost {
   Q_OBJECT
 
  public:
@@ -53,7 +54,7 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks {
   // A child started while this primary instance was hidden: show every window again.
   void ShowRequested();
 
-  bool IsPrimaryInstance() const { return primary_; }
+  bool IsPrimaryInstance() const override { return primary_; }
   bool FirstActivationDone() const { return !firstActivation_; }
   kelvo::Engine& Engine() { return engine_; }
   kelvo::Renderer& Renderer() { return renderer_; }
@@ -71,14 +72,15 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks {
   void EndResidency();  // Pop_Task_ZyocyuOff
   void FitWindow();
   void ShowAllWindows(bool show);
-  // Side windows: placed beside, below or cascaded from this window (modes 0 to 3), and brought
-  // to the top of the ordinary band when they become active (this window leaves the top band).
-  void PlaceWindow(QWidget* side, int mode);
-  void BringToFront(QWidget* side);
-  // The open side window of an identifier of the auxiliary window list ("1" check tape, "2" key
-  // settings, "3" enlarged panel, "4" formula window, "7" skin chooser). A side window registers
-  // when it opens; it calls SideWindowActivated and SideWindowClosed itself.
-  void RegisterSideWindow(char id, QWidget* window);
+  // SideWindowHost: what the side windows ask of this window.
+  void AttachSideWindow(char id, QWidget* window) override;
+  void SideWindowActivated(char id) override;
+  void SideWindowClosed(char id) override;
+  void PlaceWindow(QWidget* side, int mode) override;
+  void BringToFront(QWidget* side) override;
+  void ReturnFocus() override;
+  std::string SettingsFilePath() const override;
+  void ReportFailedWrite(const kelvo::FlushResult& result) override { Report(result); }
   // The first activation's work: pass 2, the selectors, the key assignment. Runs once.
   void FirstActivation();
 

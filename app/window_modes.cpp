@@ -80,25 +80,3 @@ void TfrmMain::ShowAllWindows(bool show) {
     window->setVisible(visible);
   });
 }
-
-void TfrmMain::RegisterSideWindow(char id, QWidget* window) { sideWindows_.insert(id, window); }
-
-QWidget* TfrmMain::WindowOf(char id) {
-  const QPointer<QWidget> side = sideWindows_.value(id);
-  return side != nullptr ? side.data() : this;
-}
-
-void TfrmMain::PlaceWindow(QWidget* side, int mode) {
-  QScreen* screen = this->screen();
-  if (side == nullptr || screen == nullptr) return;
-  const int caption = geometry().top() - frameGeometry().top();
-  const QPoint at = placement::PlaceWindowPosition(mode, frameGeometry(), side->frameGeometry(),
-                                                   placement::Edges::Of(screen->availableGeometry()), caption);
-  side->move(at);
-}
-
-void TfrmMain::BringToFront(QWidget* side) {
-  if (QWindow* handle = windowHandle(); handle != nullptr && (handle->flags() & Qt::WindowStaysOnTopHint))
-    handle->setFlag(Qt::WindowStaysOnTopHint, false);
-  if (side != nullptr) side->raise();
-}

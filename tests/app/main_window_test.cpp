@@ -302,26 +302,28 @@ TEST_F(MainWindowTest, F12AsksToQuitOnlyInThePrimaryInstance) {
 // A side window as every real one behaves: it takes part in the list while open.
 class SideWindow : public QWidget {
  public:
-  explicit SideWindow(char id) : id_(id) {}
-  void Activate() { kelvo::SideWindowActivated(id_); }
+  SideWindow(char id, kelvo::SideWindowHost& host) : id_(id), host_(host) { host.AttachSideWindow(id, this); }
+  void Activate() { host_.SideWindowActivated(id_); }
 
  protected:
   void closeEvent(QCloseEvent* event) override {
-    kelvo::SideWindowClosed(id_);
+    host_.SideWindowClosed(id_);
     QWidget::closeEvent(event);
   }
 
  private:
   char id_;
+  kelvo::SideWindowHost& host_;
 };
 
 TEST_F(MainWindowTest, F12ClosesSideWindowsMostRecentFirstThenAsksToQuit) {
   Open();
-  SideWindow tape('1'), panel('3'), formula('4');
-  for (auto [id, window] : {std::pair{'1', &tape}, {'3', &panel}, {'4', &formula}}) {
-    window_->RegisterSideWindow(id, window);
-    window->show();
-  }
+  auto& tape = *new SideWindow('1', *window_);
+  auto& panel = *new SideWindow('3', *window_);
+  auto& formula = *new SideWindow('4', *window_);
+  for (SideWindow* window : {&tape, &panel, &formula}) window->show();
+  EXPECT_TRUE(window_->Menus()["Mb_BigPanelOn"]->isChecked());
+  EXPECT_TRUE(window_->Menus()["MigiKuriPop_BigPanelOn"]->isChecked());
   tape.Activate();
   formula.Activate();
   panel.Activate();
@@ -329,13 +331,16 @@ TEST_F(MainWindowTest, F12ClosesSideWindowsMostRecentFirstThenAsksToQuit) {
   EXPECT_EQ(kelvo::SideWindowList(), "1430");
 
   Type(Qt::Key_F12);
-  EXPECT_FALSE(panel.isVisible());
   EXPECT_EQ(kelvo::SideWindowList(), "140");
+  EXPECT_FALSE(window_->Menus()["Mb_BigPanelOn"]->isChecked());
+  EXPECT_FALSE(window_->Menus()["MigiKuriPop_BigPanelOn"]->isChecked());
   formula.Activate();  // the formula window is active now: it goes first
   Type(Qt::Key_F12);
-  EXPECT_FALSE(formula.isVisible());
-  Type(Qt::Key_F12);
-  EXPECT_FALSE(tape.isVisible());
+  EXPECT_EQ(kelvo::SideWindowList(), "10");
+  QApplication::setActiveWindow(&tape);
+  Type(Qt::Key_F12);  // F12 inside a side window closes that one
+  EXPECT_EQ(kelvo::SideWindowList(), "0");
+  EXPECT_EQ(quitQuestions_, 0);
   EXPECT_EQ(quitQuestions_, 0);
   Type(Qt::Key_F12);
   EXPECT_EQ(quitQuestions_, 1);

@@ -1,0 +1,89 @@
+// The main window as the host of its side windows: the auxiliary window list, the menu items
+// that follow each side window, placement and the focus.
+#include <QAction>
+#include <QEvent>
+#include <QLineEdit>
+#include <QScreen>
+#include <QWindow>
+
+#include "main_window.h"
+#include "placement.h"
+#include "shell_paths.h"
+#include "side_windows.h"
+
+namespace {
+
+// Moves an attached side window to the end of the list, and above the main window, whenever it
+// becomes active.
+class ActivationWatch : public QObject {
+ public:
+  ActivationWatch(QWidget* window, char id, kelvo::SideWindowHost& host) : QObject(window), id_(id), host_(host) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::WindowActivate) {
+      host_.SideWindowActivated(id_);
+      host_.BringToFront(static_cast<QWidget*>(watched));
+    }
+    return false;
+  }
+
+ private:
+  const char id_;
+  kelvo::SideWindowHost& host_;
+};
+
+// The main-menu and popup items that show whether the side window of an identifier is open.
+QList<const char*> MenuItemsOf(char id) {
+  switch (id) {
+    case '1': return {"Mb_Kenzan"};
+    case '2': return {"Mb_KeySetOn"};
+    case '3': return {"Mb_BigPanelOn", "MigiKuriPop_BigPanelOn"};
+    case '4': return {"Mb_SushikiOn"};
+    case '7': return {"Mb_SkinChange"};
+    default: return {};
+  }
+}
+
+}  // namespace
+
+void TfrmMain::AttachSideWindow(char id, QWidget* window) {
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->installEventFilter(new ActivationWatch(window, id, *this));
+  sideWindows_.insert(id, window);
+  for (const char* item : MenuItemsOf(id)) menus_[item]->setChecked(true);
+}
+
+void TfrmMain::SideWindowActivated(char id) { kelvo::SideWindowActivated(id); }
+
+void TfrmMain::SideWindowClosed(char id) {
+  kelvo::SideWindowClosed(id);
+  sideWindows_.remove(id);
+  for (const char* item : MenuItemsOf(id)) menus_[item]->setChecked(false);
+}
+
+QWidget* TfrmMain::WindowOf(char id) {
+  const QPointer<QWidget> side = sideWindows_.value(id);
+  return side != nullptr ? side.data() : this;
+}
+
+void TfrmMain::PlaceWindow(QWidget* side, int mode) {
+  QScreen* screen = this->screen();
+  if (side == nullptr || screen == nullptr) return;
+  const int caption = geometry().top() - frameGeometry().top();
+  const QPoint at = placement::PlaceWindowPosition(mode, frameGeometry(), side->frameGeometry(),
+                                                   placement::Edges::Of(screen->availableGeometry()), caption);
+  side->move(at);
+}
+
+void TfrmMain::BringToFront(QWidget* side) {
+  if (QWindow* handle = windowHandle(); handle != nullptr && (handle->flags() & Qt::WindowStaysOnTopHint))
+    handle->setFlag(Qt::WindowStaysOnTopHint, false);
+  if (side != nullptr) side->raise();
+}
+
+void TfrmMain::ReturnFocus() {
+  if (focusField_ != nullptr && !focusField_->hasFocus()) focusField_->setFocus();
+}
+
+std::string TfrmMain::SettingsFilePath() const { return kelvo::CurrentSettingsPath(); }
