@@ -2,7 +2,7 @@
 // hiding every open window.
 #include <QAction>
 #include <QApplication>
-#include <QLayout>
+#include <QMenuBar>
 #include <QScreen>
 #include <QWindow>
 #include <QSystemTrayIcon>
@@ -21,8 +21,9 @@ void TfrmMain::FitWindow() {
   // The client area below the menu bar is exactly 272 wide and 400 (or 116) high; the window
   // is as large as that and its menu bar, and the user cannot resize it.
   centralWidget()->setFixedSize(kelvo::kClientWidth, height);
-  layout()->invalidate();
-  setFixedSize(layout()->sizeHint());
+  QMenuBar* bar = menuBar();
+  bar->ensurePolished();
+  setFixedSize(kelvo::kClientWidth, height + bar->heightForWidth(kelvo::kClientWidth));
 }
 
 void TfrmMain::ToggleMiniSize() {
