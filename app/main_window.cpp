@@ -31,6 +31,7 @@
 #include "side_windows.h"
 #include "skin_folders.h"
 #include "virtual_key.h"
+#include "vk_codes.h"
 
 using kelvo::MenuCheck;
 
@@ -416,7 +417,7 @@ bool TfrmMain::OnKeyDown(QKeyEvent* event) {
     case KeyDown::None:
       break;
   }
-  return vk == key_routing::kVkF10;  // F10 never opens the menu bar
+  return vk == kelvo::vk::kF10;  // F10 never opens the menu bar
 }
 
 bool TfrmMain::OnKeyUp(QKeyEvent* event) {

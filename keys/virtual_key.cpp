@@ -76,19 +76,19 @@ int CodeAtPosition(quint32 scanCode) {
   for (const LetterRow& row : kLetterRows)
     if (scanCode >= row.first && scanCode - row.first < row.letters.size()) return row.letters[scanCode - row.first];
   switch (scanCode) {
-    case 20: return vk::kMinus;         // "- =" (US "- _")
-    case 21: return vk::kCaret;         // "^ ~" (US "= +")
-    case 132: return vk::kYen;          // "\ |", the yen key
-    case 34: return vk::kAt;            // "@ `" (US "[ {")
-    case 35: return vk::kBracketOpen;   // "[ {" (US "] }")
-    case 47: return vk::kSemicolon;     // "; +" (US "; :")
-    case 48: return vk::kColon;         // ": *" (US "' \"")
-    case 51: return vk::kBracketClose;  // "] }" (US "\ |")
-    case 59: return vk::kComma;
-    case 60: return vk::kPeriod;
-    case 61: return vk::kSlash;
-    case 97: return vk::kBackslash;     // "\ _", left of the right Shift
-    case 94: return vk::kBackslash;     // the extra key of European keyboards, in the same place
+    case 20: return vk::kMinusEqual;         // "- =" (US "- _")
+    case 21: return vk::kCaretTilde;         // "^ ~" (US "= +")
+    case 132: return vk::kBackslashBar;          // "\ |", the yen key
+    case 34: return vk::kAtBackquote;            // "@ `" (US "[ {")
+    case 35: return vk::kBracketBraceOpen;   // "[ {" (US "] }")
+    case 47: return vk::kSemicolonPlus;     // "; +" (US "; :")
+    case 48: return vk::kColonAsterisk;         // ": *" (US "' \"")
+    case 51: return vk::kBracketBraceClose;  // "] }" (US "\ |")
+    case 59: return vk::kCommaLess;
+    case 60: return vk::kPeriodGreater;
+    case 61: return vk::kSlashQuestion;
+    case 97: return vk::kBackslashUnderscore;     // "\ _", left of the right Shift
+    case 94: return vk::kBackslashUnderscore;     // the extra key of European keyboards, in the same place
   }
   return 0;
 }
@@ -100,7 +100,7 @@ int PositionCode(const QKeyEvent& event) {
   // Windows itself gives the code; only take it for the keys that go by position here.
   const auto code = static_cast<int>(event.nativeVirtualKey());
   const bool digitOrLetter = (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z');
-  return (digitOrLetter || (code >= vk::kColon && code <= vk::kBackslash)) ? code : 0;
+  return (digitOrLetter || (code >= vk::kColonAsterisk && code <= vk::kBackslashUnderscore)) ? code : 0;
 #else
   return CodeAtPosition(event.nativeScanCode());
 #endif
@@ -121,29 +121,29 @@ int CodeOfCharacter(int key) {
     case Qt::Key_ParenLeft: return '8';
     case Qt::Key_ParenRight: return '9';
     case Qt::Key_Colon:
-    case Qt::Key_Asterisk: return vk::kColon;
+    case Qt::Key_Asterisk: return vk::kColonAsterisk;
     case Qt::Key_Semicolon:
-    case Qt::Key_Plus: return vk::kSemicolon;
+    case Qt::Key_Plus: return vk::kSemicolonPlus;
     case Qt::Key_Comma:
-    case Qt::Key_Less: return vk::kComma;
+    case Qt::Key_Less: return vk::kCommaLess;
     case Qt::Key_Minus:
-    case Qt::Key_Equal: return vk::kMinus;
+    case Qt::Key_Equal: return vk::kMinusEqual;
     case Qt::Key_Period:
-    case Qt::Key_Greater: return vk::kPeriod;
+    case Qt::Key_Greater: return vk::kPeriodGreater;
     case Qt::Key_Slash:
-    case Qt::Key_Question: return vk::kSlash;
+    case Qt::Key_Question: return vk::kSlashQuestion;
     case Qt::Key_At:
-    case Qt::Key_QuoteLeft: return vk::kAt;
+    case Qt::Key_QuoteLeft: return vk::kAtBackquote;
     case Qt::Key_BracketLeft:
-    case Qt::Key_BraceLeft: return vk::kBracketOpen;
+    case Qt::Key_BraceLeft: return vk::kBracketBraceOpen;
     case Qt::Key_Backslash:
     case Qt::Key_Bar:
-    case Qt::Key_yen: return vk::kYen;
+    case Qt::Key_yen: return vk::kBackslashBar;
     case Qt::Key_BracketRight:
-    case Qt::Key_BraceRight: return vk::kBracketClose;
+    case Qt::Key_BraceRight: return vk::kBracketBraceClose;
     case Qt::Key_AsciiCircum:
-    case Qt::Key_AsciiTilde: return vk::kCaret;
-    case Qt::Key_Underscore: return vk::kBackslash;
+    case Qt::Key_AsciiTilde: return vk::kCaretTilde;
+    case Qt::Key_Underscore: return vk::kBackslashUnderscore;
   }
   return 0;
 }
