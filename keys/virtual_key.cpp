@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "keyboard_layout.h"
 #include "vk_codes.h"
 
 namespace kelvo {
@@ -61,48 +62,17 @@ int KeypadCode(int key) {
   return 0;
 }
 
-#if !defined(Q_OS_WIN)
-// Where the key sits, by X keyboard (xkb) key code, which is the evdev code + 8; read as on the
-// Japanese keyboard. A US key with the same place gets the same code: its "'" key is the
-// Japanese ":" key (186), its "=" key the "^" key (222), its "[" key the "@" key (192).
-int CodeAtPosition(quint32 scanCode) {
-  struct LetterRow {
-    quint32 first;  // key code of the row's first letter
-    std::string_view letters;
-  };
-  static constexpr LetterRow kLetterRows[] = {{24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}};
-  if (scanCode >= 10 && scanCode <= 18) return '1' + static_cast<int>(scanCode - 10);
-  if (scanCode == 19) return '0';
-  for (const LetterRow& row : kLetterRows)
-    if (scanCode >= row.first && scanCode - row.first < row.letters.size()) return row.letters[scanCode - row.first];
-  switch (scanCode) {
-    case 20: return vk::kMinusEqual;         // "- =" (US "- _")
-    case 21: return vk::kCaretTilde;         // "^ ~" (US "= +")
-    case 132: return vk::kBackslashBar;          // "\ |", the yen key
-    case 34: return vk::kAtBackquote;            // "@ `" (US "[ {")
-    case 35: return vk::kBracketBraceOpen;   // "[ {" (US "] }")
-    case 47: return vk::kSemicolonPlus;     // "; +" (US "; :")
-    case 48: return vk::kColonAsterisk;         // ": *" (US "' \"")
-    case 51: return vk::kBracketBraceClose;  // "] }" (US "\ |")
-    case 59: return vk::kCommaLess;
-    case 60: return vk::kPeriodGreater;
-    case 61: return vk::kSlashQuestion;
-    case 97: return vk::kBackslashUnderscore;     // "\ _", left of the right Shift
-    case 94: return vk::kBackslashUnderscore;     // the extra key of European keyboards, in the same place
-  }
-  return 0;
-}
-#endif
-
 // The code of the key that sits where this one does, or 0 when the platform does not tell.
-int PositionCode(const QKeyEvent& event) {
+int PositionCode(const QKeyEvent& event, const KeyboardLayout* layout) {
 #if defined(Q_OS_WIN)
   // Windows itself gives the code; only take it for the keys that go by position here.
+  (void)layout;
   const auto code = static_cast<int>(event.nativeVirtualKey());
   const bool digitOrLetter = (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z');
   return (digitOrLetter || (code >= vk::kColonAsterisk && code <= vk::kBackslashUnderscore)) ? code : 0;
 #else
-  return CodeAtPosition(event.nativeScanCode());
+  static const KeyboardLayout kJapanese;
+  return PositionalKeyCode(layout != nullptr ? *layout : kJapanese, event.nativeScanCode());
 #endif
 }
 
@@ -150,7 +120,7 @@ int CodeOfCharacter(int key) {
 
 }  // namespace
 
-int VirtualKeyCode(const QKeyEvent& event) {
+int VirtualKeyCode(const QKeyEvent& event, const KeyboardLayout* layout) {
   const int key = event.key();
   if (event.modifiers() & Qt::KeypadModifier) {
     // Keypad digits and operators; without Num Lock the keypad sends the cursor keys.
@@ -159,8 +129,10 @@ int VirtualKeyCode(const QKeyEvent& event) {
   }
   if (const int code = NamedKeyCode(key)) return code;
   if (key >= Qt::Key_A && key <= Qt::Key_Z) return vk::kA + (key - Qt::Key_A);
-  if (const int code = PositionCode(event)) return code;
+  if (const int code = PositionCode(event, layout)) return code;
   return CodeOfCharacter(key);
 }
+
+int VirtualKeyCode(const QKeyEvent& event) { return VirtualKeyCode(event, ActiveKeyboardLayout(event)); }
 
 }  // namespace kelvo
