@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QMenu>
 #include <QWindow>
 #include <QSystemTrayIcon>
 
@@ -40,6 +41,14 @@ void TfrmMain::ToggleTaskBarIn() {
   // Switching residency on adds the icon; nothing is hidden until the window is closed.
   Report(kelvo::ToggleMenuSetting(*this, MenuCheck::TaskBarIn));
   TrayIcon(IsChecked(MenuCheck::TaskBarIn));
+}
+
+void TfrmMain::ExplainResidencyWithoutTray() {
+  const bool tray = trayAvailable();
+  const QString tip = tray ? QString() : QStringLiteral("通知領域がないため、閉じる・最小化ではウィンドウを最小化します。");
+  for (const char* name : {"Mb_TaskBarIn", "MigiKuriPop_TaskBarIn"}) menus_[name]->setToolTip(tip);
+  menus_.file->setToolTipsVisible(!tray);
+  menus_.migiKuriPop->setToolTipsVisible(!tray);
 }
 
 void TfrmMain::EndResidency() {

@@ -51,6 +51,7 @@ class MainWindowTest : public ::testing::Test {
       return answerYes_;
     };
     window_->showError = [](QWidget*, const QString& text) { ADD_FAILURE() << text.toStdString(); };
+    window_->trayAvailable = [this] { return trayAvailable_; };
     window_->show();
     window_->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
@@ -95,6 +96,7 @@ class MainWindowTest : public ::testing::Test {
   QTimer modalGuard_;
   int quitQuestions_ = 0;
   bool answerYes_ = false;
+  bool trayAvailable_ = true;
 };
 
 TEST_F(MainWindowTest, ClickingKeysCalculatesAndShowsRegistersAndMarks) {
@@ -367,6 +369,23 @@ TEST_F(MainWindowTest, TrayResidencyHidesOnCloseAndEndsFromTheTrayMenu) {
   EXPECT_FALSE(window_->Menus()["Mb_TaskBarIn"]->isChecked());
   EXPECT_FALSE(window_->Menus()["MigiKuriPop_TaskBarIn"]->isChecked());
   EXPECT_EQ(Setting("View", "TaskBarIn"), "0");
+}
+
+TEST_F(MainWindowTest, ResidencyWithoutATrayMinimisesInsteadOfHiding) {
+  trayAvailable_ = false;
+  Open();
+  window_->Menus()["Mb_TaskBarIn"]->trigger();
+  window_->close();
+  EXPECT_TRUE(window_->isVisible());
+  EXPECT_TRUE(window_->isMinimized());
+  EXPECT_EQ(Setting("View", "TaskBarIn"), "1");
+  window_->showNormal();
+  window_->showMinimized();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(window_->isVisible());
+  emit window_->Menus().file->aboutToShow();
+  EXPECT_FALSE(window_->Menus()["Mb_TaskBarIn"]->toolTip().isEmpty());
+  EXPECT_TRUE(window_->Menus().file->toolTipsVisible());
 }
 
 TEST_F(MainWindowTest, QuitEndsEvenInTrayResidency) {
