@@ -1,8 +1,10 @@
 // Kelvo: a desktop business calculator.
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdlib>
 #include <exception>
 
+#include "data_folder.h"
 #include "instance_channel.h"
 #include "main_window.h"
 #include "quit_signals.h"
@@ -15,7 +17,17 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("Kelvo"));
   app.setQuitOnLastWindowClosed(false);  // hidden in the tray is not closed
   QuitSignals quitSignals;  // from the start: a signal waits for the event loop, never kills
-  kelvo::SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
+
+  // Before anything reads a path: beside the executable, or the user's own copy of an installed
+  // template when the program lies where it may not write.
+  const kelvo::DataFolderChoice data = kelvo::ChooseDataFolder(
+      QCoreApplication::applicationDirPath().toStdString(),
+      kelvo::UserDataHome(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+  if (data.folder.empty()) {
+    QMessageBox::critical(nullptr, QStringLiteral("Kelvo"), QString::fromStdString(data.error));
+    return 1;
+  }
+  kelvo::SetProgramFolder(data.folder);
 
   try {
     // The first start holds the primary name; a later one runs as a child and brings a primary
