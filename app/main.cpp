@@ -8,11 +8,11 @@
 #include "instance_channel.h"
 #include "main_window.h"
 #include "quit_signals.h"
+#include "screen_scaling.h"
 #include "shell_paths.h"
 
 int main(int argc, char** argv) {
-  // The face is drawn pixel for pixel from its skin: it is never scaled with the screen.
-  if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING")) qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+  UseWholeNumberScaling();
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("Kelvo"));
   app.setQuitOnLastWindowClosed(false);  // hidden in the tray is not closed

@@ -80,6 +80,7 @@ class TfrmMain::Client : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);  // exact blocks on dense screens
     window_.renderer_.PaintBackground(painter);
   }
   void mousePressEvent(QMouseEvent* event) override {

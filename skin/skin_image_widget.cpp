@@ -34,6 +34,8 @@ const QImage& SkinImageWidget::KeyedImage() {
 
 void SkinImageWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  // On a dense screen each skin pixel becomes an exact block, never a blend of its neighbours.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.drawImage(0, 0, KeyedImage());
 }
 
