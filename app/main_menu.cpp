@@ -17,6 +17,7 @@ struct Item {
 
 constexpr Item kFileItems[] = {
     {"Mb_Cpy", "クリップボードにコピー (&C)"},
+    {"Mb_Paste", "貼り付け (&V)"},
     {nullptr, nullptr, Item::Separator},
     {"Mb_SushikiOn", "数式計算 (&N)", Item::Checkable},
     {"Mb_Kenzan", "検算フォーム (&Z)", Item::Checkable},
@@ -76,6 +77,7 @@ constexpr Item kSupportItems[] = {
 
 constexpr Item kMigiKuriItems[] = {
     {"MigiKuriPop_Cpy", "クリップボードへコピー(&C)"},
+    {"MigiKuriPop_Paste", "貼り付け(&V)"},
     {nullptr, nullptr, Item::Separator},
     {"MigiKuriPop_BigPanelOn", "拡大パネルの表示(&K)", Item::Checkable},
     {"MigiKuriPop_KeyPanelOn", "ミニサイズ表示(&M)", Item::Checkable},

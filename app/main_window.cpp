@@ -28,6 +28,7 @@
 #include "key_assignment.h"
 #include "key_routing.h"
 #include "layout.h"
+#include "paste_number.h"
 #include "placement.h"
 #include "settings.h"
 #include "shell_paths.h"
@@ -65,6 +66,12 @@ class DisplayLabel : public QLabel {
  private:
   std::function<void(QMouseEvent*)> onPress_;
 };
+
+// Ctrl+V pastes whatever the key assignment says; V alone keeps its assigned meaning.
+bool IsPasteKey(const QKeyEvent& event, int vk) {
+  return vk == kelvo::vk::kV && (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) ==
+                                    Qt::ControlModifier;
+}
 
 }  // namespace
 
@@ -424,6 +431,10 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
 bool TfrmMain::OnKeyDown(QKeyEvent* event) {
   if (windowState() & Qt::WindowMinimized) return false;
   const int vk = kelvo::VirtualKeyCode(*event);
+  if (IsPasteKey(*event, vk)) {
+    if (!event->isAutoRepeat()) PasteFromClipboard();
+    return true;
+  }
   const bool shift = event->modifiers() & Qt::ShiftModifier;
   using key_routing::KeyDown;
   const KeyDown action = key_routing::RouteKeyDown(vk, shift, IsChecked(MenuCheck::KeyPanelOn), kelvo::KeyAssignment);
@@ -446,6 +457,7 @@ bool TfrmMain::OnKeyDown(QKeyEvent* event) {
 bool TfrmMain::OnKeyUp(QKeyEvent* event) {
   if (event->isAutoRepeat()) return false;  // a held key releases once, when it comes up
   const int vk = kelvo::VirtualKeyCode(*event);
+  if (IsPasteKey(*event, vk)) return true;
   const int code = key_routing::RouteKeyUp(vk, event->modifiers() & Qt::ShiftModifier, kelvo::KeyAssignment);
   if (code == 0) return false;
   engine_.ReleaseKey(code);
@@ -458,6 +470,14 @@ void TfrmMain::CopyToClipboard() {
   renderer_.DrawMark(12, true);
   QGuiApplication::clipboard()->setText(QString::fromStdString(engine_.State().display));
   display_.MirrorToEnlargedPanel();
+}
+
+void TfrmMain::PasteFromClipboard() {
+  const QString text = QGuiApplication::clipboard()->text();
+  for (const int code : paste_number::KeysFor(text.toStdU32String())) {
+    PressKey(code);
+    engine_.ReleaseKey(code);
+  }
 }
 
 void TfrmMain::CloseTopWindow() {
@@ -543,6 +563,8 @@ void TfrmMain::ConnectMenus() {
 
   on(m["Mb_Cpy"], [this] { CopyToClipboard(); });
   on(m["MigiKuriPop_Cpy"], [this] { CopyToClipboard(); });
+  on(m["Mb_Paste"], [this] { PasteFromClipboard(); });
+  on(m["MigiKuriPop_Paste"], [this] { PasteFromClipboard(); });
   on(m["Mb_Quit"], [this] { QuitRequested(); });
   on(m["MigiKuriPop_Quit"], [this] { QuitRequested(); });
   on(m["Pop_Task_End"], [this] { QuitRequested(); });

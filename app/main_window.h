@@ -63,6 +63,8 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
 
   // The window commands (menus, popups, key slots).
   void CopyToClipboard();
+  // Types the clipboard's number as if its keys were pressed; anything else changes nothing.
+  void PasteFromClipboard();
   void CloseTopWindow();
   void ApplyRoundSelector(int value);
   void ApplyDecimalSelector(int value);

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 #include <memory>
+#include <tuple>
 
 #include "ini_file.h"
 #include "main_window.h"
@@ -181,6 +182,60 @@ TEST_F(MainWindowTest, CKeyCopiesTheDisplayAsDrawnAndLightsTheCopyMark) {
   EXPECT_EQ(Display(), "-1234.5");
   Type(Qt::Key_C, Qt::ShiftModifier);  // C can never be assigned: Shift + C does nothing
   EXPECT_EQ(Display(), "-1234.5");
+}
+
+TEST_F(MainWindowTest, CtrlVTypesTheClipboardsNumberWhileVKeepsItsKey) {
+  WriteSetting("KeySet", "Plus", "86");  // V is the plus key
+  Open();
+  QGuiApplication::clipboard()->setText(QStringLiteral("1,234.5\n"));
+  Type(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Display(), "1234.5");
+  Type(Qt::Key_V);
+  Type(Qt::Key_1, Qt::KeypadModifier);
+  Type(Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(Display(), "1235.5");
+}
+
+TEST_F(MainWindowTest, PastedDigitsFollowTheRulesOfTypedKeys) {
+  Open();
+  struct Row {
+    std::vector<int> before;  // engine key codes pressed first
+    const char* clipboard;
+    std::vector<int> after;
+    std::string display;
+    bool error;
+  };
+  const Row rows[] = {
+      {{}, "-12", {}, "-12", false},
+      {{107, 17}, "3", {99}, "10", false},                     // 7 + paste 3 =
+      {{105}, "abc", {}, "5", false},                          // refused: nothing changes
+      {{105}, "1 2", {}, "5", false},                          // two numbers
+      {{}, "", {}, "0", false},                                 // an empty clipboard
+      {{}, "123456789012345", {}, "12345678901234", true},     // one digit too many
+      {{101, 20, 100, 99}, "5", {}, "0", true},                // in the error state
+  };
+  for (const Row& row : rows) {
+    window_->Engine().PressKey(16);  // CA
+    for (const int key : row.before) window_->Engine().PressKey(key);
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(row.clipboard));
+    Type(Qt::Key_V, Qt::ControlModifier);
+    for (const int key : row.after) window_->Engine().PressKey(key);
+    EXPECT_EQ(Display(), row.display) << row.clipboard;
+    EXPECT_EQ(window_->Engine().State().error, row.error) << row.clipboard;
+  }
+}
+
+TEST_F(MainWindowTest, PasteItemsFollowTheCopyItemsAndPaste) {
+  Open();
+  for (const auto& [menu, copy, paste] : {std::tuple{window_->Menus().file, "Mb_Cpy", "Mb_Paste"},
+                                          std::tuple{window_->Menus().migiKuriPop, "MigiKuriPop_Cpy", "MigiKuriPop_Paste"}}) {
+    const QList<QAction*> items = menu->actions();
+    EXPECT_EQ(items.indexOf(window_->Menus()[paste]), items.indexOf(window_->Menus()[copy]) + 1) << paste;
+    window_->Engine().PressKey(16);
+    QGuiApplication::clipboard()->setText(QStringLiteral("￥９８７円"));
+    window_->Menus()[paste]->trigger();
+    EXPECT_EQ(Display(), "987") << paste;
+  }
 }
 
 TEST_F(MainWindowTest, EveryMenuToggleWritesItsKeyAtOnce) {
