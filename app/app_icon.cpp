@@ -3,12 +3,10 @@
 #include <QPainter>
 #include <QPixmap>
 
-namespace {
-
-QPixmap DrawIcon(int size) {
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
+QImage KelvoIconImage(int size) {
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
   const double s = size / 16.0;
   p.setRenderHint(QPainter::Antialiasing, size > 16);
   p.scale(s, s);
@@ -36,13 +34,11 @@ QPixmap DrawIcon(int size) {
       p.fillRect(QRectF(3 + col * 3.5, 7.5 + row * 2.7, 2.5, 1.9), key);
     }
   }
-  return pixmap;
+  return image;
 }
-
-}  // namespace
 
 QIcon KelvoIcon() {
   QIcon icon;
-  for (const int size : {16, 32, 48}) icon.addPixmap(DrawIcon(size));
+  for (const int size : {16, 32, 48, 64}) icon.addPixmap(QPixmap::fromImage(KelvoIconImage(size)));
   return icon;
 }

@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
   UseWholeNumberScaling();
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("Kelvo"));
+  // Desktops that match windows to their menu entry by it (Wayland) find icon and name.
+  QGuiApplication::setDesktopFileName(QStringLiteral(KELVO_APP_ID));
   app.setQuitOnLastWindowClosed(false);  // hidden in the tray is not closed
   QuitSignals quitSignals;  // from the start: a signal waits for the event loop, never kills
 

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libxkbcommon-x11-dev
   libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
   fonts-ipafont-gothic
+  desktop-file-utils appstream
   "$@"
 )
 
