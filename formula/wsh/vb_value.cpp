@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace kelvo::wsh {
 namespace {
@@ -30,6 +32,36 @@ std::int64_t CheckedRound(double value, double low, double high) {
   const double rounded = RoundHalfEven(value);
   if (rounded < low || rounded > high) throw VbError{kErrOverflow};
   return static_cast<std::int64_t>(rounded);
+}
+
+// A Double as Currency: its 15 significant digits, rounded half to even at the fourth decimal
+// (CCur(0.00015) is 0.0002, CCur(922337203685477) is exact); overflow beyond the Currency range.
+std::int64_t DoubleToCurrency(double value) {
+  if (!std::isfinite(value) || std::fabs(value) >= 1e15) throw VbError{kErrOverflow};
+  if (value == 0) return 0;
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));  // d.dddddddddddddde+XX
+  __int128 digits = 0;
+  for (const char* p = buffer; *p != 'e'; ++p)
+    if (IsDigit(*p)) digits = digits * 10 + (*p - '0');
+  const int exponent = std::atoi(std::strchr(buffer, 'e') + 1);
+  // value = digits * 10^(exponent - 14); in ten-thousandths: digits * 10^(exponent - 10).
+  int shift = exponent - 10;
+  __int128 scaled = digits;
+  if (shift >= 0) {
+    while (shift-- > 0) scaled *= 10;
+  } else if (shift < -16) {
+    scaled = 0;
+  } else {
+    __int128 divisor = 1;
+    while (shift++ < 0) divisor *= 10;
+    scaled = digits / divisor;
+    const __int128 twice = 2 * (digits % divisor);
+    if (twice > divisor || (twice == divisor && scaled % 2 != 0)) ++scaled;
+  }
+  if (scaled > INT64_MAX) throw VbError{kErrOverflow};
+  const auto result = static_cast<std::int64_t>(scaled);
+  return value < 0 ? -result : result;
 }
 
 // Currency rounded to whole units, half to even (2.5 -> 2).
@@ -188,13 +220,7 @@ std::int64_t ToCurrency(const Value& value) {
     case VType::Long:
     case VType::Byte:
     case VType::Boolean: return value.i * kCurrencyScale;
-    default: {
-      // The double is scaled and rounded half to even: CCur(0.000149) is 0.0001.
-      const double scaled = ToDouble(value) * static_cast<double>(kCurrencyScale);
-      if (!std::isfinite(scaled) || scaled >= 9223372036854775807.0 || scaled < -9223372036854775807.0)
-        throw VbError{kErrOverflow};
-      return static_cast<std::int64_t>(RoundHalfEven(scaled));
-    }
+    default: return DoubleToCurrency(ToDouble(value));
   }
 }
 
