@@ -274,6 +274,8 @@ void TfrmSushiki::StartEvaluation(const QString& expression) {
   if (hasStamp_ && stamp == runStamp_) ++stamp;
   runStamp_ = stamp;
   hasStamp_ = true;
+  // The poll ticks count from the stamp, not from the end of the writing and the process start.
+  timer_.start();
 
   const std::string script = kelvo::wsh::BuildScript(files_.AnswerPath(), expression.toStdString(), runStamp_);
   // Written through a file beside it that replaces it, so a host never reads half a script.
@@ -289,7 +291,6 @@ void TfrmSushiki::StartEvaluation(const QString& expression) {
   const QString scriptPath = QuoteFree(files_.ScriptPath());
   const QString calcFolder = QFileInfo(scriptPath).absolutePath();
   QProcess::startDetached(scriptHost_, {QFileInfo(scriptPath).fileName()}, calcFolder);
-  timer_.start();
   RestoreCaret();
 }
 
