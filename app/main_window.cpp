@@ -282,8 +282,8 @@ void TfrmMain::FirstActivation() {
   if (!firstActivation_) return;
   engine_.Reset();
   kelvo::LoadSettingsPass2(*this, primary_, static_cast<std::uint32_t>(getpid()));
-  ApplyRoundSelector(kelvo::EffectiveRoundSelector(kelvo::Settings().roundSelector));
-  ApplyDecimalSelector(kelvo::EffectiveDecimalSelector(kelvo::Settings().decimalSelector));
+  ApplyRoundSelector(kelvo::Settings().roundSelector);
+  ApplyDecimalSelector(kelvo::Settings().decimalSelector);
   Report(kelvo::LoadKeyAssignment());
   if (!primary_) {
     const QString pid = QString::number(getpid());
@@ -485,7 +485,7 @@ void TfrmMain::ApplyRoundSelector(int value) {
   static constexpr const char* kItems[] = {"Mb_RsF", "Mb_RsCUT", "Mb_RsUP", "Mb_Rs45"};
   static constexpr const char* kTexts[] = {"F", "CT", "UP", "5/4"};
   for (const char* item : kItems) menus_[item]->setChecked(false);
-  if (value < 1 || value > 4) value = 1;
+  value = kelvo::EffectiveRoundSelector(value);
   labRs_->setText(QString::fromLatin1(kTexts[value - 1]));
   kelvo::Settings().roundSelector = value;
   menus_[kItems[value - 1]]->setChecked(true);
@@ -495,7 +495,7 @@ void TfrmMain::ApplyDecimalSelector(int value) {
   static constexpr const char* kItems[] = {"Mb_Ss0", "Mb_Ss1", "Mb_Ss2", "Mb_Ss3", "Mb_Ss4", "Mb_Ss5"};
   menus_["Mb_SsF"]->setChecked(false);
   for (const char* item : kItems) menus_[item]->setChecked(false);
-  if (value < 0 || value > 5) value = -9;
+  value = kelvo::EffectiveDecimalSelector(value);
   menus_[value < 0 ? "Mb_SsF" : kItems[value]]->setChecked(true);
   labDc_->setText(value < 0 ? QStringLiteral("F") : QString::number(value));
   kelvo::Settings().decimalSelector = value;
