@@ -444,9 +444,9 @@ bool TfrmMain::OnKeyDown(QKeyEvent* event) {
     case KeyDown::CloseTopWindow: CloseTopWindow(); return true;
     case KeyDown::ToggleMiniSize: ToggleMiniSize(); return true;
     case KeyDown::ToggleButtons: ToggleButtonDisplay(); return true;
+    case KeyDown::ToggleFormula: ToggleFormula(); return true;
     case KeyDown::ToggleKeySettings:
     case KeyDown::ToggleBigPanel:
-    case KeyDown::ToggleFormula:
       return true;  // their windows come later
     case KeyDown::None:
       break;
@@ -583,6 +583,7 @@ void TfrmMain::ConnectMenus() {
     ToggleSetting(MenuCheck::AnswerCK, checked);
     engine_.ResetLastAnswer();
   });
+  on(m["Mb_SushikiOn"], [this] { ToggleFormula(); });
   on(m["Mb_PerSharp"], [this] { Report(kelvo::ChoosePercentType(*this, 1)); });
   on(m["Mb_PerCasio"], [this] { Report(kelvo::ChoosePercentType(*this, 2)); });
 
@@ -604,7 +605,7 @@ void TfrmMain::ConnectMenus() {
   on(m["MorvaneHp"], [] { QDesktopServices::openUrl(QUrl(QStringLiteral(KELVO_HOME_PAGE))); });
 
   // The windows behind these items come later; until then the items stay disabled.
-  for (const char* name : {"Mb_SushikiOn", "Mb_Kenzan", "Mb_SkinChange", "Mb_KeySetOn", "Mb_BigPanelOn",
+  for (const char* name : {"Mb_Kenzan", "Mb_SkinChange", "Mb_KeySetOn", "Mb_BigPanelOn",
                            "MigiKuriPop_BigPanelOn", "Mb_Zeiritu", "Mb_Update", "Mb_Ver"})
     m[name]->setEnabled(false);
 }
