@@ -5,8 +5,6 @@
 #include <QTemporaryDir>
 
 #include <filesystem>
-#include <iterator>
-#include <string>
 
 #include "data_folder.h"
 #include "program_folder.h"
@@ -16,157 +14,100 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::ptrdiff_t EntriesIn(const std::string& folder) {
-  return std::distance(fs::directory_iterator(folder), fs::directory_iterator{});
-}
-
-// An installation prefix (prefix/bin holds the program) and a home below one temporary folder.
+// An installation prefix (prefix/bin holds the program) and a home, in one temporary folder.
 class DataFolderTest : public ::testing::Test {
  protected:
   std::string Path(const std::string& relative) const { return root_.path().toStdString() + "/" + relative; }
   std::string Program() const { return Path("prefix/bin"); }
-  std::string DataHome() const { return Path("home/.local/share"); }
-  std::string UserFiles() const { return DataHome() + "/kelvo/KelvoFiles"; }
-
+  std::string UserFolder() const { return Path("home/kelvo"); }
   void Write(const std::string& relative, const std::string& content) {
     fs::create_directories(fs::path(Path(relative)).parent_path());
     test::WriteFileBytes(Path(relative), content);
   }
-  void MakeInstalledTemplate() {
-    Write("prefix/share/kelvo/KelvoFiles/_sys/Default/imgBackPanel.bmp", "installed");
-    fs::create_directories(Path("prefix/share/kelvo/KelvoFiles/_sys/PID"));
-  }
-
-  DataFolderChoice Choose(bool besideWritable, bool programWritable) {
-    return ChooseDataFolder(Program(), DataHome(), [=, this](const std::string& path) {
-      return path == Program() + "/KelvoFiles" ? besideWritable : path == Program() ? programWritable : true;
+  std::string Read(const std::string& relative) const { return test::ReadFileBytes(Path(relative)); }
+  // Writability is given: root may write where the mode bits say no.
+  DataFolderChoice Choose(bool besideWritable = false, bool programWritable = false) {
+    return ChooseDataFolder(Program(), Path("home"), [=, this](const std::string& path) {
+      return path == Program() ? programWritable : besideWritable;
     });
   }
-
   QTemporaryDir root_;
 };
 
 TEST_F(DataFolderTest, ChoiceFollowsWhatTheProgramFolderAllows) {
-  enum Where { Beside, User, Nowhere };
   struct Row {
     const char* place;
-    bool besideFolder, besideWritable, installedTemplate, programWritable;
-    Where where;
-    const char* copiedFrom;  // the template the user's copy came from
+    bool beside, besideWritable, installed, programWritable;
+    const char* copiedFrom;  // the user's copy came from this template; null: the program folder
   };
   const Row rows[] = {
-      {"build folder", true, true, false, true, Beside, nullptr},
-      {"build folder beside an installation", true, true, true, true, Beside, nullptr},
-      {"read-only installation", false, false, true, false, User, "installed"},
-      {"installation run by root, who may write anywhere", false, false, true, true, User, "installed"},
-      {"read-only unpacked archive", true, false, false, false, User, "beside"},
-      {"bare program in a writable folder", false, false, false, true, Beside, nullptr},
-      {"bare program in a read-only folder", false, false, false, false, Nowhere, nullptr},
+      {"build folder", true, true, false, true, nullptr},
+      {"build folder beside an installation", true, true, true, true, nullptr},
+      {"read-only installation", false, false, true, false, "installed"},
+      {"installation run by root", false, false, true, true, "installed"},
+      {"read-only unpacked archive", true, false, false, false, "beside"},
+      {"bare program in a writable folder", false, false, false, true, nullptr},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.place);
     fs::remove_all(Path("prefix"));
     fs::remove_all(Path("home"));
     fs::create_directories(Program());
-    if (row.besideFolder) Write("prefix/bin/KelvoFiles/_sys/Default/imgBackPanel.bmp", "beside");
-    if (row.installedTemplate) MakeInstalledTemplate();
-
+    if (row.beside) Write("prefix/bin/KelvoFiles/_sys/Default/imgBackPanel.bmp", "beside");
+    if (row.installed) Write("prefix/share/kelvo/KelvoFiles/_sys/Default/imgBackPanel.bmp", "installed");
     const DataFolderChoice choice = Choose(row.besideWritable, row.programWritable);
-    switch (row.where) {
-      case Beside:
-        EXPECT_EQ(choice.folder, Program());
-        EXPECT_FALSE(test::Exists(Path("home")));
-        break;
-      case User:
-        EXPECT_EQ(choice.folder, DataHome() + "/kelvo");
-        EXPECT_EQ(test::ReadFileBytes(UserFiles() + "/_sys/Default/imgBackPanel.bmp"), row.copiedFrom);
-        break;
-      case Nowhere:
-        EXPECT_EQ(choice.folder, "");
-        EXPECT_NE(choice.error.find(Program() + "/KelvoFiles"), std::string::npos) << choice.error;
-        break;
+    EXPECT_EQ(choice.folder, row.copiedFrom ? UserFolder() : Program());
+    if (row.copiedFrom) {
+      EXPECT_EQ(Read("home/kelvo/KelvoFiles/_sys/Default/imgBackPanel.bmp"), row.copiedFrom);
     }
+    EXPECT_EQ(test::Exists(Path("home")), row.copiedFrom != nullptr);
   }
+  fs::remove_all(Path("prefix/bin/KelvoFiles"));
+  const DataFolderChoice none = Choose();
+  EXPECT_EQ(none.folder, "");
+  EXPECT_NE(none.error.find(Program() + "/KelvoFiles"), std::string::npos) << none.error;
 }
 
-TEST_F(DataFolderTest, UsersCopyIsMadeOnceAndNeverOverwritten) {
-  MakeInstalledTemplate();
-  Write("prefix/share/kelvo/KelvoFiles/_sys/KelvoHelp.html", "help");
-  ASSERT_EQ(Choose(false, false).folder, DataHome() + "/kelvo");
-  EXPECT_TRUE(fs::is_directory(UserFiles() + "/_sys/PID"));  // empty folders come along
-
-  // The user changes a skin and deletes the help; a new version changes the template.
-  test::WriteFileBytes(UserFiles() + "/_sys/Default/imgBackPanel.bmp", "mine");
-  fs::remove(UserFiles() + "/_sys/KelvoHelp.html");
-  Write("prefix/share/kelvo/KelvoFiles/_sys/Default/imgBackPanel.bmp", "new version");
-  Write("prefix/share/kelvo/KelvoFiles/Skin/T7/New/imgBackPanel.bmp", "new skin");
-
-  ASSERT_EQ(Choose(false, false).folder, DataHome() + "/kelvo");
-  EXPECT_EQ(test::ReadFileBytes(UserFiles() + "/_sys/Default/imgBackPanel.bmp"), "mine");
-  EXPECT_FALSE(test::Exists(UserFiles() + "/_sys/KelvoHelp.html"));
-  EXPECT_FALSE(test::Exists(UserFiles() + "/Skin"));
-}
-
-TEST_F(DataFolderTest, CopyTakesFoldersAndFilesButNoLinksAndMakesFilesWritable) {
-  MakeInstalledTemplate();
-  Write("outside/secret.ini", "outside");
+TEST_F(DataFolderTest, UsersCopyIsMadeOnceWithoutLinksAndNeverOverwritten) {
   const std::string tree = Path("prefix/share/kelvo/KelvoFiles");
+  Write("prefix/share/kelvo/KelvoFiles/_sys/Default/imgBackPanel.bmp", "installed");
+  Write("prefix/share/kelvo/KelvoFiles/_sys/KelvoHelp.html", "help");
+  fs::create_directories(tree + "/_sys/PID");
+  Write("outside/secret.ini", "outside");
   fs::create_symlink(Path("outside/secret.ini"), tree + "/_sys/linked.ini");
   fs::create_directory_symlink(Path("outside"), tree + "/Skin");
-  fs::permissions(tree + "/_sys/Default/imgBackPanel.bmp", fs::perms::owner_read | fs::perms::group_read);
+  fs::permissions(tree + "/_sys/KelvoHelp.html", fs::perms::owner_read);
 
-  ASSERT_EQ(CopyFolderTemplate(tree, Path("copy")), "");
-  EXPECT_EQ(test::ReadFileBytes(Path("copy/_sys/Default/imgBackPanel.bmp")), "installed");
-  EXPECT_NE(fs::status(Path("copy/_sys/Default/imgBackPanel.bmp")).permissions() & fs::perms::owner_write,
-            fs::perms::none);
-  EXPECT_FALSE(test::Exists(Path("copy/_sys/linked.ini")));
-  EXPECT_FALSE(test::Exists(Path("copy/Skin")));
-  // Nothing is left aside; a copy another start put in place meanwhile is kept, not mixed into.
-  EXPECT_EQ(EntriesIn(root_.path().toStdString()), 3);
-  CopyFolderTemplate(Path("outside"), Path("copy"));
-  EXPECT_FALSE(test::Exists(Path("copy/secret.ini")));
-  EXPECT_EQ(EntriesIn(root_.path().toStdString()), 3);
+  ASSERT_EQ(Choose().folder, UserFolder());
+  const std::string copy = UserFolder() + "/KelvoFiles";
+  EXPECT_TRUE(fs::is_directory(copy + "/_sys/PID"));
+  EXPECT_FALSE(test::Exists(copy + "/_sys/linked.ini"));
+  EXPECT_FALSE(test::Exists(copy + "/Skin"));
+  EXPECT_NE(fs::status(copy + "/_sys/KelvoHelp.html").permissions() & fs::perms::owner_write, fs::perms::none);
+  EXPECT_EQ(std::distance(fs::directory_iterator(UserFolder()), fs::directory_iterator{}), 1) << "nothing left aside";
+
+  // The user changes a skin and deletes the help; a new version changes the template.
+  test::WriteFileBytes(copy + "/_sys/Default/imgBackPanel.bmp", "mine");
+  fs::remove(copy + "/_sys/KelvoHelp.html");
+  Write("prefix/share/kelvo/KelvoFiles/_sys/Default/imgBackPanel.bmp", "new version");
+  ASSERT_EQ(Choose().folder, UserFolder());
+  EXPECT_EQ(test::ReadFileBytes(copy + "/_sys/Default/imgBackPanel.bmp"), "mine");
+  EXPECT_FALSE(test::Exists(copy + "/_sys/KelvoHelp.html"));
 }
 
 TEST_F(DataFolderTest, FolderThatCannotBeMadeIsReportedNotUsed) {
-  MakeInstalledTemplate();
-  Write("home/.local/share", "a file where the folder should be");
-  DataFolderChoice choice = Choose(false, false);
+  Write("prefix/share/kelvo/KelvoFiles/_sys/Default/imgBackPanel.bmp", "installed");
+  Write("home/kelvo/KelvoFiles", "a file where the folder should be");
+  const DataFolderChoice choice = Choose();
   EXPECT_EQ(choice.folder, "");
-  EXPECT_NE(choice.error.find("データフォルダを作成できません。"), std::string::npos);
-
-  fs::remove(Path("home/.local/share"));
-  Write("home/.local/share/kelvo/KelvoFiles", "a file again");
-  choice = Choose(false, false);
-  EXPECT_EQ(choice.folder, "");
-  EXPECT_NE(choice.error.find(UserFiles()), std::string::npos) << choice.error;
-
-  choice = ChooseDataFolder(Program(), "", [](const std::string&) { return false; });
-  EXPECT_EQ(choice.folder, "");
-  EXPECT_NE(choice.error, "");
+  EXPECT_NE(choice.error.find("データフォルダを作成できません。\n" + UserFolder() + "/KelvoFiles"), std::string::npos);
+  EXPECT_EQ(ChooseDataFolder(Program(), "", [](const std::string&) { return false; }).folder, "");
 }
 
-TEST(UserDataHome, AbsoluteXdgDataHomeElseHomeLocalShare) {
-  struct Row {
-    const char* xdg;
-    const char* home;
-    std::string expected;
-  };
-  const Row rows[] = {
-      {"/data/me", "/home/me", "/data/me"},
-      {nullptr, "/home/me", "/home/me/.local/share"},
-      {"", "/home/me", "/home/me/.local/share"},
-      {"relative/dir", "/home/me", "/home/me/.local/share"},
-      {nullptr, nullptr, ""},
-      {nullptr, "relative", ""},
-  };
-  for (const Row& row : rows)
-    EXPECT_EQ(UserDataHome(row.xdg, row.home), row.expected) << (row.xdg ? row.xdg : "(unset)");
-}
-
-TEST_F(DataFolderTest, ScriptHostBesideTheProgramElseInTheInstallationsHelperFolder) {
-  fs::create_directories(Program());
-  EXPECT_EQ(ScriptHostPath(Program()), Program() + "/kelvo-wsh");
+TEST_F(DataFolderTest, UserDataHomeAndScriptHostFollowTheUsualPlaces) {
+  EXPECT_EQ(UserDataHome("/data/me", "/home/me"), "/data/me");
+  EXPECT_EQ(UserDataHome("relative", "/home/me"), "/home/me/.local/share");
+  EXPECT_EQ(UserDataHome(nullptr, nullptr), "");
   Write("prefix/libexec/kelvo/kelvo-wsh", "");
   EXPECT_EQ(ScriptHostPath(Program()), Path("prefix/libexec/kelvo/kelvo-wsh"));
   Write("prefix/bin/kelvo-wsh", "");
