@@ -19,6 +19,14 @@ Window* OpenSideWindow(const QHash<char, QPointer<QWidget>>& windows) {
   return qobject_cast<Window*>(windows.value(Window::kId).data());
 }
 
+// A side window opened without taking the activation: the keyboard stays with the main window,
+// which is therefore the most recently activated window again, and F12 there closes the new
+// side window first.
+void KeepKeyboard(TfrmMain& window) {
+  window.ReturnFocus();
+  window.SideWindowActivated('0');
+}
+
 }  // namespace
 
 void MainDisplay::MirrorToEnlargedPanel() { window_.MirrorToEnlargedPanel(); }
@@ -63,7 +71,7 @@ void TfrmMain::ShowCheckTape() {
   // is drawn released.
   tape->ShowTapes(QString::fromStdString(engine_.State().tapePrevious),
                   QString::fromStdString(engine_.State().tapeCurrent));
-  ReturnFocus();
+  KeepKeyboard(*this);
 }
 
 void TfrmMain::ToggleBigPanel() {
@@ -82,7 +90,7 @@ void TfrmMain::ToggleBigPanel() {
   MirrorToEnlargedPanel();
   panel->show();
   panel->SetFrontPanel(renderer_.PanelComposite());
-  ReturnFocus();
+  KeepKeyboard(*this);
 }
 
 void TfrmMain::MirrorToEnlargedPanel() {
@@ -103,7 +111,7 @@ void TfrmMain::ToggleKeySettings() {
     PlaceWindow(dialog, 1);
     dialog->show();
   }
-  ReturnFocus();
+  KeepKeyboard(*this);
 }
 
 void TfrmMain::OpenTaxRateDialog() {

@@ -36,9 +36,9 @@ using kelvo::KeySlotIniName;
 
 // The keypad grid: five columns, rows of a caption above a field.
 constexpr int kColumnLeft = 4, kColumnPitch = 57, kCellWidth = 54;
-constexpr int kGridTop = 72, kRowPitch = 42, kCaptionHeight = 14, kFieldHeight = 21;
-constexpr int kBottomRowTop = 404;  // the window commands, inside the dotted frame
-constexpr QRect kBottomFrame{3, 398, 284, 48};
+constexpr int kGridTop = 82, kRowPitch = 42, kCaptionHeight = 14, kFieldHeight = 21;
+constexpr int kBottomRowTop = 406;  // the window commands, inside the dotted frame
+constexpr QRect kBottomFrame{3, 400, 284, 48};
 
 int ColumnX(int column) { return kColumnLeft + (column - 1) * kColumnPitch; }
 int RowTop(int row) { return row == 9 ? kBottomRowTop : kGridTop + (row - 1) * kRowPitch; }
@@ -118,7 +118,7 @@ TfrmKeySet::TfrmKeySet(kelvo::SideWindowHost& host, QWidget* parent)
 
   txtMsg_ = new QLabel(this);
   txtMsg_->setObjectName(QStringLiteral("txtMsg"));
-  txtMsg_->setGeometry(4, 30, 282, 36);
+  txtMsg_->setGeometry(4, 30, 282, 46);  // room for a long line that wraps
   txtMsg_->setWordWrap(true);
   txtMsg_->setAutoFillBackground(true);
   txtMsg_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
