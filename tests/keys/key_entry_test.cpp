@@ -31,11 +31,9 @@ TEST(KeyEntry, RulesApplyInOrder) {
   };
   const Row rows[] = {
       {"locked", kMR, 'Z', false, true, "", {}, 0, false, 0},
-      {"locked Space", kMR, vk::kSpace, false, true, "", {}, 0, false, 0},
       {"Shift itself", kMR, vk::kShift, true, false, shiftMessage, {}, 0, false, 0},
       {"Shift held", kMR, 'A', true, false, shiftMessage, {}, 0, false, 0},
       {"keypad 5", kMR, vk::kNumpad0 + 5, false, false, systemMessage, kMessageRed, 0, false, 0},
-      {"keypad +", kMR, vk::kAdd, false, false, systemMessage, kMessageRed, 0, false, 0},
       {"Enter", kMR, vk::kReturn, false, false, systemMessage, kMessageRed, 0, false, 0},
       {"Escape", kMR, vk::kEscape, false, false, systemMessage, kMessageRed, 0, false, 0},
       {"C", kMR, 'C', false, false, systemMessage, kMessageRed, 0, false, 0},
@@ -59,14 +57,6 @@ TEST(KeyEntry, RulesApplyInOrder) {
     EXPECT_EQ(entry.store, row.store) << row.what;
     EXPECT_EQ(entry.code, row.code) << row.what;
   }
-}
-
-TEST(KeyEntry, ADuplicateFromAHandEditedFileGivesUpTheLowerSlotOnly) {
-  KeyTable table = FactoryTable();
-  table[kMR] = 'P';  // P in slots 1 and 4
-  const KeyEntry entry = DecideKeyEntry(k00, 'P', false, false, table);
-  EXPECT_EQ(entry.clearedSlot, kPer);
-  EXPECT_EQ(FindKeySlot(table, 0), -1);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 // A side-window host for testing side windows without the main window: it records what they ask.
 #pragma once
 
-#include <QWidget>
-
 #include <string>
 #include <vector>
 
@@ -13,26 +11,20 @@ namespace kelvo::test {
 
 class RecordingHost : public SideWindowHost {
  public:
-  void AttachSideWindow(char id, QWidget* window) override {
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    list += id;
-  }
-  void SideWindowActivated(char id) override { list += id; }
+  void AttachSideWindow(char, QWidget*) override {}
+  void SideWindowActivated(char) override {}
   void SideWindowClosed(char id) override { closed += id; }
-  void PlaceWindow(QWidget*, int mode) override { placeModes.push_back(mode); }
+  void PlaceWindow(QWidget*, int) override {}
   void BringToFront(QWidget*) override {}
-  void ReturnFocus() override { ++focusReturns; }
+  void ReturnFocus() override {}
   std::string SettingsFilePath() const override { return CurrentSettingsPath(); }
   void ReportFailedWrite(const FlushResult& result) override {
     if (!result.ok) failedWrites.push_back(result.message);
   }
   bool IsPrimaryInstance() const override { return true; }
 
-  std::string list;    // identifiers attached or activated, in order
-  std::string closed;  // identifiers closed, in order
-  std::vector<int> placeModes;
+  std::string closed;  // identifiers of the windows that closed, in order
   std::vector<std::string> failedWrites;
-  int focusReturns = 0;
 };
 
 }  // namespace kelvo::test
