@@ -28,7 +28,7 @@ TfrmZeiritu::TfrmZeiritu(kelvo::SideWindowHost& host, QWidget* parent)
   setWindowTitle(QStringLiteral("税率設定"));
   setFixedSize(267, 177);
   showMessage = [](QWidget* parent, const QString& text) {
-    QMessageBox::information(parent, QStringLiteral("Kelvo"), text);
+    QMessageBox(QMessageBox::NoIcon, QStringLiteral("Kelvo"), text, QMessageBox::Ok, parent).exec();
   };
 
   MakeLabel(this, "Label1", QStringLiteral("税率"), {24, 22, 40, 20});
