@@ -48,6 +48,7 @@ class MainWindowTest : public ::testing::Test {
       return answerYes_;
     };
     window_->showError = [](QWidget*, const QString& text) { ADD_FAILURE() << text.toStdString(); };
+    window_->trayAvailable = [this] { return trayAvailable_; };
     window_->show();
     window_->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
@@ -92,6 +93,7 @@ class MainWindowTest : public ::testing::Test {
   QTimer modalGuard_;
   int quitQuestions_ = 0;
   bool answerYes_ = false;
+  bool trayAvailable_ = true;
 };
 
 }  // namespace

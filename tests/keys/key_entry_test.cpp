@@ -43,8 +43,8 @@ TEST(KeyEntry, RulesApplyInOrder) {
       {"a free key", kPer, 'Z', false, false, "変更しました。Per", kMessageWhite, 0, true, 'Z'},
       {"a key of another slot", kMR, 'P', false, false, "Perの設定と重複しているので,Perの設定を空にしました。",
        kMessageYellow, kPer, true, 'P'},
-      {"a command slot's key", kPer, vk::kYen, false, false, "KBHの設定と重複しているので,KBHの設定を空にしました。",
-       kMessageYellow, kKBH, true, vk::kYen},
+      {"a command slot's key", kPer, vk::kBackslashBar, false, false, "KBHの設定と重複しているので,KBHの設定を空にしました。",
+       kMessageYellow, kKBH, true, vk::kBackslashBar},
       {"Space empties", kPer, vk::kSpace, false, false, "変更しました。Per", kMessageWhite, 0, true, 0},
       {"Space in an empty slot", k00, vk::kSpace, false, false, "変更しました。00", kMessageWhite, 0, true, 0},
   };
