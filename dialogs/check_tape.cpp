@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
 
 namespace {
@@ -31,10 +32,11 @@ void SetTape(QTextEdit* view, QString tape) {
   view->setPlainText(tape + QLatin1Char('\n'));
 }
 
-// Once the view has its size: the end of the tape in sight.
+// Once the view has its size: the end of the tape in sight, down to the view's bottom edge.
 void ScrollToEnd(QTextEdit* view) {
   view->moveCursor(QTextCursor::End);
   view->ensureCursorVisible();
+  view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
 }
 
 }  // namespace

@@ -49,7 +49,12 @@ TEST_F(SideWindowsTest, CheckTapeShowsThePreviousAndTheCurrentCalculation) {
   for (const char* key : {"bt1", "btPlus", "bt2", "btEq", "bt3", "btKakeru", "bt4", "btEq"}) Click(key);
   EXPECT_EQ(Text(tape, "Zcalc"), "1＋　\n2＝　\n3＊　\n");
   EXPECT_EQ(Text(tape, "Kcalc"), "3×　\n4＝　\n12＊　\n");
+
+  // A tape longer than its view shows its end.
+  for (int i = 0; i < 12; ++i) Click("bt1"), Click("btPlus");
+  Click("btEq");
   QScrollBar* scroll = tape->findChild<QTextEdit*>(QStringLiteral("Kcalc"))->verticalScrollBar();
+  EXPECT_GT(scroll->maximum(), 0);
   EXPECT_EQ(scroll->value(), scroll->maximum());
 }
 
