@@ -30,6 +30,8 @@ int main(int argc, char** argv) {
     if (!primary) InstanceChannel::SendToPrimary(InstanceChannel::kShowMessage);
 
     TfrmMain window(primary, &channel);
+    // Side windows and message boxes speak the main window's Japanese Gothic too.
+    QApplication::setFont(window.font());
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, &window, &TfrmMain::QuitRequested);
     QObject::connect(&channel, &InstanceChannel::showRequested, &window, &TfrmMain::ShowRequested);
     QObject::connect(&channel, &InstanceChannel::closeRequested, &window, &QWidget::close);
