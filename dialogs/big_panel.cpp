@@ -23,6 +23,7 @@ void KeyedImageView::SetImage(const QImage& image) {
 
 void KeyedImageView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);  // exact blocks on dense screens
   painter.drawImage(0, 0, keyed_);
 }
 
@@ -109,14 +110,16 @@ void TfrmBigPanel::ShowTexts(const QString& answer, const QString& input, const 
 }
 
 void TfrmBigPanel::SetFrontPanel(const QImage& composite) {
-  frontPanel_ = composite;
+  // Stretched here, pixel for pixel: on a dense screen each of these pixels becomes an exact block.
+  frontPanel_ = composite.scaled(kClientSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
   update();
 }
 
 void TfrmBigPanel::paintEvent(QPaintEvent*) {
   // Always the same size from the top-left corner, whatever the window's size.
   QPainter painter(this);
-  painter.drawImage(QRect(QPoint(0, 0), kClientSize), frontPanel_);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);  // exact blocks on dense screens
+  painter.drawImage(0, 0, frontPanel_);
 }
 
 void TfrmBigPanel::closeEvent(QCloseEvent* event) {
