@@ -1,6 +1,7 @@
 #include "download.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -24,6 +25,9 @@ constexpr qint64 kBlockSize = 1024;
 constexpr qint64 kReadBufferSize = 1 << 20;
 // How often a wait for the server looks at the download abort flag.
 constexpr int kAbortPollMs = 50;
+// Window events run after a block, but not more often than this: a fast transfer spends its time
+// on the data, and the windows still answer and repaint within a few milliseconds.
+constexpr qint64 kEventIntervalNs = 5'000'000;
 
 std::chrono::milliseconds stallTimeout = kDefaultStallTimeout;
 
@@ -176,7 +180,10 @@ int DownloadFile(const QString& url, const QString& localPath, const QString& la
   if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return kDownloadSizeMismatch;
 
   double received = 0;
+  ProgressLines lines(progressMode, announced, label);
   char block[kBlockSize];
+  QElapsedTimer sinceEvents;
+  sinceEvents.start();
   for (;;) {
     // A block is full unless the data ended; a stall ends the data, a stop ends the loop too.
     if (WaitFor(*reply, [&] { return reply->bytesAvailable() >= kBlockSize || reply->isFinished(); }) != WaitEnd::Ready)
@@ -184,12 +191,15 @@ int DownloadFile(const QString& url, const QString& localPath, const QString& la
     const qint64 got = reply->read(block, kBlockSize);
     if (got <= 0) break;
     if (file.write(block, got) != got) break;  // a full disk: the size check reports it
-    QCoreApplication::processEvents();
+    if (sinceEvents.nsecsElapsed() >= kEventIntervalNs) {
+      QCoreApplication::processEvents();  // the stop button, closing a window, repainting
+      sinceEvents.restart();
+    }
     if (DownloadAbortRequested()) break;
     received += kBlockSize;
-    if (progress) {
-      const ProgressLine line = DownloadProgressLine(progressMode, received, announced, label);
-      if (progressMode == 1 || progressMode == 2) progress(line.text, line.barFraction);
+    if (progress && (progressMode == 1 || progressMode == 2)) {
+      const ProgressLine line = lines.At(received);
+      progress(line.text, line.barFraction);
     }
   }
   file.close();

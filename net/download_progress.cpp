@@ -27,20 +27,32 @@ QString Grouped(double bytes, int shift, int decimals) {
 
 }  // namespace
 
+ProgressLines::ProgressLines(int mode, double announced, const QString& label)
+    : mode_(mode), announced_(announced), tail_(QStringLiteral(" KB  ") + label) {
+  if (mode_ == 1) size_ = Grouped(announced_, 1, 2);  // kilobytes with two decimals
+  if (mode_ == 2) size_ = Grouped(announced_, 3, 0);  // whole kilobytes
+}
+
+ProgressLine ProgressLines::At(double received) {
+  if (mode_ != 1 && mode_ != 2) return {};
+  const bool reached = received >= announced_;
+  // Mode 1 shows hundredths of kilobytes; mode 2 whole tens of kilobytes and a written "0".
+  const int shift = mode_ == 1 ? 1 : 4;
+  const double units = reached ? -1 : std::round(received / std::pow(10.0, shift));
+  if (units != shownUnits_) {
+    shownUnits_ = units;
+    if (reached) {
+      text_ = size_ + u'/' + size_ + tail_;
+    } else {
+      text_ = Grouped(received, shift, mode_ == 1 ? 2 : 0) + (mode_ == 1 ? QStringLiteral("/") : QStringLiteral("0/")) + size_ + tail_;
+    }
+  }
+  if (mode_ == 1) return {text_, -1};
+  return {text_, reached ? 1.0 : received / announced_};
+}
+
 ProgressLine DownloadProgressLine(int mode, double received, double announced, const QString& label) {
-  const bool reached = received >= announced;
-  const QString tail = QStringLiteral(" KB  ") + label;
-  if (mode == 1) {
-    const QString size = Grouped(announced, 1, 2);  // kilobytes with two decimals
-    return {(reached ? size : Grouped(received, 1, 2)) + u'/' + size + tail, -1};
-  }
-  if (mode == 2) {
-    const QString size = Grouped(announced, 3, 0);  // whole kilobytes
-    if (reached) return {size + u'/' + size + tail, 1.0};
-    // Whole tens of kilobytes and a written "0": the figure moves every ten blocks.
-    return {Grouped(received, 4, 0) + QStringLiteral("0/") + size + tail, received / announced};
-  }
-  return {};
+  return ProgressLines(mode, announced, label).At(received);
 }
 
 }  // namespace kelvo
