@@ -20,6 +20,7 @@
 #include <unistd.h>
 
 #include "app_icon.h"
+#include "download_abort.h"
 #include "instance_channel.h"
 #include "key_assignment.h"
 #include "key_routing.h"
@@ -132,6 +133,9 @@ TfrmMain::TfrmMain(bool primaryInstance, InstanceChannel* channel, QWidget* pare
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
   };
   showError = [](QWidget* parent, const QString& text) { QMessageBox::critical(parent, QStringLiteral("Kelvo"), text); };
+  askUpdate = [](QWidget* parent, const QString& text) {
+    return QMessageBox::question(parent, QStringLiteral("Kelvo"), text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  };
 
   // No key stays drawn pressed when the user switches to another program.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -275,6 +279,7 @@ void TfrmMain::FirstActivation() {
       menus_[name]->setEnabled(false);
     if (channel_ != nullptr) channel_->ListenAsChild(QStringLiteral("PID") + pid);
   }
+  if (kelvo::Settings().autoUpdate) ScheduleUpdateCheckAtStart();
   firstActivation_ = false;
 }
 
@@ -306,6 +311,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+  kelvo::RequestDownloadAbort();
   qApp->quit();
 }
 
@@ -323,6 +329,7 @@ void TfrmMain::ShowRequested() {
 void TfrmMain::Shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
+  kelvo::RequestDownloadAbort();
   if (!primary_) {
     kelvo::DeleteChildInstanceFile();
     return;
@@ -330,7 +337,7 @@ void TfrmMain::Shutdown() {
   TrayIcon(false);
   const QPoint position = frameGeometry().topLeft();
   Report(kelvo::WriteExitSettings(position.x(), position.y()));
-  shutdown::CleanUpScratchFiles();
+  shutdown::CleanUpScratchFiles(/*keepUpdateExe=*/installerStarted_);
   shutdown::CloseChildInstances([](const std::string& baseName) {
     return InstanceChannel::SendToChild(QString::fromStdString(baseName), InstanceChannel::kCloseMessage);
   });
@@ -543,9 +550,10 @@ void TfrmMain::ConnectMenus() {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::exists(chm) ? chm : html));
   });
   on(m["MorvaneHp"], [] { QDesktopServices::openUrl(QUrl(QStringLiteral(KELVO_HOME_PAGE))); });
+  on(m["Mb_Update"], [this] { OpenUpdateWindow(/*foundAtStart=*/false); });
 
   // The windows behind these items come later; until then the items stay disabled.
   for (const char* name : {"Mb_SushikiOn", "Mb_Kenzan", "Mb_SkinChange", "Mb_KeySetOn", "Mb_BigPanelOn",
-                           "MigiKuriPop_BigPanelOn", "Mb_Zeiritu", "Mb_Update", "Mb_Ver"})
+                           "MigiKuriPop_BigPanelOn", "Mb_Zeiritu", "Mb_Ver"})
     m[name]->setEnabled(false);
 }
