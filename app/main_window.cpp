@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
@@ -14,10 +15,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
 #include <unistd.h>
+
+#include <optional>
 
 #include "app_icon.h"
 #include "download_abort.h"
@@ -32,6 +36,7 @@
 #include "side_windows.h"
 #include "skin_folders.h"
 #include "virtual_key.h"
+#include "vk_codes.h"
 
 using kelvo::MenuCheck;
 
@@ -80,15 +85,23 @@ class TfrmMain::Client : public QWidget {
   }
   void mousePressEvent(QMouseEvent* event) override {
     if (event->button() == Qt::LeftButton) {
-      // A drag on the background moves the window, as a drag on its caption would.
-      if (QWindow* handle = window_.windowHandle()) handle->startSystemMove();
+      // A drag on the background moves the window, as a drag on its caption would; where the
+      // window manager will not move it (or there is none), the window follows the mouse itself.
+      QWindow* handle = window_.windowHandle();
+      if (handle == nullptr || !handle->startSystemMove())
+        dragOffset_ = event->globalPosition().toPoint() - window_.pos();
     } else if (event->button() == Qt::RightButton) {
       window_.menus_.migiKuriPop->popup(event->globalPosition().toPoint());
     }
   }
+  void mouseMoveEvent(QMouseEvent* event) override {
+    if (dragOffset_ && (event->buttons() & Qt::LeftButton)) window_.move(event->globalPosition().toPoint() - *dragOffset_);
+  }
+  void mouseReleaseEvent(QMouseEvent*) override { dragOffset_.reset(); }
 
  private:
   TfrmMain& window_;
+  std::optional<QPoint> dragOffset_;  // the mouse's offset from the window while it drags it
 };
 
 // ---- Engine display hooks ----
@@ -136,6 +149,7 @@ TfrmMain::TfrmMain(bool primaryInstance, InstanceChannel* channel, QWidget* pare
   askUpdate = [](QWidget* parent, const QString& text) {
     return QMessageBox::question(parent, QStringLiteral("Kelvo"), text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
   };
+  trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
 
   // No key stays drawn pressed when the user switches to another program.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -228,6 +242,10 @@ void TfrmMain::CreateControls() {
   version->hide();
 
   menus_ = BuildMainMenus(menuBar(), this);
+  for (QMenu* menu : {menus_.file, menus_.migiKuriPop})
+    connect(menu, &QMenu::aboutToShow, this, &TfrmMain::ExplainResidencyWithoutTray);
+  KeepSelectorPopupOpenOnItsLabel(menus_.rsPop, "labRs");
+  KeepSelectorPopupOpenOnItsLabel(menus_.ssPop, "labDc");
 }
 
 void TfrmMain::PlaceAtStart(bool restorePosition, int left, int top) {
@@ -293,7 +311,7 @@ void TfrmMain::ApplyAlwaysOnTop() {
 void TfrmMain::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && !isActiveWindow()) renderer_.DrawAllButtonsUp();
   if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) && primary_ &&
-      IsChecked(MenuCheck::TaskBarIn)) {
+      IsChecked(MenuCheck::TaskBarIn) && trayAvailable()) {
     // In tray residency minimising hides every window instead.
     setWindowState(windowState() & ~Qt::WindowMinimized);
     QTimer::singleShot(0, this, [this] { ShowAllWindows(false); });
@@ -306,7 +324,12 @@ void TfrmMain::changeEvent(QEvent* event) {
 void TfrmMain::closeEvent(QCloseEvent* event) {
   if (forcedQuit_) SetChecked(MenuCheck::TaskBarIn, false);
   if (IsChecked(MenuCheck::TaskBarIn)) {
-    ShowAllWindows(false);  // stay resident in the tray
+    // Stay resident in the tray; without a tray, nothing could bring hidden windows back, so the
+    // window is only minimised.
+    if (trayAvailable())
+      ShowAllWindows(false);
+    else
+      showMinimized();
     event->ignore();
     return;
   }
@@ -423,7 +446,7 @@ bool TfrmMain::OnKeyDown(QKeyEvent* event) {
     case KeyDown::None:
       break;
   }
-  return vk == key_routing::kVkF10;  // F10 never opens the menu bar
+  return vk == kelvo::vk::kF10;  // F10 never opens the menu bar
 }
 
 bool TfrmMain::OnKeyUp(QKeyEvent* event) {
@@ -499,6 +522,19 @@ void TfrmMain::OnSelectorLabelClicked(QMenu* popup, int value, QPoint globalPosi
   for (QAction* action : popup->actions())
     if (action->isCheckable()) action->setChecked(action->data().toInt() == value);
   popup->popup(globalPosition);
+}
+
+void TfrmMain::KeepSelectorPopupOpenOnItsLabel(QMenu* popup, const char* labelPrefix) {
+  // A press outside an open popup closes it and goes nowhere else, so the second click of a
+  // double-click on the label would close the popup its first click opened: open it again.
+  connect(popup, &QMenu::aboutToHide, this, [this, popup, labelPrefix] {
+    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) return;
+    const QWidget* under = QApplication::widgetAt(QCursor::pos());
+    if (under == nullptr || under->window() != this || !under->objectName().startsWith(QLatin1String(labelPrefix)))
+      return;
+    const QPoint at = popup->pos();
+    QTimer::singleShot(0, popup, [popup, at] { popup->popup(at); });
+  });
 }
 
 void TfrmMain::ToggleSetting(MenuCheck item, bool qtChecked) {

@@ -166,6 +166,23 @@ TEST(Instances, SecondStartIsAChildAndQuittingThePrimaryEndsItAndCleansUp) {
   EXPECT_FALSE(kelvo.Exists("Update.exe"));
 }
 
+TEST(Instances, TheEndNeverDeletesThroughLinkedScratchOrInstanceFolders) {
+  Installation kelvo;
+  QTemporaryDir outside;
+  const std::string elsewhere = outside.path().toStdString();
+  for (const char* name : {"CalcAns.ini", "PID999999.ini", "SET_x.gif"}) kelvo::IniFile(elsewhere + "/" + name).Flush();
+  for (const char* folder : {"KelvoFiles/_sys/Calc", "KelvoFiles/_sys/PID", "KelvoFiles/_sys/prvpic"}) {
+    fs::remove_all(kelvo.Path(folder));
+    fs::create_directory_symlink(elsewhere, kelvo.Path(folder));
+  }
+  QProcess& primary = kelvo.Start();
+  ASSERT_TRUE(kelvo.WaitForPrimary());
+  primary.terminate();
+  ASSERT_TRUE(Ends(primary));
+  for (const char* name : {"CalcAns.ini", "PID999999.ini", "SET_x.gif"})
+    EXPECT_TRUE(fs::exists(elsewhere + "/" + name)) << name;
+}
+
 TEST(Instances, AChildEndingOnItsOwnDeletesOnlyItsInstanceFile) {
   Installation kelvo;
   QProcess& primary = kelvo.Start();
