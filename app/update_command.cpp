@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
+#include <QWindow>
 
 #include "download.h"
 #include "installer.h"
@@ -33,7 +34,9 @@ class AfterFirstPaint : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) {
+    // A paint into a window that is not on the screen yet does not count.
+    const QWindow* handle = static_cast<QWidget*>(watched)->window()->windowHandle();
+    if (event->type() == QEvent::Paint && handle != nullptr && handle->isExposed()) {
       watched->removeEventFilter(this);
       // After the paint has reached the screen, once the event loop is free again.
       QTimer::singleShot(0, parent(), std::move(task_));
