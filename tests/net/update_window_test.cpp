@@ -47,7 +47,7 @@ const QString kFound = Text(
 class UpdateWindowTest : public testing::Test {
  protected:
   UpdateWindowTest() {
-    SetDownloadStallTimeout(std::chrono::seconds(10));
+    SetDownloadStallTimeout(std::chrono::seconds(1));
     test::WriteFileBytes(folder_.MainSettings(), "[Net]\r\nServerUrl=" + server_.BaseUrl().toStdString() + "\r\n");
     server_.Script(QStringLiteral("/setup/KelvoSetup.run"), HttpReply::Ok(kInstaller));
     Offer("[Ver]2.10.02\r\n[Url]setup/KelvoSetup.run\r\n[Fil]KelvoSetup.tmp\r\n\"[Hos]test server\"\r\n");
@@ -103,6 +103,11 @@ TEST_F(UpdateWindowTest, OpenedFromTheMenuItWaitsForTheCheck) {
   EXPECT_TRUE(server_.Requests().isEmpty());
 }
 
+HttpReply Stalled(HttpReply reply, qint64 after) {
+  reply.stallAfter = after;
+  return reply;
+}
+
 TEST_F(UpdateWindowTest, TheCheckShowsWhatTheListSays) {
   struct Case {
     const char* name;
@@ -120,6 +125,8 @@ TEST_F(UpdateWindowTest, TheCheckShowsWhatTheListSays) {
       {"a file name leading out", HttpReply::Ok("[Ver]2.10.02\r\n[Fil]../a.exe\r\n"),
        Text("最新バージョンは 2.10.02 です。\r\n\r\nリストのアップデートファイル名が正しくないため、\r\nダウンロード出来ません。"), "-C-X"},
       {"no list", HttpReply::Status(404), Text("NG: ファイルが存在しません。\r\n"), "-C-X"},
+      {"a server that stops sending", Stalled(HttpReply::Ok("[Ver]2.10.02\r\n[Fil]a.exe\r\n"), 5),
+       Text("NG: ダウンロードに失敗しました。\r\n"), "-C-X"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -189,9 +196,7 @@ TEST_F(UpdateWindowTest, AnInstallerThatIsNotTheListedOneIsThrownAway) {
 }
 
 TEST_F(UpdateWindowTest, StopAndCloseDuringTheInstallerTransferLeaveNothing) {
-  HttpReply stalled = HttpReply::Ok(kInstaller);
-  stalled.stallAfter = 3000;
-  server_.Script(QStringLiteral("/setup/KelvoSetup.run"), stalled);
+  server_.Script(QStringLiteral("/setup/KelvoSetup.run"), Stalled(HttpReply::Ok(kInstaller), 3000));
   for (const char* how : {"stop", "close"}) {
     SCOPED_TRACE(how);
     auto window = Open();
