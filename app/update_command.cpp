@@ -70,7 +70,12 @@ void TfrmMain::OpenUpdateWindow(bool foundAtStart) {
 }
 
 void TfrmMain::ScheduleUpdateCheckAtStart() {
-  // Nothing of it may delay the first painted window.
+  // Nothing of it may delay the first painted window. A window already on the screen has been
+  // painted (that happens as it appears); otherwise the check waits for that paint.
+  if (const QWindow* handle = windowHandle(); handle != nullptr && handle->isExposed()) {
+    QTimer::singleShot(0, this, [this] { CheckForUpdateAtStart(); });
+    return;
+  }
   new AfterFirstPaint(centralWidget(), [this] { CheckForUpdateAtStart(); });
 }
 

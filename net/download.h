@@ -26,11 +26,13 @@ enum DownloadResult : int {
 using DownloadProgressSink = std::function<void(const QString& text, double barFraction)>;
 
 // Fetches `url` (http or https, straight from the server: no proxy, no cache, at most five
-// redirects) into `localPath`, which is created or emptied once the server has answered with a
-// 2xx status and a Content-Length. The body is read in blocks of 1024 bytes; after each block
-// pending window events run (the windows stay usable and repaint), then the download abort flag
-// is looked at, then progress is reported. A file that does not end up exactly as long as
-// announced is deleted. Returns one of the codes above.
+// redirects) into `localPath`, which is made afresh once the server has answered with a 2xx
+// status and a Content-Length. The body is read in blocks of 1024 bytes; after each block the
+// pending window events run (at most every few milliseconds, so that the windows stay usable and
+// repaint without slowing a fast transfer), then the download abort flag is looked at, then
+// progress is reported. While the server is silent the events run too, and the flag ends the
+// wait at once. A file that does not end up exactly as long as announced is deleted, so a stop
+// after the last block still leaves the whole file. Returns one of the codes above.
 int DownloadFile(const QString& url, const QString& localPath, const QString& label, int progressMode,
                  const DownloadProgressSink& progress = {});
 

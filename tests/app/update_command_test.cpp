@@ -124,7 +124,7 @@ TEST_F(UpdateCommandTest, TheCheckAtStartAsksOnlyForANewerVersion) {
     const bool on = std::string(c.autoUpdate) == "1";
     // The main window has painted before anything goes out.
     EXPECT_TRUE(Until([&] { return !server_.Requests().isEmpty(); }, on ? 3000 : 500) == on);
-    QTest::qWait(100);
+    Until([&] { return !questions_.empty(); }, c.asked ? 3000 : 300);
     EXPECT_EQ(server_.Requests(), on ? QStringList{QStringLiteral("/AppVer.csv")} : QStringList{});
     EXPECT_EQ(questions_, c.asked ? std::vector<QString>{kNewerAtStart} : std::vector<QString>{});
     EXPECT_TRUE(window_->isVisible());

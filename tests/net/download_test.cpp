@@ -14,6 +14,7 @@
 #include "loopback_http_server.h"
 #include "program_folder.h"
 #include "qt_print.h"
+#include "update_list.h"
 
 namespace kelvo {
 namespace {
@@ -178,9 +179,8 @@ TEST_F(DownloadTest, AStopEndsTheTransferUnlessTheLastBlockIsIn) {
     int code;
     int reports;
   };
-  // A stop is seen after the next block is written: a stop at the fourth report lets the fifth,
-  // last block in, and the file is whole.
-  for (const Case& c : {Case{1, 1, 1}, Case{3, 1, 3}, Case{4, 0, 4}, Case{5, 0, 5}}) {
+  // A stop after the fifth, last block leaves the whole file; before it, nothing.
+  for (const Case& c : {Case{1, 1, 1}, Case{3, 1, 3}, Case{5, 0, 5}}) {
     SCOPED_TRACE(c.stopAtReport);
     int reports = 0;
     const int code = DownloadFile(server_.Url(QStringLiteral("f")), Local(), {}, 2, [&](const QString&, double) {
@@ -218,15 +218,15 @@ TEST_F(DownloadTest, AnOldFileOrLinkAtThePathIsReplacedNotFollowed) {
   EXPECT_EQ(test::ReadFileBytes(outside.toStdString()), "keep");
 }
 
-TEST_F(DownloadTest, TheSampleServerTreeIsServed) {
+TEST_F(DownloadTest, TheSampleServerTreeOffersItsOwnInstaller) {
   LoopbackHttpServer tree(QStringLiteral(KELVO_SERVER_TREE));
-  const QString list = QStringLiteral(KELVO_SERVER_TREE "/AppVer.csv");
-  EXPECT_EQ(DownloadFile(tree.Url(QStringLiteral("AppVer.csv")), Local(), {}, 0), 0);
-  EXPECT_EQ(LocalBytes(), QByteArray::fromStdString(test::ReadFileBytes(list.toStdString())));
-  for (const char* path : {"T7", "nothing.here"}) {
-    SCOPED_TRACE(path);
-    EXPECT_EQ(DownloadFile(tree.Url(QString::fromLatin1(path)), Local(), {}, 0), 6);
-  }
+  const QString listUrl = tree.Url(QStringLiteral("AppVer.csv"));
+  ASSERT_EQ(DownloadFile(listUrl, Local(), {}, 0), 0);
+  const UpdateList list = ParseUpdateList(LocalBytes());
+  EXPECT_TRUE(IsNewerVersion(list.version, QStringLiteral("2.10.01")));
+  ASSERT_TRUE(list.HasInstaller());
+  ASSERT_EQ(DownloadFile(InstallerUrl(listUrl, list.url), Local(), {}, 0), 0);
+  EXPECT_TRUE(Sha256Matches(Local(), list.sha256)) << "write the installer's new checksum into server/AppVer.csv";
 }
 
 TEST(DownloadResultText, EveryCode) {

@@ -3,7 +3,6 @@
 #include "program_folder.h"
 #include "qt_print.h"
 #include "server_url.h"
-#include "shell_paths.h"
 
 namespace kelvo {
 namespace {
@@ -29,15 +28,6 @@ TEST(ServerBaseUrl, TheSettingsFileOverridesTheBuiltInAddressAndTheSlashIsAdded)
     if (c.ini != nullptr) test::WriteFileBytes(folder.MainSettings(), c.ini);
     EXPECT_EQ(ServerBaseUrl(), c.url);
   }
-}
-
-TEST(ServerBaseUrl, AChildReadsItsOwnSettingsFile) {
-  test::ProgramFolder folder;
-  test::WriteFileBytes(folder.MainSettings(), "[Net]\r\nServerUrl=http://main/\r\n");
-  ASSERT_TRUE(CreateChildInstanceFile(77));
-  UseChildInstanceFiles(77);
-  test::WriteFileBytes(CurrentSettingsPath(), "[Net]\r\nServerUrl=http://child/\r\n");
-  EXPECT_EQ(ServerBaseUrl(), QStringLiteral("http://child/"));
 }
 
 }  // namespace

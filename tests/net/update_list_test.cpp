@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "installer.h"
 #include "program_folder.h"
@@ -97,18 +96,6 @@ TEST(InstallerUrl, RelativeAddressesAreTakenFromTheList) {
       {"", ""},
   };
   for (const auto& [url, resolved] : cases) EXPECT_EQ(InstallerUrl(list, QString::fromUtf8(url)), QString::fromUtf8(resolved)) << url;
-}
-
-TEST(Sha256Matches, EitherLetterCaseAndNothingForAMissingFile) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("f"));
-  test::WriteFileBytes(path.toStdString(), "abc");
-  const QString hash = QStringLiteral("ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
-  EXPECT_TRUE(Sha256Matches(path, hash));
-  EXPECT_TRUE(Sha256Matches(path, hash.toUpper() + u' '));
-  EXPECT_FALSE(Sha256Matches(path, hash.left(63) + u'e'));
-  EXPECT_FALSE(Sha256Matches(path, QStringLiteral("zz")));
-  EXPECT_FALSE(Sha256Matches(dir.filePath(QStringLiteral("missing")), hash));
 }
 
 TEST(InstallAsUpdateExe, TheDownloadBecomesAnExecutableUpdateExe) {
