@@ -286,8 +286,8 @@ void TfrmMain::FirstActivation() {
   if (!firstActivation_) return;
   engine_.Reset();
   kelvo::LoadSettingsPass2(*this, primary_, static_cast<std::uint32_t>(getpid()));
-  ApplyRoundSelector(kelvo::EffectiveRoundSelector(kelvo::Settings().roundSelector));
-  ApplyDecimalSelector(kelvo::EffectiveDecimalSelector(kelvo::Settings().decimalSelector));
+  ApplyRoundSelector(kelvo::Settings().roundSelector);
+  ApplyDecimalSelector(kelvo::Settings().decimalSelector);
   Report(kelvo::LoadKeyAssignment());
   if (!primary_) {
     const QString pid = QString::number(getpid());
@@ -439,9 +439,9 @@ bool TfrmMain::OnKeyDown(QKeyEvent* event) {
     case KeyDown::CloseTopWindow: CloseTopWindow(); return true;
     case KeyDown::ToggleMiniSize: ToggleMiniSize(); return true;
     case KeyDown::ToggleButtons: ToggleButtonDisplay(); return true;
+    case KeyDown::ToggleFormula: ToggleFormula(); return true;
     case KeyDown::ToggleKeySettings:
     case KeyDown::ToggleBigPanel:
-    case KeyDown::ToggleFormula:
       return true;  // their windows come later
     case KeyDown::None:
       break;
@@ -492,7 +492,7 @@ void TfrmMain::ApplyRoundSelector(int value) {
   static constexpr const char* kItems[] = {"Mb_RsF", "Mb_RsCUT", "Mb_RsUP", "Mb_Rs45"};
   static constexpr const char* kTexts[] = {"F", "CT", "UP", "5/4"};
   for (const char* item : kItems) menus_[item]->setChecked(false);
-  if (value < 1 || value > 4) value = 1;
+  value = kelvo::EffectiveRoundSelector(value);
   labRs_->setText(QString::fromLatin1(kTexts[value - 1]));
   kelvo::Settings().roundSelector = value;
   menus_[kItems[value - 1]]->setChecked(true);
@@ -502,7 +502,7 @@ void TfrmMain::ApplyDecimalSelector(int value) {
   static constexpr const char* kItems[] = {"Mb_Ss0", "Mb_Ss1", "Mb_Ss2", "Mb_Ss3", "Mb_Ss4", "Mb_Ss5"};
   menus_["Mb_SsF"]->setChecked(false);
   for (const char* item : kItems) menus_[item]->setChecked(false);
-  if (value < 0 || value > 5) value = -9;
+  value = kelvo::EffectiveDecimalSelector(value);
   menus_[value < 0 ? "Mb_SsF" : kItems[value]]->setChecked(true);
   labDc_->setText(value < 0 ? QStringLiteral("F") : QString::number(value));
   kelvo::Settings().decimalSelector = value;
@@ -567,6 +567,7 @@ void TfrmMain::ConnectMenus() {
     ToggleSetting(MenuCheck::AnswerCK, checked);
     engine_.ResetLastAnswer();
   });
+  on(m["Mb_SushikiOn"], [this] { ToggleFormula(); });
   on(m["Mb_PerSharp"], [this] { Report(kelvo::ChoosePercentType(*this, 1)); });
   on(m["Mb_PerCasio"], [this] { Report(kelvo::ChoosePercentType(*this, 2)); });
 
@@ -589,7 +590,7 @@ void TfrmMain::ConnectMenus() {
   on(m["Mb_Update"], [this] { OpenUpdateWindow(/*foundAtStart=*/false); });
 
   // The windows behind these items come later; until then the items stay disabled.
-  for (const char* name : {"Mb_SushikiOn", "Mb_Kenzan", "Mb_SkinChange", "Mb_KeySetOn", "Mb_BigPanelOn",
+  for (const char* name : {"Mb_Kenzan", "Mb_SkinChange", "Mb_KeySetOn", "Mb_BigPanelOn",
                            "MigiKuriPop_BigPanelOn", "Mb_Zeiritu", "Mb_Ver"})
     m[name]->setEnabled(false);
 }

@@ -69,6 +69,7 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   void ToggleMiniSize();
   void ToggleButtonDisplay();
   void ToggleTaskBarIn();
+  void ToggleFormula();  // Mb_SushikiOn and the key of slot 26 (formula_command.cpp)
   void EndResidency();  // Pop_Task_ZyocyuOff
   void FitWindow();
   void ShowAllWindows(bool show);

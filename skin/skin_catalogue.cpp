@@ -29,6 +29,19 @@ bool SafeNamePart(const QString& s) {
   return true;
 }
 
+// The category codes an id may start with, as the prefixes of the library's folders have them.
+bool HasCategoryCode(const QString& id) {
+  for (const char* code : {"SET", "PNL", "DGP", "BTN", "DGN", "DGM"})
+    if (id.startsWith(QLatin1String(code))) return true;
+  return false;
+}
+
+// A name that can be a file or folder name of its own: not empty, no "." or "..", and at most
+// 255 bytes, the limit of a name on the file systems the program runs on.
+bool ValidFileName(const QString& name) {
+  return !name.isEmpty() && name != u'.' && name != QStringLiteral("..") && name.toUtf8().size() <= 255;
+}
+
 }  // namespace
 
 QString CatalogueSkin::InternetListText() const { return listText + u' ' + name1 + u':' + name2; }
@@ -64,6 +77,12 @@ SkinCatalogue ParseSkinCatalogue(const QByteArray& content) {
     skin.name2 = Field(fields, 4);
     skin.id = Field(fields, 5);
     if (skin.id.isEmpty() || !SafeNamePart(skin.name1) || !SafeNamePart(skin.name2) || !SafeNamePart(skin.id)) continue;
+    // Every name made from the line must be one the file system can hold: the id starts with an
+    // ASCII category code (whose three characters make the folder's prefix), and the local
+    // folder and the cached preview are valid names.
+    if (!HasCategoryCode(skin.id) || !ValidFileName(skin.LocalFolderName()) ||
+        !ValidFileName(skin.id + QStringLiteral(".gif")))
+      continue;
     catalogue.skins.push_back(std::move(skin));
   }
   return catalogue;

@@ -31,8 +31,10 @@ struct SkinCatalogue {
 };
 
 // Reads a catalogue; lines from the fourth on describe skins. A skin line with fewer than six
-// fields, or whose names or id could lead out of the skin folders ("/", "\", "..", control
-// characters, an empty id), is left out. Never more than the first kMaxCatalogueBytes are read.
+// fields, whose names or id could lead out of the skin folders ("/", "\", "..", control
+// characters, an empty id), whose id does not start with a category code (SET, PNL, DGP, BTN,
+// DGN, DGM), or whose local folder or preview name is no valid file name of at most 255 bytes,
+// is left out. Never more than the first kMaxCatalogueBytes are read.
 inline constexpr qint64 kMaxCatalogueBytes = 4 * 1024 * 1024;
 SkinCatalogue ParseSkinCatalogue(const QByteArray& content);
 SkinCatalogue ReadSkinCatalogue(const QString& path);  // a missing file reads as empty

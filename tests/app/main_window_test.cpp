@@ -444,6 +444,33 @@ TEST_F(MainWindowTest, StartedInMiniSizeTheLabelRowIsWhole) {
   ExpectClientAreaOnScreen(*window_, 116);
 }
 
+TEST_F(MainWindowTest, TheWindowPaintsBackgroundThenPanelThenStripsAndKeys) {
+  Open();
+  Click("bt8");
+  const QImage face = window_->centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(face.size(), QSize(272, 400));
+  const kelvo::Renderer& r = window_->Renderer();
+  auto rgb = [](QRgb pixel) { return pixel & 0xFFFFFFu; };
+  // Outside the panel: the back panel as it stands in its sheet.
+  EXPECT_EQ(rgb(face.pixel(2, 200)), rgb(r.Sheet(kelvo::SkinPart::BackPanel).pixel(2, 200)));
+  // Inside the panel, clear of the strips: the composite, painted at (5, 9).
+  EXPECT_EQ(rgb(face.pixel(100, 95)), rgb(r.PanelComposite().pixel(95, 86)));
+  // The number strip's glyph pixels lie above the panel: the "8" at position 1, x 228..238.
+  const QImage& number = r.NumberStrip();
+  int glyphPixels = 0;
+  for (int x = 228; x <= 238; ++x)
+    for (int y = 6; y < 27; ++y)
+      if (rgb(number.pixel(x, y)) != 0xC6D7BDu) {
+        ++glyphPixels;
+        EXPECT_EQ(rgb(face.pixel(13 + x, 51 + y)), rgb(number.pixel(x, y))) << x << "," << y;
+      }
+  EXPECT_GT(glyphPixels, 20);
+  // A key's middle shows its cell of the button-up sheet (5 at cell (95, 145), window (114, 272)).
+  EXPECT_EQ(rgb(face.pixel(114 + 20, 272 + 16)), rgb(r.Sheet(kelvo::SkinPart::ButtonUp).pixel(95 + 20, 145 + 16)));
+  // Its key-coloured corner lets the back panel through.
+  EXPECT_EQ(rgb(face.pixel(114, 272)), rgb(r.Sheet(kelvo::SkinPart::BackPanel).pixel(114, 272)));
+}
+
 TEST_F(MainWindowTest, EveryKeyAndLabelIsInPlace) {
   Open();
   QWidget* plus = window_->findChild<QWidget*>(QStringLiteral("btPlus"));
