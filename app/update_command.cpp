@@ -2,7 +2,6 @@
 #include <QAction>
 #include <QEvent>
 #include <QLineEdit>
-#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 
