@@ -106,8 +106,6 @@ class TfrmMain::Client : public QWidget {
 
 // ---- Engine display hooks ----
 
-void MainDisplay::MirrorToEnlargedPanel() { renderer_.MirrorToEnlargedPanel(); }
-
 void MainDisplay::ReturnFocus() { window_.ReturnFocus(); }
 
 void MainDisplay::ShowRegisters(const std::string& input, const std::string& answer) {
@@ -440,9 +438,8 @@ bool TfrmMain::OnKeyDown(QKeyEvent* event) {
     case KeyDown::ToggleMiniSize: ToggleMiniSize(); return true;
     case KeyDown::ToggleButtons: ToggleButtonDisplay(); return true;
     case KeyDown::ToggleFormula: ToggleFormula(); return true;
-    case KeyDown::ToggleKeySettings:
-    case KeyDown::ToggleBigPanel:
-      return true;  // their windows come later
+    case KeyDown::ToggleKeySettings: ToggleKeySettings(); return true;
+    case KeyDown::ToggleBigPanel: ToggleBigPanel(); return true;
     case KeyDown::None:
       break;
   }
@@ -496,6 +493,7 @@ void TfrmMain::ApplyRoundSelector(int value) {
   labRs_->setText(QString::fromLatin1(kTexts[value - 1]));
   kelvo::Settings().roundSelector = value;
   menus_[kItems[value - 1]]->setChecked(true);
+  MirrorToEnlargedPanel();
 }
 
 void TfrmMain::ApplyDecimalSelector(int value) {
@@ -506,6 +504,7 @@ void TfrmMain::ApplyDecimalSelector(int value) {
   menus_[value < 0 ? "Mb_SsF" : kItems[value]]->setChecked(true);
   labDc_->setText(value < 0 ? QStringLiteral("F") : QString::number(value));
   kelvo::Settings().decimalSelector = value;
+  MirrorToEnlargedPanel();
 }
 
 void TfrmMain::ChooseRoundSelector(int tag) {
@@ -589,8 +588,9 @@ void TfrmMain::ConnectMenus() {
   on(m["MorvaneHp"], [] { QDesktopServices::openUrl(QUrl(QStringLiteral(KELVO_HOME_PAGE))); });
   on(m["Mb_Update"], [this] { OpenUpdateWindow(/*foundAtStart=*/false); });
 
+  ConnectSideWindowCommands();
+
   // The windows behind these items come later; until then the items stay disabled.
-  for (const char* name : {"Mb_Kenzan", "Mb_SkinChange", "Mb_KeySetOn", "Mb_BigPanelOn",
-                           "MigiKuriPop_BigPanelOn", "Mb_Zeiritu", "Mb_Ver"})
+  for (const char* name : {"Mb_SkinChange"})
     m[name]->setEnabled(false);
 }

@@ -28,8 +28,8 @@ class MainDisplay : public kelvo::SkinDisplay {
   void MirrorToEnlargedPanel() override;
   void ReturnFocus() override;
   void ShowRegisters(const std::string& input, const std::string& answer) override;
-  void ToggleCheckTape() override {}   // the check tape window comes later
-  void RefreshCheckTape() override {}
+  void ToggleCheckTape() override;
+  void RefreshCheckTape() override;
   kelvo::EngineSettings Settings() const override;
 
  private:
@@ -73,6 +73,14 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   void EndResidency();  // Pop_Task_ZyocyuOff
   void FitWindow();
   void ShowAllWindows(bool show);
+  // The side windows and dialogs (side_window_commands.cpp).
+  void ToggleCheckTape();   // Mb_Kenzan, the 検算 key
+  void ShowCheckTape();     // opens the check tape or shows the tapes anew
+  void ToggleBigPanel();    // Mb_BigPanelOn, MigiKuriPop_BigPanelOn, key slot 24
+  void ToggleKeySettings(); // Mb_KeySetOn, key slot 22
+  void OpenTaxRateDialog(); // Mb_Zeiritu
+  void OpenAboutBox();      // Mb_Ver
+  void MirrorToEnlargedPanel();
   // SideWindowHost: what the side windows ask of this window.
   void AttachSideWindow(char id, QWidget* window) override;
   void SideWindowActivated(char id) override;
@@ -116,6 +124,7 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
 
   void CreateControls();
   void ConnectMenus();
+  void ConnectSideWindowCommands();
   void PlaceAtStart(bool restorePosition, int left, int top);
   void OnActivated();
   bool OnKeyDown(QKeyEvent* event);

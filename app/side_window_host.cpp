@@ -51,6 +51,7 @@ void TfrmMain::AttachSideWindow(char id, QWidget* window) {
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->installEventFilter(new ActivationWatch(window, id, *this));
   sideWindows_.insert(id, window);
+  SideWindowActivated(id);  // in the list from now on, even if it never becomes active
   for (const char* item : MenuItemsOf(id)) menus_[item]->setChecked(true);
 }
 

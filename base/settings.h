@@ -65,8 +65,14 @@ FlushResult SaveRoundSelector(std::int32_t tag);
 FlushResult SaveDecimalSelector(std::int32_t tag);
 // Mb_PerSharp (1) or Mb_PerCasio (2) was chosen: sets the percent type and both check marks.
 FlushResult ChoosePercentType(SettingsChecks& checks, std::int32_t type);
-// The tax-rate dialog: writes the tax rate, decimals and rounding of Settings().
-FlushResult SaveTaxSettings();
+// The tax-rate dialog's values: the rate as a fraction, the decimals and the rounding.
+struct TaxSettings {
+  double rate = 0.05;
+  std::int32_t decimals = 0;
+  std::int32_t rounding = 1;
+};
+// Writes them under Tax. Settings() is the caller's to change, once the write has worked.
+FlushResult SaveTaxSettings(const TaxSettings& tax);
 
 // The skin chooser's two options, read when it is shown and written when it is destroyed.
 struct SkinChooserOptions {

@@ -42,12 +42,11 @@ FlushResult ChoosePercentType(SettingsChecks& checks, std::int32_t type) {
   return ChangeSettingsFile([&](IniFile& file) { file.WriteInteger(ini::kValue, "PerType", type); });
 }
 
-FlushResult SaveTaxSettings() {
-  const SettingValues& values = Settings();
+FlushResult SaveTaxSettings(const TaxSettings& tax) {
   return ChangeSettingsFile([&](IniFile& file) {
-    file.WriteReal(ini::kTax, "Zeiritu", values.taxRate);
-    file.WriteInteger(ini::kTax, "Dc", values.taxDecimals);
-    file.WriteInteger(ini::kTax, "Rs", values.taxRounding);
+    file.WriteReal(ini::kTax, "Zeiritu", tax.rate);
+    file.WriteInteger(ini::kTax, "Dc", tax.decimals);
+    file.WriteInteger(ini::kTax, "Rs", tax.rounding);
   });
 }
 

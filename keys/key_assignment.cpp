@@ -5,12 +5,12 @@
 
 namespace kelvo {
 
-std::array<std::int32_t, kKeySlotCount + 1> KeyAssignment{};
+KeyTable KeyAssignment{};
 
-int FindKeySlot(int code) {
+int FindKeySlot(const KeyTable& table, int code) {
   if (code == 0) return -1;
   for (int slot = 1; slot <= kKeySlotCount; ++slot)
-    if (KeyAssignment[slot] == code) return slot;
+    if (table[slot] == code) return slot;
   return -1;
 }
 

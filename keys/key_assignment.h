@@ -8,13 +8,16 @@
 
 namespace kelvo {
 
-// The key assignment: for each slot 1..37 the virtual-key code of its keyboard key, 0 for none
-// (index 0 is unused). One table for the whole program: the main window's key routing and the
+// For each slot 1..37 the virtual-key code of its keyboard key, 0 for none (index 0 is unused).
+using KeyTable = std::array<std::int32_t, kKeySlotCount + 1>;
+
+// The key assignment. One table for the whole program: the main window's key routing and the
 // key settings dialog read and change it in place.
-extern std::array<std::int32_t, kKeySlotCount + 1> KeyAssignment;
+extern KeyTable KeyAssignment;
 
 // The lowest slot holding this code (a code of 0 never matches), or -1.
-int FindKeySlot(int code);
+int FindKeySlot(const KeyTable& table, int code);
+inline int FindKeySlot(int code) { return FindKeySlot(KeyAssignment, code); }
 
 // Fills the table from section KeySet of the current settings file. A missing or negative value
 // takes the slot's factory key, which is written back; other values are taken as they are. The

@@ -122,10 +122,7 @@ TEST_F(SettingsTest, EveryChangeGoesToTheFileAtOnce) {
   ASSERT_TRUE(SaveRoundSelector(3));
   ASSERT_TRUE(SaveDecimalSelector(-9));
   ASSERT_TRUE(ChoosePercentType(checks, 2));
-  Settings().taxRate = 8 * 0.01;
-  Settings().taxDecimals = 2;
-  Settings().taxRounding = 0;
-  ASSERT_TRUE(SaveTaxSettings());
+  ASSERT_TRUE(SaveTaxSettings({8 * 0.01, 2, 0}));
   ASSERT_TRUE(SaveSkinChooserOptions({false, true}));
 
   EXPECT_FALSE(Settings().alwaysOnTop);

@@ -1,11 +1,12 @@
-// Key events belong to a Qt application: the tests run inside one, on the offscreen platform.
+// Key events and the key settings dialog belong to a Qt application: the tests run inside one,
+// on the offscreen platform.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
+  QApplication app(argc, argv);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

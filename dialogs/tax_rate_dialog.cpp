@@ -1,0 +1,126 @@
+#include "tax_rate_dialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "settings.h"
+#include "tax_input.h"
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(geometry);
+  return label;
+}
+
+}  // namespace
+
+TfrmZeiritu::TfrmZeiritu(kelvo::SideWindowHost& host, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      host_(host) {
+  setObjectName(QStringLiteral("frmZeiritu"));
+  setWindowTitle(QStringLiteral("税率設定"));
+  setFixedSize(267, 177);
+  showMessage = [](QWidget* parent, const QString& text) {
+    QMessageBox(QMessageBox::NoIcon, QStringLiteral("Kelvo"), text, QMessageBox::Ok, parent).exec();
+  };
+
+  MakeLabel(this, "Label1", QStringLiteral("税率"), {24, 22, 40, 20});
+  zeiritu_ = new QLineEdit(this);
+  zeiritu_->setObjectName(QStringLiteral("Zeiritu"));
+  zeiritu_->setAccessibleName(QStringLiteral("税率"));
+  zeiritu_->setGeometry(64, 20, 120, 24);
+  zeiritu_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  zeiritu_->setMaxLength(10);
+  zeiritu_->setAttribute(Qt::WA_InputMethodEnabled, false);
+  MakeLabel(this, "Label3", QStringLiteral("％"), {190, 22, 20, 20});
+  MakeLabel(this, "Label4", QStringLiteral("税率は％の数字を入力して下さい。"), {24, 62, 236, 18});
+  MakeLabel(this, "Label5", QStringLiteral("（例5％　→　正5　誤0.5）"), {24, 84, 236, 18});
+
+  auto* defaults = new QPushButton(QStringLiteral("初期値（消費税）に戻す(&S)"), this);
+  defaults->setObjectName(QStringLiteral("cmdDefaultSet"));
+  defaults->setGeometry(8, 136, 166, 30);
+  defaults->setAutoDefault(false);
+  auto* ok = new QPushButton(QStringLiteral("更新 (&O)"), this);
+  ok->setObjectName(QStringLiteral("cmdOK"));
+  ok->setGeometry(182, 136, 77, 30);
+  ok->setDefault(true);  // Enter in the rate field stores it
+  connect(defaults, &QPushButton::clicked, this, &TfrmZeiritu::cmdDefaultSetClick);
+  connect(ok, &QPushButton::clicked, this, &TfrmZeiritu::cmdOKClick);
+
+  // Kept and written back, but not offered to the user.
+  dc_ = new QLineEdit(this);
+  dc_->setObjectName(QStringLiteral("Dc"));
+  dc_->setMaxLength(3);
+  dc_->hide();
+  const std::pair<const char*, const char*> labels[] = {
+      {"Label6", "・小数点以下"}, {"Label7", "桁"}, {"Label8", "( 0 ～ 5 )"}};
+  for (const auto& [name, text] : labels) MakeLabel(this, name, QString::fromUtf8(text), {})->hide();
+  const std::pair<const char*, const char*> radios[] = {
+      {"RsFull", "Full       (&F)"}, {"RsCut", "切り捨て (&C)"}, {"RsUp", "切り上げ (&U)"}, {"Rs45", "四捨五入 (&R)"}};
+  for (int i = 0; i < 4; ++i) {
+    rounding_[i] = new QRadioButton(QString::fromUtf8(radios[i].second), this);
+    rounding_[i]->setObjectName(QString::fromLatin1(radios[i].first));
+    rounding_[i]->hide();
+  }
+
+  const kelvo::SettingValues& values = kelvo::Settings();
+  zeiritu_->setText(QString::fromStdString(kelvo::RatePercentText(values.taxRate)));
+  dc_->setText(QString::number(values.taxDecimals));
+  const int rounding = values.taxRounding;
+  rounding_[rounding >= 0 && rounding <= 2 ? rounding : 3]->setChecked(true);
+}
+
+void TfrmZeiritu::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // The rate is ready to be typed over.
+  zeiritu_->setFocus();
+  zeiritu_->selectAll();
+}
+
+int TfrmZeiritu::CheckedRounding() const {
+  for (int i = 0; i < 3; ++i)
+    if (rounding_[i]->isChecked()) return i;
+  return 3;
+}
+
+bool TfrmZeiritu::Store(double rate, int decimals, int rounding) {
+  const kelvo::FlushResult result = kelvo::SaveTaxSettings({rate, decimals, rounding});
+  if (!result) {
+    host_.ReportFailedWrite(result);
+    return false;
+  }
+  kelvo::SettingValues& values = kelvo::Settings();
+  values.taxRate = rate;
+  values.taxDecimals = decimals;
+  values.taxRounding = rounding;
+  return true;
+}
+
+void TfrmZeiritu::cmdOKClick() {
+  const kelvo::TaxInput input = kelvo::CheckTaxInput(zeiritu_->text().toStdString(), dc_->text().toStdString());
+  switch (input.error) {
+    case kelvo::TaxInput::Error::Rate:
+      showMessage(this, QStringLiteral(" 税率の数値が正しくありません。"));
+      return;
+    case kelvo::TaxInput::Error::Decimals:
+      showMessage(this, QStringLiteral(" 小数点以下の桁数が正しくありません。"));
+      return;
+    case kelvo::TaxInput::Error::None:
+      break;
+  }
+  if (Store(input.rate, input.decimals, CheckedRounding())) accept();
+}
+
+void TfrmZeiritu::cmdDefaultSetClick() {
+  zeiritu_->setText(QStringLiteral("5"));
+  dc_->setText(QStringLiteral("0"));
+  rounding_[1]->setChecked(true);
+  Store(0.05, 0, 1);
+}

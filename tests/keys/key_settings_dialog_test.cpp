@@ -1,0 +1,102 @@
+// The key settings dialog, headless: keys typed into its fields as the keyboard delivers them,
+// the lock, Tab, the factory keys, and every change in the settings file at once.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <filesystem>
+
+#include "ini_file.h"
+#include "key_assignment.h"
+#include "key_settings_dialog.h"
+#include "program_folder.h"
+#include "recording_host.h"
+
+using namespace kelvo;
+
+namespace {
+
+class KeySettingsDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(LoadKeyAssignment());
+    dialog_ = std::make_unique<TfrmKeySet>(host_);
+    dialog_->SetLocked(true);
+    dialog_->show();
+  }
+
+  KeyField* Field(const char* iniName) { return dialog_->findChild<KeyField*>(QStringLiteral("txt") + iniName); }
+  QLabel* Message() { return dialog_->findChild<QLabel*>(QStringLiteral("txtMsg")); }
+  std::string Stored(const std::string& iniName) {
+    return IniFile(folder_.MainSettings()).ReadString("KeySet", iniName, "-");
+  }
+  void Unlock() { dialog_->findChild<QCheckBox*>(QStringLiteral("chkRock"))->click(); }
+  void Press(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(target, &event);
+  }
+
+  test::ProgramFolder folder_;
+  test::RecordingHost host_;
+  std::unique_ptr<TfrmKeySet> dialog_;
+};
+
+TEST_F(KeySettingsDialogTest, KeysChangeNothingUntilTheLockIsOff) {
+  EXPECT_TRUE(Message()->text().startsWith("※編集を行う時にはロックを解除してください。"));
+  EXPECT_EQ(dialog_->findChildren<KeyField*>().size(), 37);
+  EXPECT_EQ(Field("00")->text(), "");
+  Press(Field("MR"), Qt::Key_Z);
+  EXPECT_EQ(Field("MR")->text(), "[ M ]");
+  Unlock();
+  EXPECT_TRUE(Message()->text().startsWith("*ロックを解除しました*"));
+}
+
+TEST_F(KeySettingsDialogTest, ATakenKeyMovesAndSpaceEmptiesBothStoredAtOnce) {
+  Unlock();
+  Press(Field("MR"), Qt::Key_P);
+  EXPECT_EQ(Field("MR")->text() + Field("Per")->text(), "[ P ]");
+  EXPECT_EQ(Stored("Per") + " " + Stored("MR"), "0 80");
+  EXPECT_EQ(Message()->text(), "Perの設定と重複しているので,Perの設定を空にしました。");
+  EXPECT_EQ(Message()->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+  Press(Field("MR"), Qt::Key_Space);
+  EXPECT_EQ(Field("MR")->text(), "");
+  EXPECT_EQ(Stored("MR"), "0");
+  EXPECT_EQ(KeyAssignment[4], 0);
+}
+
+TEST_F(KeySettingsDialogTest, TabMovesToTheNextFieldAndIsNeverAKey) {
+  Unlock();
+  Field("Route")->setFocus();
+  Press(Field("Route"), Qt::Key_Tab);
+  EXPECT_EQ(dialog_->focusWidget(), Field("Kenzan"));
+  Press(Field("Kenzan"), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(dialog_->focusWidget(), Field("Route"));
+  EXPECT_EQ(Field("Route")->text(), "[ R ]");
+  EXPECT_TRUE(Message()->text().startsWith("*ロックを解除しました*"));
+}
+
+TEST_F(KeySettingsDialogTest, FactoryKeysComeBackWithTheLockOn) {
+  Unlock();
+  Press(Field("Per"), Qt::Key_Z);
+  Press(Field("00"), Qt::Key_Q);
+  dialog_->SetLocked(true);
+  dialog_->findChild<QPushButton*>(QStringLiteral("btDef"))->click();
+  EXPECT_EQ(Field("Per")->text() + Field("00")->text(), "[ P ]");
+  for (int slot = 1; slot <= kKeySlotCount; ++slot)
+    EXPECT_EQ(Stored(KeySlotIniName(slot)), std::to_string(KeySlotDefault(slot))) << slot;
+  EXPECT_EQ(Message()->text(), "初期値の設定に戻しました。");
+}
+
+TEST_F(KeySettingsDialogTest, AFailedWriteIsReportedAndTheDialogStaysOpen) {
+  std::filesystem::remove(folder_.MainSettings());
+  std::filesystem::create_directory(folder_.MainSettings());  // cannot be read, so never overwritten
+  Unlock();
+  Press(Field("Per"), Qt::Key_Z);
+  EXPECT_EQ(host_.failedWrites.size(), 1u);
+  EXPECT_TRUE(dialog_->isVisible());
+}
+
+}  // namespace
