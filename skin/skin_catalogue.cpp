@@ -44,7 +44,7 @@ std::vector<CatalogueSkin> SkinCatalogue::InCategory(int category) const {
 
 SkinCatalogue ParseSkinCatalogue(const QByteArray& content) {
   SkinCatalogue catalogue;
-  const std::vector<std::string_view> lines = SplitLines(std::string_view(content.constData(), content.size()));
+  const std::vector<std::string_view> lines = SplitLines(std::string_view(content.constData(), content.size()), kMaxCatalogueLines);
   for (size_t n = 0; n < lines.size(); ++n) {
     if (n != 0 && n < kFirstSkinLine) continue;
     const std::vector<std::string> fields = SplitCommaText(lines[n]);

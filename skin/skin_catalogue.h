@@ -34,6 +34,7 @@ struct SkinCatalogue {
 // fields, or whose names or id could lead out of the skin folders ("/", "\", "..", control
 // characters, an empty id), is left out. Never more than the first kMaxCatalogueBytes are read.
 inline constexpr qint64 kMaxCatalogueBytes = 4 * 1024 * 1024;
+inline constexpr size_t kMaxCatalogueLines = 10000;  // lines after these are not read
 SkinCatalogue ParseSkinCatalogue(const QByteArray& content);
 SkinCatalogue ReadSkinCatalogue(const QString& path);  // a missing file reads as empty
 
