@@ -29,6 +29,7 @@
 #include "shell_paths.h"
 #include "shutdown.h"
 #include "side_windows.h"
+#include "skin_chooser_command.h"
 #include "skin_folders.h"
 #include "virtual_key.h"
 
@@ -542,10 +543,11 @@ void TfrmMain::ConnectMenus() {
     const QString html = QString::fromStdString(kelvo::ProgramPath("KelvoFiles/_sys/KelvoHelp.html"));
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::exists(chm) ? chm : html));
   });
+  on(m["Mb_SkinChange"], [this](bool checked) { ToggleSkinChooser(*this, checked); });
   on(m["MorvaneHp"], [] { QDesktopServices::openUrl(QUrl(QStringLiteral(KELVO_HOME_PAGE))); });
 
   // The windows behind these items come later; until then the items stay disabled.
-  for (const char* name : {"Mb_SushikiOn", "Mb_Kenzan", "Mb_SkinChange", "Mb_KeySetOn", "Mb_BigPanelOn",
+  for (const char* name : {"Mb_SushikiOn", "Mb_Kenzan", "Mb_KeySetOn", "Mb_BigPanelOn",
                            "MigiKuriPop_BigPanelOn", "Mb_Zeiritu", "Mb_Update", "Mb_Ver"})
     m[name]->setEnabled(false);
 }
