@@ -11,8 +11,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "preview_picture.h"
@@ -42,6 +44,16 @@ void MakeGrey(QWidget* widget, QColor text) {
   }
   widget->setPalette(palette);
 }
+
+// Tabs with a narrower margin around their captions, so that the seven categories fit the strip.
+class NarrowTabs : public QProxyStyle {
+ public:
+  explicit NarrowTabs(QObject* owner) : QProxyStyle(nullptr) { setParent(owner); }
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    if (metric == PM_TabBarTabHSpace) return 10;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption, QRect rect) {
   auto* button = new QPushButton(caption, parent);
@@ -91,6 +103,7 @@ void TfrmSkinCh::CreateControls() {
   tabMain_ = new QTabWidget(client);
   tabMain_->setObjectName(QStringLiteral("tabMain"));
   tabMain_->setGeometry(8, 108, 353, 257);
+  tabMain_->tabBar()->setStyle(new NarrowTabs(tabMain_));
 
   txtMsg_ = new QPlainTextEdit(client);
   txtMsg_->setObjectName(QStringLiteral("txtMsg"));
