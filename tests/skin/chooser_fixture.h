@@ -12,13 +12,13 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QPointer>
-#include <QTimer>
 #include <deque>
 #include <memory>
 
 #include "pixels.h"
 #include "preview_picture.h"
 #include "program_folder.h"
+#include "qt_print.h"
 #include "fake_chooser_host.h"
 #include "renderer.h"
 #include "settings.h"
@@ -54,21 +54,15 @@ class ChooserTest : public ::testing::Test {
       QDir().mkpath(folder);
     WriteSkin(folders.Standard(), kStandardBase, AllParts());
     QFile::copy(DataFile("_sys/Default/NoImage.gif"), folders.Standard() + "NoImage.gif");
+    UseBuiltInSheets();
+  }
+  void UseBuiltInSheets() {
     for (SkinPart part : AllParts()) renderer.SetSheet(part, SolidImage(8, 8, PartColour(kBuiltInBase, part)));
-    // Any modal dialog nobody expected fails the test instead of hanging it.
-    modalGuard.setInterval(50);
-    QObject::connect(&modalGuard, &QTimer::timeout, [] {
-      if (QWidget* modal = QApplication::activeModalWidget()) {
-        ADD_FAILURE() << "unexpected modal dialog: " << modal->windowTitle().toStdString();
-        modal->close();
-      }
-    });
-    modalGuard.start();
   }
   void TearDown() override { delete chooser; }
 
-  // Opens the chooser as the main window's menu item does; questions are answered from `answers`
-  // (a missing answer fails the test), titles from `titles`.
+  // Opens the chooser as the main window's menu item does. Its questions are answered from
+  // `answers` (a missing answer fails the test), its title dialog from `titles`: no dialog opens.
   TfrmSkinCh& Open(bool primary = true) {
     auto owned = std::make_unique<ChooserHost>(renderer, state, folders, primary);
     host = owned.get();
@@ -83,11 +77,10 @@ class ChooserTest : public ::testing::Test {
       answers.pop_front();
       return answer;
     };
-    chooser->prompts.askTitle = [this](QWidget*, const QString& initial) -> std::optional<QString> {
+    chooser->prompts.askTitle = [this](QWidget*, const QString& initial) {
       titleShown.push_back(initial);
-      if (titles.empty()) return std::nullopt;
-      const std::optional<QString> title = titles.front();
-      titles.pop_front();
+      const std::optional<QString> title = titles.empty() ? std::nullopt : titles.front();
+      if (!titles.empty()) titles.pop_front();
       return title;
     };
     chooser->prompts.tell = [this](QWidget*, const QString& text) { told.push_back(text); };
@@ -129,7 +122,6 @@ class ChooserTest : public ::testing::Test {
   SkinFolders folders;
   Renderer renderer;
   EngineState state;
-  QTimer modalGuard;
   QPointer<TfrmSkinCh> chooser;
   ChooserHost* host = nullptr;
   std::deque<bool> answers;
