@@ -5,12 +5,15 @@
 #include <QObject>
 #include <QString>
 
-// How instances of the program find each other. The primary instance holds a local socket name;
-// a second start cannot take it and becomes a child. Each child listens under a name of its own
-// made from its caption, so the primary can ask it to close. The names belong to the user and to
-// the program folder (whose settings and instance files the instances share), and live in the
-// abstract socket namespace: they vanish with the process, so a crash never blocks the next
-// start, and binding one is atomic, so two starts at the same instant give exactly one primary.
+// How instances of the program find each other. The primary instance holds a lock file and
+// listens on a local socket beside it; a second start cannot take the lock and becomes a child.
+// Each child listens under a name of its own made from its caption, so the primary can ask it to
+// close. The names belong to the user and to the program folder (whose settings and instance
+// files the instances share) and live in a folder only the user may enter (the runtime folder);
+// every connection is also checked to come from the same user, so another user on the machine
+// can neither demote nor close an instance. The system lets the lock go when its holder ends in
+// any way, so a crash never blocks the next start, and taking it is atomic, so two starts at the
+// same instant give exactly one primary.
 class InstanceChannel : public QObject {
   Q_OBJECT
  public:
@@ -18,8 +21,9 @@ class InstanceChannel : public QObject {
   static constexpr const char* kCloseMessage = "close";  // a child closes
 
   explicit InstanceChannel(QObject* parent = nullptr);
+  ~InstanceChannel() override;
 
-  // Tries to take the primary name. False when another process holds it.
+  // Tries to become the primary instance. False when another process of this user is it.
   bool ClaimPrimary();
   // Gives the primary name up, so that a program started from now on becomes primary itself.
   void ReleasePrimary();
@@ -43,4 +47,5 @@ class InstanceChannel : public QObject {
   void OnNewConnection();
 
   QLocalServer server_;
+  int lockFd_ = -1;  // held while this is the primary instance
 };

@@ -2,40 +2,43 @@
 
 #include <cstddef>
 
+#include "keycodes.h"
 #include "key_slots.h"
+#include "vk_codes.h"
 
 namespace key_routing {
 namespace {
 
-constexpr int kVkNumpad0 = 96, kVkNumpad9 = 105;
-constexpr int kVkMultiply = 106, kVkAdd = 107, kVkSubtract = 109, kVkDecimal = 110, kVkDivide = 111;
+namespace vk = kelvo::vk;
 
-// The keypad operators and Enter, which act without being assigned.
-int FixedKeyCode(int vk) {
-  if (vk >= kVkNumpad0 && vk <= kVkNumpad9) return vk + 4;  // 100..109
-  switch (vk) {
-    case kVkEnter: return 99;
-    case kVkMultiply: return 19;
-    case kVkAdd: return 17;
-    case kVkSubtract: return 18;
-    case kVkDecimal: return 21;
-    case kVkDivide: return 20;
+// The keypad digits and operators and Enter, which act without being assigned.
+int FixedKeyCode(int code) {
+  if (code >= vk::kNumpad0 && code <= vk::kNumpad9) return kelvo::kKeyDigit0 + (code - vk::kNumpad0);
+  switch (code) {
+    case vk::kReturn: return kelvo::kKeyEquals;
+    case vk::kMultiply: return kelvo::kKeyMultiply;
+    case vk::kAdd: return kelvo::kKeyPlus;
+    case vk::kSubtract: return kelvo::kKeyMinus;
+    case vk::kDecimal: return kelvo::kKeyPoint;
+    case vk::kDivide: return kelvo::kKeyDivide;
     default: return 0;
   }
 }
 
-bool Matches(const Slots& slots, int slot, int vk) { return vk != 0 && slots[static_cast<std::size_t>(slot)] == vk; }
+bool Matches(const Slots& slots, int slot, int virtualKey) {
+  return virtualKey != 0 && slots[static_cast<std::size_t>(slot)] == virtualKey;
+}
 
 }  // namespace
 
-KeyDown RouteKeyDown(int vk, bool shift, bool miniSize, const Slots& slots) {
-  if (vk == kVkF12) return {KeyDown::CloseTopWindow, 0};
+KeyDown RouteKeyDown(int virtualKey, bool shift, bool miniSize, const Slots& slots) {
+  if (virtualKey == vk::kF12) return {KeyDown::CloseTopWindow, 0};
   if (!shift) {
-    if (vk == kVkC) return {KeyDown::Copy, 0};
-    if (const int code = FixedKeyCode(vk); code != 0) return {KeyDown::Press, code};
+    if (virtualKey == vk::kC) return {KeyDown::Copy, 0};
+    if (const int code = FixedKeyCode(virtualKey); code != 0) return {KeyDown::Press, code};
   }
-  for (int slot = 1; slot <= 37; ++slot) {
-    if (!Matches(slots, slot, vk)) continue;
+  for (int slot = 1; slot <= kelvo::kKeySlotCount; ++slot) {
+    if (!Matches(slots, slot, virtualKey)) continue;
     switch (slot) {
       case 22: return {KeyDown::ToggleKeySettings, 0};
       case 23: return {KeyDown::ToggleMiniSize, 0};
@@ -48,16 +51,16 @@ KeyDown RouteKeyDown(int vk, bool shift, bool miniSize, const Slots& slots) {
   return {};
 }
 
-int RouteKeyUp(int vk, bool shift, const Slots& slots) {
+int RouteKeyUp(int virtualKey, bool shift, const Slots& slots) {
   if (!shift) {
-    if (vk == kVkC) return 0;
-    if (const int code = FixedKeyCode(vk); code != 0) return code;
+    if (virtualKey == vk::kC) return 0;
+    if (const int code = FixedKeyCode(virtualKey); code != 0) return code;
   }
   // Slots 5 and 6 come after 21 here; it matters only when one code sits in two slots.
   static constexpr int kOrder[] = {1, 2, 3, 4, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
                                    5, 6, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37};
   for (const int slot : kOrder)
-    if (Matches(slots, slot, vk)) return kelvo::KeySlotKeyCode(slot);
+    if (Matches(slots, slot, virtualKey)) return kelvo::KeySlotKeyCode(slot);
   return 0;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
+#include "key_assignment.h"
 
 // What a keyboard key does in the main window: a few fixed keys, then the user's key slots.
 namespace key_routing {
@@ -21,15 +20,13 @@ struct KeyDown {
   int code = 0;
 };
 
-using Slots = std::array<std::int32_t, 38>;  // slot 1..37, index 0 unused
-
-inline constexpr int kVkEnter = 13, kVkC = 67, kVkF10 = 121, kVkF12 = 123;
+using Slots = decltype(kelvo::KeyAssignment);  // slot 1..37, index 0 unused
 
 // A key went down. With Shift held the fixed keys are skipped and every key goes through the
 // slots; slot 25 (button display) counts as no match while the mini size is on.
-KeyDown RouteKeyDown(int vk, bool shift, bool miniSize, const Slots& slots);
+KeyDown RouteKeyDown(int virtualKey, bool shift, bool miniSize, const Slots& slots);
 
 // A key came up: the calculator key code to draw released, or 0.
-int RouteKeyUp(int vk, bool shift, const Slots& slots);
+int RouteKeyUp(int virtualKey, bool shift, const Slots& slots);
 
 }  // namespace key_routing

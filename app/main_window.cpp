@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
@@ -14,10 +15,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
 #include <unistd.h>
+
+#include <optional>
 
 #include "app_icon.h"
 #include "instance_channel.h"
@@ -32,6 +36,7 @@
 #include "skin_chooser_command.h"
 #include "skin_folders.h"
 #include "virtual_key.h"
+#include "vk_codes.h"
 
 using kelvo::MenuCheck;
 
@@ -80,15 +85,23 @@ class TfrmMain::Client : public QWidget {
   }
   void mousePressEvent(QMouseEvent* event) override {
     if (event->button() == Qt::LeftButton) {
-      // A drag on the background moves the window, as a drag on its caption would.
-      if (QWindow* handle = window_.windowHandle()) handle->startSystemMove();
+      // A drag on the background moves the window, as a drag on its caption would; where the
+      // window manager will not move it (or there is none), the window follows the mouse itself.
+      QWindow* handle = window_.windowHandle();
+      if (handle == nullptr || !handle->startSystemMove())
+        dragOffset_ = event->globalPosition().toPoint() - window_.pos();
     } else if (event->button() == Qt::RightButton) {
       window_.menus_.migiKuriPop->popup(event->globalPosition().toPoint());
     }
   }
+  void mouseMoveEvent(QMouseEvent* event) override {
+    if (dragOffset_ && (event->buttons() & Qt::LeftButton)) window_.move(event->globalPosition().toPoint() - *dragOffset_);
+  }
+  void mouseReleaseEvent(QMouseEvent*) override { dragOffset_.reset(); }
 
  private:
   TfrmMain& window_;
+  std::optional<QPoint> dragOffset_;  // the mouse's offset from the window while it drags it
 };
 
 // ---- Engine display hooks ----
@@ -133,6 +146,7 @@ TfrmMain::TfrmMain(bool primaryInstance, InstanceChannel* channel, QWidget* pare
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
   };
   showError = [](QWidget* parent, const QString& text) { QMessageBox::critical(parent, QStringLiteral("Kelvo"), text); };
+  trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
 
   // No key stays drawn pressed when the user switches to another program.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -225,6 +239,10 @@ void TfrmMain::CreateControls() {
   version->hide();
 
   menus_ = BuildMainMenus(menuBar(), this);
+  for (QMenu* menu : {menus_.file, menus_.migiKuriPop})
+    connect(menu, &QMenu::aboutToShow, this, &TfrmMain::ExplainResidencyWithoutTray);
+  KeepSelectorPopupOpenOnItsLabel(menus_.rsPop, "labRs");
+  KeepSelectorPopupOpenOnItsLabel(menus_.ssPop, "labDc");
 }
 
 void TfrmMain::PlaceAtStart(bool restorePosition, int left, int top) {
@@ -265,8 +283,8 @@ void TfrmMain::FirstActivation() {
   if (!firstActivation_) return;
   engine_.Reset();
   kelvo::LoadSettingsPass2(*this, primary_, static_cast<std::uint32_t>(getpid()));
-  ApplyRoundSelector(kelvo::EffectiveRoundSelector(kelvo::Settings().roundSelector));
-  ApplyDecimalSelector(kelvo::EffectiveDecimalSelector(kelvo::Settings().decimalSelector));
+  ApplyRoundSelector(kelvo::Settings().roundSelector);
+  ApplyDecimalSelector(kelvo::Settings().decimalSelector);
   Report(kelvo::LoadKeyAssignment());
   if (!primary_) {
     const QString pid = QString::number(getpid());
@@ -289,7 +307,7 @@ void TfrmMain::ApplyAlwaysOnTop() {
 void TfrmMain::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && !isActiveWindow()) renderer_.DrawAllButtonsUp();
   if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) && primary_ &&
-      IsChecked(MenuCheck::TaskBarIn)) {
+      IsChecked(MenuCheck::TaskBarIn) && trayAvailable()) {
     // In tray residency minimising hides every window instead.
     setWindowState(windowState() & ~Qt::WindowMinimized);
     QTimer::singleShot(0, this, [this] { ShowAllWindows(false); });
@@ -302,7 +320,12 @@ void TfrmMain::changeEvent(QEvent* event) {
 void TfrmMain::closeEvent(QCloseEvent* event) {
   if (forcedQuit_) SetChecked(MenuCheck::TaskBarIn, false);
   if (IsChecked(MenuCheck::TaskBarIn)) {
-    ShowAllWindows(false);  // stay resident in the tray
+    // Stay resident in the tray; without a tray, nothing could bring hidden windows back, so the
+    // window is only minimised.
+    if (trayAvailable())
+      ShowAllWindows(false);
+    else
+      showMinimized();
     event->ignore();
     return;
   }
@@ -410,14 +433,14 @@ bool TfrmMain::OnKeyDown(QKeyEvent* event) {
     case KeyDown::CloseTopWindow: CloseTopWindow(); return true;
     case KeyDown::ToggleMiniSize: ToggleMiniSize(); return true;
     case KeyDown::ToggleButtons: ToggleButtonDisplay(); return true;
+    case KeyDown::ToggleFormula: ToggleFormula(); return true;
     case KeyDown::ToggleKeySettings:
     case KeyDown::ToggleBigPanel:
-    case KeyDown::ToggleFormula:
       return true;  // their windows come later
     case KeyDown::None:
       break;
   }
-  return vk == key_routing::kVkF10;  // F10 never opens the menu bar
+  return vk == kelvo::vk::kF10;  // F10 never opens the menu bar
 }
 
 bool TfrmMain::OnKeyUp(QKeyEvent* event) {
@@ -463,7 +486,7 @@ void TfrmMain::ApplyRoundSelector(int value) {
   static constexpr const char* kItems[] = {"Mb_RsF", "Mb_RsCUT", "Mb_RsUP", "Mb_Rs45"};
   static constexpr const char* kTexts[] = {"F", "CT", "UP", "5/4"};
   for (const char* item : kItems) menus_[item]->setChecked(false);
-  if (value < 1 || value > 4) value = 1;
+  value = kelvo::EffectiveRoundSelector(value);
   labRs_->setText(QString::fromLatin1(kTexts[value - 1]));
   kelvo::Settings().roundSelector = value;
   menus_[kItems[value - 1]]->setChecked(true);
@@ -473,7 +496,7 @@ void TfrmMain::ApplyDecimalSelector(int value) {
   static constexpr const char* kItems[] = {"Mb_Ss0", "Mb_Ss1", "Mb_Ss2", "Mb_Ss3", "Mb_Ss4", "Mb_Ss5"};
   menus_["Mb_SsF"]->setChecked(false);
   for (const char* item : kItems) menus_[item]->setChecked(false);
-  if (value < 0 || value > 5) value = -9;
+  value = kelvo::EffectiveDecimalSelector(value);
   menus_[value < 0 ? "Mb_SsF" : kItems[value]]->setChecked(true);
   labDc_->setText(value < 0 ? QStringLiteral("F") : QString::number(value));
   kelvo::Settings().decimalSelector = value;
@@ -493,6 +516,19 @@ void TfrmMain::OnSelectorLabelClicked(QMenu* popup, int value, QPoint globalPosi
   for (QAction* action : popup->actions())
     if (action->isCheckable()) action->setChecked(action->data().toInt() == value);
   popup->popup(globalPosition);
+}
+
+void TfrmMain::KeepSelectorPopupOpenOnItsLabel(QMenu* popup, const char* labelPrefix) {
+  // A press outside an open popup closes it and goes nowhere else, so the second click of a
+  // double-click on the label would close the popup its first click opened: open it again.
+  connect(popup, &QMenu::aboutToHide, this, [this, popup, labelPrefix] {
+    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) return;
+    const QWidget* under = QApplication::widgetAt(QCursor::pos());
+    if (under == nullptr || under->window() != this || !under->objectName().startsWith(QLatin1String(labelPrefix)))
+      return;
+    const QPoint at = popup->pos();
+    QTimer::singleShot(0, popup, [popup, at] { popup->popup(at); });
+  });
 }
 
 void TfrmMain::ToggleSetting(MenuCheck item, bool qtChecked) {
@@ -525,6 +561,7 @@ void TfrmMain::ConnectMenus() {
     ToggleSetting(MenuCheck::AnswerCK, checked);
     engine_.ResetLastAnswer();
   });
+  on(m["Mb_SushikiOn"], [this] { ToggleFormula(); });
   on(m["Mb_PerSharp"], [this] { Report(kelvo::ChoosePercentType(*this, 1)); });
   on(m["Mb_PerCasio"], [this] { Report(kelvo::ChoosePercentType(*this, 2)); });
 
@@ -547,7 +584,7 @@ void TfrmMain::ConnectMenus() {
   on(m["MorvaneHp"], [] { QDesktopServices::openUrl(QUrl(QStringLiteral(KELVO_HOME_PAGE))); });
 
   // The windows behind these items come later; until then the items stay disabled.
-  for (const char* name : {"Mb_SushikiOn", "Mb_Kenzan", "Mb_KeySetOn", "Mb_BigPanelOn",
+  for (const char* name : {"Mb_Kenzan", "Mb_KeySetOn", "Mb_BigPanelOn",
                            "MigiKuriPop_BigPanelOn", "Mb_Zeiritu", "Mb_Update", "Mb_Ver"})
     m[name]->setEnabled(false);
 }

@@ -71,6 +71,7 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   void ToggleMiniSize();
   void ToggleButtonDisplay();
   void ToggleTaskBarIn();
+  void ToggleFormula();  // Mb_SushikiOn and the key of slot 26 (formula_command.cpp)
   void EndResidency();  // Pop_Task_ZyocyuOff
   void FitWindow();
   void ShowAllWindows(bool show);
@@ -90,6 +91,8 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   std::function<bool(QWidget*)> askToQuit;
   // How a failed settings write is shown; tests replace it.
   std::function<void(QWidget*, const QString&)> showError;
+  // Whether the desktop has a system tray to reside in; tests replace it.
+  std::function<bool()> trayAvailable;
 
   // SettingsChecks: the check marks of the menu items that are settings.
   bool IsChecked(kelvo::MenuCheck item) const override;
@@ -114,6 +117,7 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   bool OnKeyUp(QKeyEvent* event);
   void OnKeyImagePressed(int keyCode, Qt::MouseButton button, QPoint globalPosition);
   void OnSelectorLabelClicked(QMenu* popup, int value, QPoint globalPosition);
+  void KeepSelectorPopupOpenOnItsLabel(QMenu* popup, const char* labelPrefix);
   void ChooseRoundSelector(int tag);
   void ChooseDecimalSelector(int tag);
   void ToggleSetting(kelvo::MenuCheck item, bool qtChecked);
@@ -121,6 +125,7 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   void PressKey(int keyCode);
   void ApplyAlwaysOnTop();
   void TrayIcon(bool add);
+  void ExplainResidencyWithoutTray();
   QList<QAction*> CheckActions(kelvo::MenuCheck item) const;
 
   const bool primary_;

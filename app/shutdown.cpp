@@ -15,6 +15,7 @@ void CleanUpScratchFiles() {
 
 void CloseChildInstances(const std::function<bool(const std::string& baseName)>& askToClose) {
   const std::string folder = kelvo::ProgramPath(kelvo::kInstanceFolder);
+  if (!kelvo::IsFolderNotLink(folder)) return;  // instance files are never deleted through a link
   const std::string list = kelvo::FolderFileList(folder, "PID*.*");
   // The listing is "name:name:..."; a child's caption ends with its file name minus ".ini".
   size_t start = 0;

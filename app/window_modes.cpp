@@ -2,8 +2,9 @@
 // hiding every open window.
 #include <QAction>
 #include <QApplication>
-#include <QLayout>
+#include <QMenuBar>
 #include <QScreen>
+#include <QMenu>
 #include <QWindow>
 #include <QSystemTrayIcon>
 
@@ -21,8 +22,9 @@ void TfrmMain::FitWindow() {
   // The client area below the menu bar is exactly 272 wide and 400 (or 116) high; the window
   // is as large as that and its menu bar, and the user cannot resize it.
   centralWidget()->setFixedSize(kelvo::kClientWidth, height);
-  layout()->invalidate();
-  setFixedSize(layout()->sizeHint());
+  QMenuBar* bar = menuBar();
+  bar->ensurePolished();
+  setFixedSize(kelvo::kClientWidth, height + bar->heightForWidth(kelvo::kClientWidth));
 }
 
 void TfrmMain::ToggleMiniSize() {
@@ -39,6 +41,14 @@ void TfrmMain::ToggleTaskBarIn() {
   // Switching residency on adds the icon; nothing is hidden until the window is closed.
   Report(kelvo::ToggleMenuSetting(*this, MenuCheck::TaskBarIn));
   TrayIcon(IsChecked(MenuCheck::TaskBarIn));
+}
+
+void TfrmMain::ExplainResidencyWithoutTray() {
+  const bool tray = trayAvailable();
+  const QString tip = tray ? QString() : QStringLiteral("通知領域がないため、閉じる・最小化ではウィンドウを最小化します。");
+  for (const char* name : {"Mb_TaskBarIn", "MigiKuriPop_TaskBarIn"}) menus_[name]->setToolTip(tip);
+  menus_.file->setToolTipsVisible(!tray);
+  menus_.migiKuriPop->setToolTipsVisible(!tray);
 }
 
 void TfrmMain::EndResidency() {

@@ -69,7 +69,15 @@ std::string FolderSubfolderList(const std::string& folder, std::string_view mask
   return ListFolder(folder, mask, Kind::Folders);
 }
 
+bool IsFolderNotLink(const std::string& folder) {
+  fs::path path = FilePath(folder);
+  if (!path.has_filename()) path = path.parent_path();  // "a/b/" would follow a link at b
+  std::error_code error;
+  return fs::symlink_status(path, error).type() == fs::file_type::directory;
+}
+
 void DeleteFilesIn(const std::string& folder) {
+  if (!IsFolderNotLink(folder)) return;  // never delete through a link
   std::error_code error;
   for (fs::directory_iterator it(FilePath(folder), error), end; !error && it != end; it.increment(error)) {
     std::error_code ignored;

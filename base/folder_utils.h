@@ -15,7 +15,11 @@ std::string FolderFileList(const std::string& folder, std::string_view mask);
 // The sub-folders of `folder` whose names match `mask`.
 std::string FolderSubfolderList(const std::string& folder, std::string_view mask);
 
+// Whether `folder` (with or without a trailing "/") is a folder and not a link to one.
+bool IsFolderNotLink(const std::string& folder);
+
 // Deletes every file directly in `folder`; sub-folders and files that cannot be deleted stay.
+// A folder that is itself a link is left alone: nothing is deleted through it.
 void DeleteFilesIn(const std::string& folder);
 // Deletes `folder` with everything below it. Links are removed, never followed: what they point
 // to stays untouched; given a link, only the link goes. False when the folder itself could not be

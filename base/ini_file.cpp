@@ -3,6 +3,7 @@
 #include <QSaveFile>
 #include <QString>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -88,6 +89,12 @@ void IniFile::Parse(std::string_view content) {
     const std::string_view line = Trim(content.substr(0, end));
     content.remove_prefix(std::min(end + 1, content.size()));
     if (line.empty() || line.front() == ';') continue;
+    if ((inSection || IsSectionLine(line)) && ++lines_ > kMaxLines) {
+      text_.clear();
+      lines_ = 0;
+      unreadable_ = true;
+      return;
+    }
     if (IsSectionLine(line)) {
       if (inSection) text_ += kLineEnd;
       text_ += '[';
@@ -112,16 +119,35 @@ void IniFile::Parse(std::string_view content) {
 // and one empty line; so a section's body ends at the first empty line after its name.
 std::optional<IniFile::Span> IniFile::FindSectionBody(std::string_view section) const {
   const std::string_view wanted = Trim(section);
+  if (found_ && SameName(found_->name, wanted)) return found_->body;
   std::size_t pos = 0;
   while (pos < text_.size()) {
     const std::size_t nameEnd = text_.find(kLineEnd, pos);
     const std::size_t separator = text_.find(kSectionEnd, nameEnd);
     const std::string_view header = std::string_view(text_).substr(pos, nameEnd - pos);
-    if (SameName(header.substr(1, header.size() - 2), wanted))
-      return Span{nameEnd + kLineEnd.size(), separator + kLineEnd.size()};
+    if (SameName(header.substr(1, header.size() - 2), wanted)) {
+      found_ = FoundSection{std::string(wanted), Span{nameEnd + kLineEnd.size(), separator + kLineEnd.size()}};
+      return found_->body;
+    }
     pos = separator + kSectionEnd.size();
   }
   return std::nullopt;
+}
+
+void IniFile::Edited(std::size_t at, std::ptrdiff_t delta) {
+  if (!found_) return;
+  Span& body = found_->body;
+  if (body.begin > at) body.begin = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(body.begin) + delta);
+  if (body.end >= at) body.end = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(body.end) + delta);
+}
+
+bool IniFile::CanHoldNames(std::string_view section, std::string_view key) {
+  auto hasControl = [](std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < ' ' || c == 0x7F; });
+  };
+  const std::string_view name = Trim(key);
+  if (hasControl(section) || hasControl(key)) return false;
+  return name.find('=') == std::string_view::npos && !name.starts_with(';') && !name.starts_with('[');
 }
 
 std::optional<IniFile::Span> IniFile::FindKeyLine(Span body, std::string_view key) const {
@@ -167,37 +193,49 @@ double IniFile::ReadReal(std::string_view section, std::string_view key, double 
   return ParseDecimalNumber(*value).value_or(fallback);
 }
 
-void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  const std::string name = OneLine(key);
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  if (!CanHoldNames(section, key)) return false;
+  const std::string name(Trim(key));
   const std::string text = OneLine(value);
   const auto body = FindSectionBody(section);
   if (!body) {
-    text_ += "[" + OneLine(section) + "]\r\n" + name + "=" + text + "\r\n\r\n";
-    return;
+    text_ += "[" + std::string(Trim(section)) + "]\r\n" + name + "=" + text + "\r\n\r\n";
+    lines_ += 2;
+    return true;
   }
   if (const auto line = FindKeyLine(*body, name)) {
     const std::size_t valueBegin = text_.find('=', line->begin) + 1;
     text_.replace(valueBegin, line->end - valueBegin, text);
-    return;
+    Edited(valueBegin, static_cast<std::ptrdiff_t>(text.size()) - static_cast<std::ptrdiff_t>(line->end - valueBegin));
+    return true;
   }
-  text_.insert(body->end, name + "=" + text + "\r\n");
+  const std::string added = name + "=" + text + "\r\n";
+  text_.insert(body->end, added);
+  Edited(body->end, static_cast<std::ptrdiff_t>(added.size()));
+  ++lines_;
+  return true;
 }
 
-void IniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
-  WriteString(section, key, std::to_string(value));
+bool IniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
+  return WriteString(section, key, std::to_string(value));
 }
 
-void IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
-  WriteString(section, key, value ? "1" : "0");
+bool IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+  return WriteString(section, key, value ? "1" : "0");
 }
 
-void IniFile::WriteReal(std::string_view section, std::string_view key, double value) {
-  WriteString(section, key, FormatReal(value));
+bool IniFile::WriteReal(std::string_view section, std::string_view key, double value) {
+  return WriteString(section, key, FormatReal(value));
 }
 
 FlushResult IniFile::Flush() const {
   if (unreadable_) return FlushFailure(path_, "元のファイルを読み込めなかったため、上書きしません。");
+  // What the reader would refuse is never written: the next start would lose every setting.
+  if (text_.size() > kMaxFileBytes || lines_ > kMaxLines)
+    return FlushFailure(path_, "設定ファイルが大きくなりすぎるため、保存しません。");
   QSaveFile file(QString::fromStdString(path_));
+  // In a folder where no file may be made beside it, a writable file is written in place.
+  file.setDirectWriteFallback(true);
   if (!file.open(QIODevice::WriteOnly)) return FlushFailure(path_, file.errorString());
   const auto size = static_cast<qint64>(text_.size());
   if (file.write(text_.data(), size) != size) {

@@ -26,12 +26,15 @@ struct FlushResult {
 // sections or keys is the one that is read and changed. Flush writes each section as "[name]",
 // its lines, and an empty line, with CR LF line ends.
 //
-// The file is held in that written form, so memory stays near the size of the file even for
-// huge files of tiny lines. A file that exists but cannot be read (or is larger than
-// kMaxFileBytes) reads as empty and is never overwritten: Flush reports it instead.
+// The file is held in that written form, so memory stays near the size of the file. A file that
+// exists but cannot be read, is larger than kMaxFileBytes or holds more than kMaxLines lines (no
+// settings file comes near either; such a file is damaged or was made to hurt) reads as empty
+// and is never overwritten: Flush reports it instead. Flush also refuses to write a file the
+// reader would refuse.
 class IniFile {
  public:
   static constexpr std::size_t kMaxFileBytes = 64u << 20;
+  static constexpr std::size_t kMaxLines = 100000;
 
   explicit IniFile(std::string path);
 
@@ -49,11 +52,17 @@ class IniFile {
 
   // Changes the first matching key, or appends the key at the end of its section, or appends
   // the section at the end of the file. Line breaks in the value become spaces, so a value can
-  // never split into lines of its own.
-  void WriteString(std::string_view section, std::string_view key, std::string_view value);
-  void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
-  void WriteBool(std::string_view section, std::string_view key, bool value);
-  void WriteReal(std::string_view section, std::string_view key, double value);
+  // never split into lines of its own. A name the file could not give back as written is
+  // refused and nothing changes (see CanHoldNames); the result tells.
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+  bool WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
+  bool WriteBool(std::string_view section, std::string_view key, bool value);
+  bool WriteReal(std::string_view section, std::string_view key, double value);
+
+  // Whether a section and key can be written and found again: no control characters in either,
+  // and a key that holds no "=" and starts with neither ";" nor "[" (it would read back as a
+  // comment or a section).
+  static bool CanHoldNames(std::string_view section, std::string_view key);
 
   // Writes the whole file through a temporary file beside it that then replaces it, so the
   // file on disk is always either the old one or the new one.
@@ -71,10 +80,20 @@ class IniFile {
   void Parse(std::string_view content);
   std::optional<Span> FindSectionBody(std::string_view section) const;
   std::optional<Span> FindKeyLine(Span body, std::string_view key) const;
+  // The text changed at `at` by `delta` bytes: the remembered section moves with it.
+  void Edited(std::size_t at, std::ptrdiff_t delta);
 
   std::string path_;
   std::string text_;
+  std::size_t lines_ = 0;  // section and key lines of text_
   bool unreadable_ = false;
+
+  // The section found last, so that reading many keys of one section walks the file once.
+  struct FoundSection {
+    std::string name;
+    Span body;
+  };
+  mutable std::optional<FoundSection> found_;
 };
 
 }  // namespace kelvo

@@ -74,23 +74,24 @@ std::optional<std::int32_t> ParseIntegerText(std::string_view text) {
     negative = text.front() == '-';
     text.remove_prefix(1);
   }
-  int base = 10;
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    base = 16;
-    text.remove_prefix(2);
-  }
-  if (text.empty() || text.size() > 20) return std::nullopt;
+  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+  if (hex) text.remove_prefix(2);
+  if (text.empty()) return std::nullopt;
+  // Leading zeros never make a number too long; what is left must fit the digit count.
+  const std::size_t significant = std::min(text.find_first_not_of('0'), text.size() - 1);
+  text.remove_prefix(significant);
+  if (text.size() > (hex ? 8u : 10u)) return std::nullopt;
   std::uint64_t magnitude = 0;
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude, hex ? 16 : 10);
   if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-  if (base == 16) {
-    if (magnitude > 0xFFFFFFFFull) return std::nullopt;
-    auto value = static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude));
-    return negative ? static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(value)) : value;
+  if (hex) {
+    // The hexadecimal digits are the 32 bits of the number (0xFFFFFFFF is -1); a sign negates it.
+    const auto bits = static_cast<std::uint32_t>(magnitude);
+    return static_cast<std::int32_t>(negative ? 0u - bits : bits);
   }
-  const std::int64_t value = negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
-  if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
-  return static_cast<std::int32_t>(value);
+  const std::uint64_t limit = negative ? 2147483648ull : 2147483647ull;
+  if (magnitude > limit) return std::nullopt;
+  return static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude));
 }
 
 std::optional<double> ParseDecimalNumber(std::string_view text) {

@@ -7,8 +7,10 @@
 
 namespace kelvo {
 
-// Reads a whole text as a 32-bit integer: decimal digits with an optional sign, or "0x" / "0X"
-// and up to eight hexadecimal digits (0xFFFFFFFF reads as -1). Anything else gives nothing.
+// Reads a whole text as a 32-bit integer: an optional sign, then decimal digits whose value lies
+// in the range of a 32-bit integer, or "0x" / "0X" and hexadecimal digits of at most eight
+// significant digits, taken as the integer's 32 bits (0xFFFFFFFF reads as -1). Leading zeros do
+// not count. Anything else, a number out of range included, gives nothing.
 std::optional<std::int32_t> ParseIntegerText(std::string_view text);
 
 // Reads a whole text as a decimal floating-point number: optional blanks, sign, digits with an

@@ -20,7 +20,8 @@ std::string ReadProfileString(std::string_view section, std::string_view key, co
 FlushResult WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
                                const std::string& path) {
   IniFile file(path);
-  file.WriteString(section, key, value);
+  if (!file.WriteString(section, key, value))
+    return {false, "設定ファイルに書けない名前です。\n[" + std::string(section) + "] " + std::string(key)};
   return file.Flush();
 }
 

@@ -10,8 +10,11 @@ namespace kelvo {
 // The settings that live in process-wide values (the other ones are check marks, see
 // SettingsChecks). They start at the defaults of a missing settings file.
 struct SettingValues {
-  std::int32_t roundSelector = 1;     // Value/RoundSelecter: 1 F, 2 Cut, 3 Up, 4 5/4, as read
-  std::int32_t decimalSelector = 5;   // Value/DecimalSelecter: 0..5 places, -9 F, as read
+  // The selectors in use: pass 2 reads the file's values here as they stand, then the main
+  // window applies them, which brings them into range (EffectiveRoundSelector and
+  // EffectiveDecimalSelector decide how) while the file keeps what it holds.
+  std::int32_t roundSelector = 1;     // Value/RoundSelecter: 1 F, 2 Cut, 3 Up, 4 5/4
+  std::int32_t decimalSelector = 5;   // Value/DecimalSelecter: 0..5 places, -9 F
   std::int32_t percentType = 1;       // Value/PerType: 1 first convention, anything else the second
   double taxRate = 0.05;              // Tax/Zeiritu, a fraction
   std::int32_t taxDecimals = 0;       // Tax/Dc
@@ -22,8 +25,8 @@ struct SettingValues {
 };
 SettingValues& Settings();
 
-// The selector values the calculator works with: a round selector outside 1..4 works as 1 (F),
-// a decimal selector outside 0..5 and -9 as -9 (F). The file keeps what it holds.
+// The one place that decides which selector values the calculator works with: a round
+// selector outside 1..4 works as 1 (F), a decimal selector outside 0..5 and -9 as -9 (F).
 std::int32_t EffectiveRoundSelector(std::int32_t value);
 std::int32_t EffectiveDecimalSelector(std::int32_t value);
 
@@ -44,8 +47,7 @@ SettingsPass1 LoadSettingsPass1(SettingsChecks& checks, bool primaryInstance);
 // type, grand total, answer check, always on top, the tax values and automatic update into
 // Settings() and the check marks; then a child instance copies Kelvo.ini to its instance file and
 // switches to its own files, and the primary instance takes the main files. The caller then
-// applies the two selectors (EffectiveRoundSelector, EffectiveDecimalSelector) and calls
-// LoadKeyAssignment.
+// applies the two selectors and calls LoadKeyAssignment.
 void LoadSettingsPass2(SettingsChecks& checks, bool primaryInstance, std::uint32_t pid);
 
 // The primary instance's exit: StartUpTop, StartUpLeft and CustumSkinType (from Settings()).

@@ -16,10 +16,10 @@ constexpr NamedKey kNamedKeys[] = {
     {vk::kNext, "[PgDn]"},       {vk::kEnd, "[ End ]"},       {vk::kHome, "[Home]"},
     {vk::kLeft, "[ ← ]"},        {vk::kUp, "[ ↑ ]"},          {vk::kRight, "[ → ]"},
     {vk::kDown, "[ ↓ ]"},        {vk::kInsert, "[ Ins ]"},    {vk::kDelete, "[ Del ]"},
-    {vk::kColon, "[ : ]"},       {vk::kSemicolon, "[ ; ]"},   {vk::kComma, "[ < ]"},
-    {vk::kMinus, "[ = ]"},       {vk::kPeriod, "[ > ]"},      {vk::kSlash, "[ ? ]"},
-    {vk::kAt, "[ @ ]"},          {vk::kBracketOpen, "[ { ]"}, {vk::kYen, "[ \\ ]"},
-    {vk::kBracketClose, "[ } ]"}, {vk::kCaret, "[ ＾ ]"},      {vk::kBackslash, "[ _ ]"},
+    {vk::kColonAsterisk, "[ : ]"},       {vk::kSemicolonPlus, "[ ; ]"},   {vk::kCommaLess, "[ < ]"},
+    {vk::kMinusEqual, "[ = ]"},       {vk::kPeriodGreater, "[ > ]"},      {vk::kSlashQuestion, "[ ? ]"},
+    {vk::kAtBackquote, "[ @ ]"},          {vk::kBracketBraceOpen, "[ { ]"}, {vk::kBackslashBar, "[ \\ ]"},
+    {vk::kBracketBraceClose, "[ } ]"}, {vk::kCaretTilde, "[ ＾ ]"},      {vk::kBackslashUnderscore, "[ _ ]"},
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "keyboard_layout.h"
 #include "vk_codes.h"
 
 namespace kelvo {
@@ -61,48 +62,17 @@ int KeypadCode(int key) {
   return 0;
 }
 
-#if !defined(Q_OS_WIN)
-// Where the key sits, by X keyboard (xkb) key code, which is the evdev code + 8; read as on the
-// Japanese keyboard. A US key with the same place gets the same code: its "'" key is the
-// Japanese ":" key (186), its "=" key the "^" key (222), its "[" key the "@" key (192).
-int CodeAtPosition(quint32 scanCode) {
-  struct LetterRow {
-    quint32 first;  // key code of the row's first letter
-    std::string_view letters;
-  };
-  static constexpr LetterRow kLetterRows[] = {{24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}};
-  if (scanCode >= 10 && scanCode <= 18) return '1' + static_cast<int>(scanCode - 10);
-  if (scanCode == 19) return '0';
-  for (const LetterRow& row : kLetterRows)
-    if (scanCode >= row.first && scanCode - row.first < row.letters.size()) return row.letters[scanCode - row.first];
-  switch (scanCode) {
-    case 20: return vk::kMinus;         // "- =" (US "- _")
-    case 21: return vk::kCaret;         // "^ ~" (US "= +")
-    case 132: return vk::kYen;          // "\ |", the yen key
-    case 34: return vk::kAt;            // "@ `" (US "[ {")
-    case 35: return vk::kBracketOpen;   // "[ {" (US "] }")
-    case 47: return vk::kSemicolon;     // "; +" (US "; :")
-    case 48: return vk::kColon;         // ": *" (US "' \"")
-    case 51: return vk::kBracketClose;  // "] }" (US "\ |")
-    case 59: return vk::kComma;
-    case 60: return vk::kPeriod;
-    case 61: return vk::kSlash;
-    case 97: return vk::kBackslash;     // "\ _", left of the right Shift
-    case 94: return vk::kBackslash;     // the extra key of European keyboards, in the same place
-  }
-  return 0;
-}
-#endif
-
 // The code of the key that sits where this one does, or 0 when the platform does not tell.
-int PositionCode(const QKeyEvent& event) {
+int PositionCode(const QKeyEvent& event, const KeyboardLayout* layout) {
 #if defined(Q_OS_WIN)
   // Windows itself gives the code; only take it for the keys that go by position here.
+  (void)layout;
   const auto code = static_cast<int>(event.nativeVirtualKey());
   const bool digitOrLetter = (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z');
-  return (digitOrLetter || (code >= vk::kColon && code <= vk::kBackslash)) ? code : 0;
+  return (digitOrLetter || (code >= vk::kColonAsterisk && code <= vk::kBackslashUnderscore)) ? code : 0;
 #else
-  return CodeAtPosition(event.nativeScanCode());
+  static const KeyboardLayout kJapanese;
+  return PositionalKeyCode(layout != nullptr ? *layout : kJapanese, event.nativeScanCode());
 #endif
 }
 
@@ -121,36 +91,36 @@ int CodeOfCharacter(int key) {
     case Qt::Key_ParenLeft: return '8';
     case Qt::Key_ParenRight: return '9';
     case Qt::Key_Colon:
-    case Qt::Key_Asterisk: return vk::kColon;
+    case Qt::Key_Asterisk: return vk::kColonAsterisk;
     case Qt::Key_Semicolon:
-    case Qt::Key_Plus: return vk::kSemicolon;
+    case Qt::Key_Plus: return vk::kSemicolonPlus;
     case Qt::Key_Comma:
-    case Qt::Key_Less: return vk::kComma;
+    case Qt::Key_Less: return vk::kCommaLess;
     case Qt::Key_Minus:
-    case Qt::Key_Equal: return vk::kMinus;
+    case Qt::Key_Equal: return vk::kMinusEqual;
     case Qt::Key_Period:
-    case Qt::Key_Greater: return vk::kPeriod;
+    case Qt::Key_Greater: return vk::kPeriodGreater;
     case Qt::Key_Slash:
-    case Qt::Key_Question: return vk::kSlash;
+    case Qt::Key_Question: return vk::kSlashQuestion;
     case Qt::Key_At:
-    case Qt::Key_QuoteLeft: return vk::kAt;
+    case Qt::Key_QuoteLeft: return vk::kAtBackquote;
     case Qt::Key_BracketLeft:
-    case Qt::Key_BraceLeft: return vk::kBracketOpen;
+    case Qt::Key_BraceLeft: return vk::kBracketBraceOpen;
     case Qt::Key_Backslash:
     case Qt::Key_Bar:
-    case Qt::Key_yen: return vk::kYen;
+    case Qt::Key_yen: return vk::kBackslashBar;
     case Qt::Key_BracketRight:
-    case Qt::Key_BraceRight: return vk::kBracketClose;
+    case Qt::Key_BraceRight: return vk::kBracketBraceClose;
     case Qt::Key_AsciiCircum:
-    case Qt::Key_AsciiTilde: return vk::kCaret;
-    case Qt::Key_Underscore: return vk::kBackslash;
+    case Qt::Key_AsciiTilde: return vk::kCaretTilde;
+    case Qt::Key_Underscore: return vk::kBackslashUnderscore;
   }
   return 0;
 }
 
 }  // namespace
 
-int VirtualKeyCode(const QKeyEvent& event) {
+int VirtualKeyCode(const QKeyEvent& event, const KeyboardLayout* layout) {
   const int key = event.key();
   if (event.modifiers() & Qt::KeypadModifier) {
     // Keypad digits and operators; without Num Lock the keypad sends the cursor keys.
@@ -159,8 +129,10 @@ int VirtualKeyCode(const QKeyEvent& event) {
   }
   if (const int code = NamedKeyCode(key)) return code;
   if (key >= Qt::Key_A && key <= Qt::Key_Z) return vk::kA + (key - Qt::Key_A);
-  if (const int code = PositionCode(event)) return code;
+  if (const int code = PositionCode(event, layout)) return code;
   return CodeOfCharacter(key);
 }
+
+int VirtualKeyCode(const QKeyEvent& event) { return VirtualKeyCode(event, ActiveKeyboardLayout(event)); }
 
 }  // namespace kelvo

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build
-  qt6-base-dev
+  qt6-base-dev libxkbcommon-x11-dev
   libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
   fonts-ipafont-gothic
   "$@"

@@ -3,11 +3,7 @@
 namespace kelvo {
 namespace {
 
-constexpr qsizetype kMaxFileNameBytes = 255;
-
 bool IsControl(char16_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
-
-bool FitsAFileName(const QString& name) { return name.toUtf8().size() <= kMaxFileNameBytes; }
 
 }  // namespace
 
@@ -33,8 +29,7 @@ bool IsSafeNamePart(const QString& part) {
 }
 
 bool IsSafeCatalogueSkin(const CatalogueSkin& skin) {
-  return IsSafeNamePart(skin.id) && IsSafeNamePart(skin.name1) && IsSafeNamePart(skin.name2) &&
-         FitsAFileName(skin.LocalFolderName()) && FitsAFileName(skin.id + QStringLiteral(".gif"));
+  return IsSafeNamePart(skin.id) && IsSafeNamePart(skin.name1) && IsSafeNamePart(skin.name2);
 }
 
 }  // namespace kelvo

@@ -7,7 +7,7 @@
 // Folder and file names made from catalogue fields: the id names the skin's folder on the server
 // and its cached preview in _sys/prvpic/, the id's code and the two name fields its folder in
 // Skin/T7/. A server may send anything, so every such name is checked before it is listed,
-// fetched or written.
+// fetched or written; the catalogue reader drops every line that fails these checks.
 namespace kelvo {
 
 // Full-width forms to their half-width twins: U+FF01..U+FF5E to U+0021..U+007E, the ideographic
@@ -18,8 +18,8 @@ QString ToHalfWidth(const QString& text);
 // their half-width twins: not empty, no "/", "\" or "..", no leading dot, no control character.
 bool IsSafeNamePart(const QString& part);
 
-// Every name the chooser would make from this skin stays inside its folder and is a valid file
-// name (at most 255 bytes).
+// The id and both name fields are safe name parts: every name made from them stays inside the
+// folder it is put in.
 bool IsSafeCatalogueSkin(const CatalogueSkin& skin);
 
 }  // namespace kelvo

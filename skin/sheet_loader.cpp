@@ -22,7 +22,7 @@ int32_t I32(const QByteArray& b, int at) { return static_cast<int32_t>(U32(b, at
 
 QString CheckBitmapHeader(const QByteArray& head, qint64 fileSize) {
   if (head.size() < kFileHeaderSize + kCoreHeaderSize || head[0] != 'B' || head[1] != 'M')
-    return QStringLiteral("not a bitmap");
+    return QStringLiteral("ビットマップ形式のファイルではありません。");
   const uint32_t pixelOffset = U32(head, 10);
   const uint32_t infoSize = U32(head, kFileHeaderSize);
   int64_t width = 0, height = 0;
@@ -38,45 +38,48 @@ QString CheckBitmapHeader(const QByteArray& head, qint64 fileSize) {
     bits = U16(head, 28);
     compression = U32(head, 30);
   } else {
-    return QStringLiteral("unknown bitmap header");
+    return QStringLiteral("ビットマップのヘッダーが読み取れません。");
   }
   if (width < 1 || height < 1 || width > kMaxSheetSide || height > kMaxSheetSide)
-    return QStringLiteral("bitmap size out of range");
+    return QStringLiteral("画像の大きさが 1～4096 ピクセルの範囲にありません。");
   if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-    return QStringLiteral("unknown bit depth");
+    return QStringLiteral("対応していない色数です。");
   if (compression == kRgb || compression == kBitfields) {
     const int64_t stride = (width * bits + 31) / 32 * 4;
     if (static_cast<int64_t>(pixelOffset) + stride * height > fileSize)
-      return QStringLiteral("bitmap truncated");
+      return QStringLiteral("ファイルが途中で切れています。");
   } else if (compression == kRle8 || compression == kRle4) {
-    if (static_cast<int64_t>(pixelOffset) >= fileSize) return QStringLiteral("bitmap truncated");
+    if (static_cast<int64_t>(pixelOffset) >= fileSize) return QStringLiteral("ファイルが途中で切れています。");
   } else {
-    return QStringLiteral("unknown compression");
+    return QStringLiteral("対応していない圧縮形式です。");
   }
   return {};
 }
 
-QString UnreadableSkinFileMessage(const QString& path) {
-  return QStringLiteral("スキンファイルを読み込めません。\n%1").arg(QDir::toNativeSeparators(path));
+QString UnreadableSkinFileMessage(const QString& path, const QString& reason) {
+  QString message = QStringLiteral("スキンファイルを読み込めません。\n%1").arg(QDir::toNativeSeparators(path));
+  if (!reason.isEmpty()) message += u'\n' + reason;
+  return message;
 }
 
 QImage LoadSkinSheet(const QString& path, QString* error) {
-  auto fail = [&]() {
-    if (error != nullptr) *error = UnreadableSkinFileMessage(path);
+  auto fail = [&](const QString& reason) {
+    if (error != nullptr) *error = UnreadableSkinFileMessage(path, reason);
     return QImage();
   };
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return fail();
+  if (!file.open(QIODevice::ReadOnly)) return fail(file.errorString());
   const QString why = CheckBitmapHeader(file.read(kFileHeaderSize + 124), file.size());
-  if (!why.isEmpty()) return fail();
+  if (!why.isEmpty()) return fail(why);
   file.seek(0);
   QImageReader reader(&file, "bmp");
   reader.setAutoDetectImageFormat(false);  // only the bitmap decoder ever sees a skin file
   // The header check above already bounds the size; the decoder's own view must agree.
   const QSize size = reader.size();
-  if (size.isValid() && (size.width() > kMaxSheetSide || size.height() > kMaxSheetSide)) return fail();
+  if (size.isValid() && (size.width() > kMaxSheetSide || size.height() > kMaxSheetSide))
+    return fail(QStringLiteral("画像の大きさが 1～4096 ピクセルの範囲にありません。"));
   QImage image = reader.read();
-  if (image.isNull()) return fail();
+  if (image.isNull()) return fail(QStringLiteral("画像を読み込めません（%1）。").arg(reader.errorString()));
   return image.convertToFormat(QImage::Format_RGB32);
 }
 

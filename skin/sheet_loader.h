@@ -12,14 +12,15 @@ inline constexpr int kMaxSheetSide = 4096;
 
 // Checks the headers of a Windows bitmap before anything is decoded: the signature, a size of
 // 1..kMaxSheetSide in both directions, a known bit depth, and (for uncompressed pixels) a file
-// long enough to hold every row. Returns an empty text when the file may be decoded, else why not.
+// long enough to hold every row. Returns an empty text when the file may be decoded, else why not
+// (a sentence for the user).
 QString CheckBitmapHeader(const QByteArray& head, qint64 fileSize);
 
 // Loads a bitmap file as a Format_RGB32 sheet. On failure returns a null image and puts the
 // message for the user into *error.
 QImage LoadSkinSheet(const QString& path, QString* error);
 
-// The message shown for a skin file that exists but cannot be read.
-QString UnreadableSkinFileMessage(const QString& path);
+// The message shown for a skin file that exists but cannot be read, with the reason on its own line.
+QString UnreadableSkinFileMessage(const QString& path, const QString& reason);
 
 }  // namespace kelvo

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "catalogue_names.h"
 #include "comma_text.h"
 
 namespace kelvo {
@@ -21,12 +22,17 @@ int LeadingNumber(const std::string& text) {
   return value;
 }
 
-// A part of a folder or file name that stays inside the folder it is put in.
-bool SafeNamePart(const QString& s) {
-  if (s.contains(u'/') || s.contains(u'\\') || s.contains(QStringLiteral(".."))) return false;
-  for (const QChar c : s)
-    if (c.unicode() < 0x20 || c.unicode() == 0x7F) return false;
-  return true;
+// The category codes an id may start with, as the prefixes of the library's folders have them.
+bool HasCategoryCode(const QString& id) {
+  for (const char* code : {"SET", "PNL", "DGP", "BTN", "DGN", "DGM"})
+    if (id.startsWith(QLatin1String(code))) return true;
+  return false;
+}
+
+// A name that can be a file or folder name of its own: not empty, no "." or "..", and at most
+// 255 bytes, the limit of a name on the file systems the program runs on.
+bool ValidFileName(const QString& name) {
+  return !name.isEmpty() && name != u'.' && name != QStringLiteral("..") && name.toUtf8().size() <= 255;
 }
 
 }  // namespace
@@ -63,7 +69,13 @@ SkinCatalogue ParseSkinCatalogue(const QByteArray& content) {
     skin.name1 = Field(fields, 3);
     skin.name2 = Field(fields, 4);
     skin.id = Field(fields, 5);
-    if (skin.id.isEmpty() || !SafeNamePart(skin.name1) || !SafeNamePart(skin.name2) || !SafeNamePart(skin.id)) continue;
+    if (!IsSafeCatalogueSkin(skin)) continue;
+    // Every name made from the line must be one the file system can hold: the id starts with an
+    // ASCII category code (whose three characters make the folder's prefix), and the local
+    // folder and the cached preview are valid names.
+    if (!HasCategoryCode(skin.id) || !ValidFileName(skin.LocalFolderName()) ||
+        !ValidFileName(skin.id + QStringLiteral(".gif")))
+      continue;
     catalogue.skins.push_back(std::move(skin));
   }
   return catalogue;

@@ -34,7 +34,23 @@ SkinFolders SkinFolders::BesideProgram(const QString& programFolder) {
   return SkinFolders{folder + QStringLiteral("KelvoFiles/")};
 }
 
+bool IsLinkedFolder(const QString& folder) {
+  QString path = folder;
+  while (path.size() > 1 && path.endsWith(u'/')) path.chop(1);  // a trailing "/" would follow the link
+  return QFileInfo(path).isSymLink();
+}
+
+QString FindFileIgnoringCase(const QString& folder, const QString& fileName) {
+  const QString exact = QDir(folder).filePath(fileName);
+  if (QFileInfo(exact).isFile()) return exact;
+  const QDir dir(folder);
+  for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System))
+    if (entry.fileName().compare(fileName, Qt::CaseInsensitive) == 0) return entry.filePath();
+  return {};
+}
+
 void ClearSkinPartCopies(const QString& currentSkinFolder, const QString& partName) {
+  if (IsLinkedFolder(currentSkinFolder)) return;  // never delete through a link
   const QDir dir(currentSkinFolder);
   const QString prefix = partName + u'.';
   for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
@@ -48,13 +64,14 @@ QString ApplySkinFolder(SkinTarget& target, const QString& skinFolder, bool reco
   const QString current = ctx.folders.CurrentSkin();
   // Loading the current-skin folder itself must never delete what it is about to load.
   const bool loadOnly = ctx.startingUp || SameFolder(folder, current);
-  const bool keepCopies = ctx.primaryInstance && !loadOnly;
+  // A current-skin folder that is a link to elsewhere is read, never written.
+  const bool keepCopies = ctx.primaryInstance && !loadOnly && !IsLinkedFolder(current);
   bool changed[4] = {false, false, false, false};
   QString error;
   for (const SkinPartInfo& info : kSkinParts) {
     const QString name = PartName(info);
-    const QString path = folder + name + QStringLiteral(".bmp");
-    if (!QFileInfo(path).isFile()) continue;
+    const QString path = FindFileIgnoringCase(folder, name + QStringLiteral(".bmp"));
+    if (path.isEmpty()) continue;
     if (!ctx.startingUp) changed[static_cast<int>(info.group)] = true;
     if (keepCopies) ClearSkinPartCopies(current, name);
     const QImage sheet = LoadSkinSheet(path, &error);

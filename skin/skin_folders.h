@@ -43,8 +43,18 @@ struct SkinTarget {
 // folder is already gone, and the parts after it are not applied.
 QString ApplySkinFolder(SkinTarget& target, const QString& folder, bool record);
 
-// Deletes every file in the current-skin folder named partName + "." + any extension.
+// Deletes every file in the current-skin folder named partName + "." + any extension, in any
+// letter case; nothing when that folder is a link.
 void ClearSkinPartCopies(const QString& currentSkinFolder, const QString& partName);
+
+// The path of the file of that name in folder, whatever the letter case of the name on disk
+// (skins made on other systems use any case); empty when there is none. Every skin file (parts,
+// previews) is looked up this way.
+QString FindFileIgnoringCase(const QString& folder, const QString& fileName);
+
+// Whether the folder (with or without a trailing "/") is itself a symbolic link: clean-ups never
+// delete through one.
+bool IsLinkedFolder(const QString& folder);
 
 // The change operations. Each sets custumSkinType only when it succeeded; the caller repaints
 // the main window and writes the setting.

@@ -10,7 +10,6 @@
 #include <QTabWidget>
 #include <algorithm>
 
-#include "catalogue_names.h"
 #include "download_abort.h"
 #include "folder_utils.h"
 #include "preview_picture.h"
@@ -113,11 +112,9 @@ void TfrmSkinCh::FetchCatalogue() {
   const int code = Transfer(host_->ServerBaseUrl() + QStringLiteral("T7_SkinFilesList.csv"), path, QStringLiteral("1/1"), true);
   if (closing_) return;
   if (code == 0) {
-    SkinCatalogue read = ReadSkinCatalogue(path);
-    if (read.hasBaseUrl) skinServerUrl_ = read.baseUrl;
-    // A line whose names could lead out of the skin folders is never listed.
-    std::erase_if(read.skins, [](const CatalogueSkin& skin) { return !IsSafeCatalogueSkin(skin); });
-    catalogue_ = std::move(read);
+    // The reader leaves out every line whose names could lead out of the skin folders.
+    catalogue_ = ReadSkinCatalogue(path);
+    if (catalogue_.hasBaseUrl) skinServerUrl_ = catalogue_.baseUrl;
     SetMessage(QStringLiteral("OK: リストの取得成功。"));
   }
   LeaveBusy();

@@ -12,7 +12,6 @@
 #include <QTabWidget>
 #include <algorithm>
 
-#include "catalogue_names.h"
 #include "download_abort.h"
 #include "preview_picture.h"
 #include "settings.h"

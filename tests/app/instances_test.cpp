@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <algorithm>
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,6 +13,17 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <csignal>
+#include <cstring>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -164,6 +176,111 @@ TEST(Instances, SecondStartIsAChildAndQuittingThePrimaryEndsItAndCleansUp) {
   EXPECT_FALSE(kelvo.Exists("KelvoFiles/_sys/Calc/CalcAns.ini"));
   EXPECT_FALSE(kelvo.Exists("KelvoFiles/_sys/prvpic/SET_x.gif"));
   EXPECT_FALSE(kelvo.Exists("Update.exe"));
+}
+
+TEST(Instances, TheEndNeverDeletesThroughLinkedScratchOrInstanceFolders) {
+  Installation kelvo;
+  QTemporaryDir outside;
+  const std::string elsewhere = outside.path().toStdString();
+  for (const char* name : {"CalcAns.ini", "PID999999.ini", "SET_x.gif"}) kelvo::IniFile(elsewhere + "/" + name).Flush();
+  for (const char* folder : {"KelvoFiles/_sys/Calc", "KelvoFiles/_sys/PID", "KelvoFiles/_sys/prvpic"}) {
+    fs::remove_all(kelvo.Path(folder));
+    fs::create_directory_symlink(elsewhere, kelvo.Path(folder));
+  }
+  QProcess& primary = kelvo.Start();
+  ASSERT_TRUE(kelvo.WaitForPrimary());
+  primary.terminate();
+  ASSERT_TRUE(Ends(primary));
+  for (const char* name : {"CalcAns.ini", "PID999999.ini", "SET_x.gif"})
+    EXPECT_TRUE(fs::exists(elsewhere + "/" + name)) << name;
+}
+
+// The names of every socket a process listens on ("@" starts an abstract one).
+std::vector<std::string> ListeningSocketsOf(qint64 pid) {
+  std::set<std::string> inodes;
+  for (const auto& fd : fs::directory_iterator("/proc/" + std::to_string(pid) + "/fd")) {
+    std::error_code error;
+    const std::string target = fs::read_symlink(fd.path(), error).string();
+    if (target.starts_with("socket:[")) inodes.insert(target.substr(8, target.size() - 9));
+  }
+  std::vector<std::string> names;
+  std::ifstream table("/proc/net/unix");
+  std::string line;
+  std::getline(table, line);  // Num RefCount Protocol Flags Type St Inode Path
+  while (std::getline(table, line)) {
+    std::istringstream fields(line);
+    std::string num, refs, protocol, flags, type, state, inode, path;
+    fields >> num >> refs >> protocol >> flags >> type >> state >> inode >> path;
+    if (inodes.count(inode) && flags == "00010000" && !path.empty()) names.push_back(path);
+  }
+  return names;
+}
+
+// Connects to a socket name as another user (nobody) and sends "close".
+void SendCloseAsAnotherUser(const std::string& name) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(1);
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, name.data(), std::min(name.size(), sizeof address.sun_path - 1));
+    socklen_t size = sizeof address;
+    if (name.starts_with('@')) {
+      address.sun_path[0] = '\0';
+      size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + name.size());
+    }
+    if (connect(fd, reinterpret_cast<sockaddr*>(&address), size) == 0 && write(fd, "close\n", 6) == 6) _exit(0);
+    _exit(2);
+  }
+  waitpid(pid, nullptr, 0);
+}
+
+TEST(Instances, AnotherUserCanNeitherCloseNorDemoteThePrimary) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs the rights to run a process as another user";
+  Installation kelvo;
+  QProcess& primary = kelvo.Start();
+  ASSERT_TRUE(kelvo.WaitForPrimary());
+  const std::vector<std::string> sockets = ListeningSocketsOf(primary.processId());
+  EXPECT_FALSE(sockets.empty());
+  for (const std::string& name : sockets) SendCloseAsAnotherUser(name);
+  QThread::msleep(500);
+  EXPECT_EQ(primary.state(), QProcess::Running);
+  EXPECT_TRUE(kelvo.PrimaryRunning());
+  primary.terminate();
+  ASSERT_TRUE(Ends(primary));
+
+  // Another user who made the folder of the names first (where it is open to anyone) holds
+  // nothing that turns this user's start into a child.
+  QTemporaryDir runtime;
+  chmod(runtime.path().toLocal8Bit().constData(), 0777);
+  const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+  const std::string root = kelvo.Path("");
+  const QByteArray digest =
+      QCryptographicHash::hash(QByteArray::fromStdString(root.substr(0, root.size() - 1)), QCryptographicHash::Sha1)
+          .toHex()
+          .left(16);
+  const std::string lock = runtime.path().toStdString() + "/kelvo/" + digest.toStdString() + ".Morvane_KELVO.lock";
+  const pid_t squatter = fork();
+  if (squatter == 0) {
+    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(1);
+    mkdir((runtime.path().toStdString() + "/kelvo").c_str(), 0777);
+    const int fd = open(lock.c_str(), O_RDWR | O_CREAT, 0666);
+    if (fd < 0 || flock(fd, LOCK_EX) != 0) _exit(2);
+    pause();
+    _exit(0);
+  }
+  ASSERT_TRUE(WaitFor([&] { return fs::exists(lock); }));
+  QProcess& next = kelvo.Start();
+  QThread::msleep(1500);
+  EXPECT_EQ(next.state(), QProcess::Running);
+  EXPECT_FALSE(kelvo.Exists(kelvo.InstanceFile(next))) << "the start became a child";
+  kill(squatter, SIGKILL);
+  waitpid(squatter, nullptr, 0);
+  next.terminate();
+  EXPECT_TRUE(Ends(next));
+  if (saved.isNull()) qunsetenv("XDG_RUNTIME_DIR"); else qputenv("XDG_RUNTIME_DIR", saved);
 }
 
 TEST(Instances, AChildEndingOnItsOwnDeletesOnlyItsInstanceFile) {

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -50,6 +51,7 @@ class MainWindowTest : public ::testing::Test {
       return answerYes_;
     };
     window_->showError = [](QWidget*, const QString& text) { ADD_FAILURE() << text.toStdString(); };
+    window_->trayAvailable = [this] { return trayAvailable_; };
     window_->show();
     window_->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
@@ -94,6 +96,7 @@ class MainWindowTest : public ::testing::Test {
   QTimer modalGuard_;
   int quitQuestions_ = 0;
   bool answerYes_ = false;
+  bool trayAvailable_ = true;
 };
 
 TEST_F(MainWindowTest, ClickingKeysCalculatesAndShowsRegistersAndMarks) {
@@ -368,6 +371,23 @@ TEST_F(MainWindowTest, TrayResidencyHidesOnCloseAndEndsFromTheTrayMenu) {
   EXPECT_EQ(Setting("View", "TaskBarIn"), "0");
 }
 
+TEST_F(MainWindowTest, ResidencyWithoutATrayMinimisesInsteadOfHiding) {
+  trayAvailable_ = false;
+  Open();
+  window_->Menus()["Mb_TaskBarIn"]->trigger();
+  window_->close();
+  EXPECT_TRUE(window_->isVisible());
+  EXPECT_TRUE(window_->isMinimized());
+  EXPECT_EQ(Setting("View", "TaskBarIn"), "1");
+  window_->showNormal();
+  window_->showMinimized();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(window_->isVisible());
+  emit window_->Menus().file->aboutToShow();
+  EXPECT_FALSE(window_->Menus()["Mb_TaskBarIn"]->toolTip().isEmpty());
+  EXPECT_TRUE(window_->Menus().file->toolTipsVisible());
+}
+
 TEST_F(MainWindowTest, QuitEndsEvenInTrayResidency) {
   Open();
   window_->Menus()["Mb_TaskBarIn"]->trigger();
@@ -393,9 +413,62 @@ TEST_F(MainWindowTest, ExitWritesPositionAndSkinKind) {
   EXPECT_EQ(Setting("Skin", "CustumSkinType"), "0");
 }
 
-TEST_F(MainWindowTest, ClientAreaIs272By400WithEveryKeyInPlace) {
+// The client area as it lies in the real window: right below the menu bar, fully inside the
+// window, exactly 272 x 400 (mini size 272 x 116), and the window no larger than that.
+void ExpectClientAreaOnScreen(TfrmMain& window, int height) {
+  QCoreApplication::processEvents();
+  const QRect bar = window.menuBar()->geometry();
+  const QRect client = window.centralWidget()->geometry();
+  EXPECT_EQ(client, QRect(0, bar.bottom() + 1, 272, height));
+  EXPECT_EQ(window.size(), QSize(272, bar.height() + height));
+  EXPECT_TRUE(window.rect().contains(client));
+  EXPECT_GT(bar.height(), 0);
+}
+
+TEST_F(MainWindowTest, ClientAreaBelowTheMenuBarIsExactly272By400OrMini116) {
   Open();
-  EXPECT_EQ(window_->centralWidget()->size(), QSize(272, 400));
+  ExpectClientAreaOnScreen(*window_, 400);
+  window_->Menus()["Mb_KeyPanelOn"]->trigger();
+  ExpectClientAreaOnScreen(*window_, 116);
+  window_->Menus()["MigiKuriPop_KeyPanelOn"]->trigger();
+  ExpectClientAreaOnScreen(*window_, 400);
+}
+
+TEST_F(MainWindowTest, StartedInMiniSizeTheLabelRowIsWhole) {
+  WriteSetting("View", "KeyPanelOn", "1");
+  Open();
+  ExpectClientAreaOnScreen(*window_, 116);
+}
+
+TEST_F(MainWindowTest, TheWindowPaintsBackgroundThenPanelThenStripsAndKeys) {
+  Open();
+  Click("bt8");
+  const QImage face = window_->centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(face.size(), QSize(272, 400));
+  const kelvo::Renderer& r = window_->Renderer();
+  auto rgb = [](QRgb pixel) { return pixel & 0xFFFFFFu; };
+  // Outside the panel: the back panel as it stands in its sheet.
+  EXPECT_EQ(rgb(face.pixel(2, 200)), rgb(r.Sheet(kelvo::SkinPart::BackPanel).pixel(2, 200)));
+  // Inside the panel, clear of the strips: the composite, painted at (5, 9).
+  EXPECT_EQ(rgb(face.pixel(100, 95)), rgb(r.PanelComposite().pixel(95, 86)));
+  // The number strip's glyph pixels lie above the panel: the "8" at position 1, x 228..238.
+  const QImage& number = r.NumberStrip();
+  int glyphPixels = 0;
+  for (int x = 228; x <= 238; ++x)
+    for (int y = 6; y < 27; ++y)
+      if (rgb(number.pixel(x, y)) != 0xC6D7BDu) {
+        ++glyphPixels;
+        EXPECT_EQ(rgb(face.pixel(13 + x, 51 + y)), rgb(number.pixel(x, y))) << x << "," << y;
+      }
+  EXPECT_GT(glyphPixels, 20);
+  // A key's middle shows its cell of the button-up sheet (5 at cell (95, 145), window (114, 272)).
+  EXPECT_EQ(rgb(face.pixel(114 + 20, 272 + 16)), rgb(r.Sheet(kelvo::SkinPart::ButtonUp).pixel(95 + 20, 145 + 16)));
+  // Its key-coloured corner lets the back panel through.
+  EXPECT_EQ(rgb(face.pixel(114, 272)), rgb(r.Sheet(kelvo::SkinPart::BackPanel).pixel(114, 272)));
+}
+
+TEST_F(MainWindowTest, EveryKeyAndLabelIsInPlace) {
+  Open();
   QWidget* plus = window_->findChild<QWidget*>(QStringLiteral("btPlus"));
   EXPECT_EQ(plus->geometry(), QRect(210, 232, 41, 73));
   EXPECT_EQ(window_->findChild<QWidget*>(QStringLiteral("btRoute"))->geometry(), QRect(66, 128, 41, 25));

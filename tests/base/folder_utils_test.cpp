@@ -95,6 +95,15 @@ TEST_F(FolderUtilsTest, DeleteFilesInLeavesSubfoldersAndLinkTargets) {
   EXPECT_TRUE(test::Exists(calc + "/sub/inner.txt"));
   EXPECT_EQ(test::ReadFileBytes(outside), "x");
   DeleteFilesIn(folder.Path("nowhere"));  // nothing to do, nothing reported
+
+  // A folder that is itself a link: nothing is deleted through it, with or without a final "/".
+  const std::string linked = folder.Path("KelvoFiles/_sys/prvpic");
+  fs::create_directory_symlink(folder.Path("outside"), linked);
+  DeleteFilesIn(linked);
+  DeleteFilesIn(linked + "/");
+  EXPECT_EQ(test::ReadFileBytes(outside), "x");
+  EXPECT_FALSE(IsFolderNotLink(linked + "/"));
+  EXPECT_TRUE(IsFolderNotLink(calc + "/"));
 }
 
 TEST_F(FolderUtilsTest, DeleteFolderTreeRemovesLinksButNeverWhatTheyPointTo) {

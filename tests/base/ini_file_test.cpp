@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 
 #include "ini_file.h"
+#include "number_text.h"
 #include "profile_string.h"
 #include "program_folder.h"
 
@@ -121,6 +123,23 @@ TEST_F(IniFileTest, IntegersBooleansAndRealsReadWithTheirDefaults) {
   EXPECT_FALSE(FileWith("[S]\nk=abc\n").ReadBool("S", "k", false));
 }
 
+TEST(IntegerText, ReadsInRangeAndGivesNothingOutsideIt) {
+  const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
+      {"2147483647", 2147483647},           {"-2147483648", INT32_MIN},
+      {"2147483648", std::nullopt},         {"-2147483649", std::nullopt},
+      {"18446744073709551615", std::nullopt}, {"-18446744073709551614", std::nullopt},
+      {"-9223372036854775808", std::nullopt}, {"99999999999999999999999", std::nullopt},
+      {"00000000000000000000003", 3},       {"-000000000000000000000000000000000007", -7},
+      {"000", 0},                           {"-0", 0},
+      {"0x000000000000000001F", 31},        {"0xFFFFFFFF", -1},
+      {"0x100000000", std::nullopt},        {"-0x1", -1},
+      {"0x", std::nullopt},                 {"0x-1", std::nullopt},
+      {"+", std::nullopt},                  {"--1", std::nullopt},
+      {" 1", std::nullopt},                 {"1 ", std::nullopt},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(ParseIntegerText(text), value) << text;
+}
+
 TEST_F(IniFileTest, RealsAreWrittenShortestWithFifteenDigits) {
   const std::pair<double, const char*> cases[] = {
       {0.05, "0.05"}, {0.08, "0.08"}, {0.1 + 0.2, "0.3"}, {1.0 / 3, "0.333333333333333"},
@@ -198,6 +217,37 @@ TEST_F(IniFileTest, ProfileStringsAreCutTo259BytesWithoutSplittingACharacter) {
   EXPECT_EQ(ReadProfileString("CalcAns", "ID", folder.Path("KelvoFiles/_sys/Calc/none.ini")), "");
   // The whole value stays in the file.
   EXPECT_EQ(IniFile(path).Read("CalcAns", "AnsMsg"), ascii);
+}
+
+TEST_F(IniFileTest, NamesThatWouldNotReadBackAreRefusedAndTheFileStaysAsItWas) {
+  const std::string before = "[Value]\r\nRoundSelecter=3\r\n\r\n";
+  const std::pair<const char*, const char*> names[] = {
+      {"Value", "a=b"},  {"Value", ";x"},    {"Value", "[x"},      {"Value", " ;x"},
+      {"Value", "a\nb"}, {"Val\rue", "k"}, {"Val\nue", "k"},     {"Value", "tab\there"},
+  };
+  for (const auto& [section, key] : names) {
+    test::WriteFileBytes(path, before);
+    EXPECT_FALSE(WriteProfileString(section, key, "y]", path)) << key;
+    EXPECT_EQ(test::ReadFileBytes(path), before) << key;
+  }
+  // What may be written reads back as written.
+  for (const char* key : {"a]b", "k;", "x[", "日本語"}) {
+    ASSERT_TRUE(WriteProfileString("Value", key, "1", path)) << key;
+    EXPECT_EQ(IniFile(path).Read("Value", key), "1") << key;
+  }
+}
+
+TEST_F(IniFileTest, AWritableFileInAFolderWithoutWriteAccessIsSavedInPlace) {
+  if (geteuid() == 0) GTEST_SKIP() << "the superuser writes into any folder";
+  test::WriteFileBytes(path, "[Value]\r\nRoundSelecter=3\r\n\r\n");
+  const auto sys = std::filesystem::path(path).parent_path();
+  std::filesystem::permissions(sys, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+  IniFile file(path);
+  file.WriteInteger("Value", "RoundSelecter", 2);
+  const FlushResult result = file.Flush();
+  std::filesystem::permissions(sys, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+  ASSERT_TRUE(result) << result.message;
+  EXPECT_EQ(IniFile(path).ReadInteger("Value", "RoundSelecter", 1), 2);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "key_names.h"
+#include "keyboard_layout.h"
 #include "virtual_key.h"
 
 using namespace kelvo;
@@ -54,34 +55,67 @@ TEST(VirtualKey, TopRowDigitsKeepTheirCodeWithShift) {
   }
 }
 
-TEST(VirtualKey, PunctuationGoesByPlaceOnJapaneseAndUsKeyboards) {
+// Layouts as the X server describes them: the character each punctuation key gives without
+// Shift, by X keyboard key code.
+KeyboardLayout Layout(bool japanese, std::initializer_list<std::pair<quint32, char32_t>> keys) {
+  KeyboardLayout layout;
+  layout.japanese = japanese;
+  for (const auto& [keyCode, character] : keys) layout.baseCharacter[keyCode] = character;
+  return layout;
+}
+const KeyboardLayout kJapanese = Layout(true, {{20, U'-'}, {21, U'^'}, {34, U'@'}, {35, U'['}, {47, U';'},
+                                                {48, U':'}, {51, U']'}, {97, U'\\'}, {132, U'\\'}});
+const KeyboardLayout kUs = Layout(false, {{20, U'-'}, {21, U'='}, {34, U'['}, {35, U']'}, {47, U';'}, {48, U'\''},
+                                          {49, U'`'}, {51, U'\\'}, {59, U','}, {60, U'.'}, {61, U'/'}});
+const KeyboardLayout kGerman = Layout(false, {{20, U'ß'}, {21, U'´'}, {34, U'ü'}, {35, U'+'}, {47, U'ö'},
+                                              {48, U'ä'}, {49, U'^'}, {51, U'#'}, {59, U','}, {60, U'.'},
+                                              {61, U'-'}, {94, U'<'}});
+const KeyboardLayout kFrench = Layout(false, {{58, U','}, {59, U';'}, {35, U'$'}});
+
+TEST(VirtualKey, PunctuationFollowsTheActiveLayout) {
   struct Case {
-    quint32 scanCode;
-    int jis, jisShifted;  // what the Japanese layout gives there
-    int us, usShifted;    // and the US one (or a European one for its extra key)
+    const KeyboardLayout* layout;
+    quint32 keyCode;
+    int key;  // what Qt reports, Shift applied
+    bool shift;
     int code;
   };
   const Case cases[] = {
-      {20, Qt::Key_Minus, Qt::Key_Equal, Qt::Key_Minus, Qt::Key_Underscore, 189},
-      {21, Qt::Key_AsciiCircum, Qt::Key_AsciiTilde, Qt::Key_Equal, Qt::Key_Plus, 222},
-      {132, Qt::Key_Backslash, Qt::Key_Bar, Qt::Key_yen, Qt::Key_Bar, 220},
-      {34, Qt::Key_At, Qt::Key_QuoteLeft, Qt::Key_BracketLeft, Qt::Key_BraceLeft, 192},
-      {35, Qt::Key_BracketLeft, Qt::Key_BraceLeft, Qt::Key_BracketRight, Qt::Key_BraceRight, 219},
-      {47, Qt::Key_Semicolon, Qt::Key_Plus, Qt::Key_Semicolon, Qt::Key_Colon, 187},
-      {48, Qt::Key_Colon, Qt::Key_Asterisk, Qt::Key_Apostrophe, Qt::Key_QuoteDbl, 186},
-      {51, Qt::Key_BracketRight, Qt::Key_BraceRight, Qt::Key_Backslash, Qt::Key_Bar, 221},
-      {59, Qt::Key_Comma, Qt::Key_Less, Qt::Key_Comma, Qt::Key_Less, 188},
-      {60, Qt::Key_Period, Qt::Key_Greater, Qt::Key_Period, Qt::Key_Greater, 190},
-      {61, Qt::Key_Slash, Qt::Key_Question, Qt::Key_Slash, Qt::Key_Question, 191},
-      {97, Qt::Key_Backslash, Qt::Key_Underscore, Qt::Key_Backslash, Qt::Key_Underscore, 226},
-      {94, Qt::Key_Less, Qt::Key_Greater, Qt::Key_Less, Qt::Key_Greater, 226},
+      // Japanese: the JIS codes by place, with or without Shift.
+      {&kJapanese, 20, Qt::Key_Minus, false, 189},        {&kJapanese, 20, Qt::Key_Equal, true, 189},
+      {&kJapanese, 21, Qt::Key_AsciiCircum, false, 222},  {&kJapanese, 132, Qt::Key_yen, false, 220},
+      {&kJapanese, 34, Qt::Key_At, false, 192},           {&kJapanese, 35, Qt::Key_BraceLeft, true, 219},
+      {&kJapanese, 47, Qt::Key_Semicolon, false, 187},    {&kJapanese, 47, Qt::Key_Plus, true, 187},
+      {&kJapanese, 48, Qt::Key_Colon, false, 186},        {&kJapanese, 48, Qt::Key_Asterisk, true, 186},
+      {&kJapanese, 51, Qt::Key_BracketRight, false, 221}, {&kJapanese, 59, Qt::Key_Less, true, 188},
+      {&kJapanese, 60, Qt::Key_Period, false, 190},       {&kJapanese, 61, Qt::Key_Question, true, 191},
+      {&kJapanese, 97, Qt::Key_Underscore, true, 226},    {&kJapanese, 94, Qt::Key_Less, false, 226},
+      // US: the key's own codes; "=+" is the factory plus key, "'" no longer multiplies.
+      {&kUs, 21, Qt::Key_Plus, true, 187},           {&kUs, 21, Qt::Key_Equal, false, 187},
+      {&kUs, 47, Qt::Key_Semicolon, false, 186},     {&kUs, 47, Qt::Key_Colon, true, 186},
+      {&kUs, 20, Qt::Key_Minus, false, 189},         {&kUs, 20, Qt::Key_Underscore, true, 189},
+      {&kUs, 61, Qt::Key_Slash, false, 191},         {&kUs, 61, Qt::Key_Question, true, 191},
+      {&kUs, 60, Qt::Key_Greater, true, 190},        {&kUs, 59, Qt::Key_Comma, false, 188},
+      {&kUs, 48, Qt::Key_Apostrophe, false, 222},    {&kUs, 48, Qt::Key_QuoteDbl, true, 222},
+      {&kUs, 49, Qt::Key_QuoteLeft, false, 192},     {&kUs, 49, Qt::Key_AsciiTilde, true, 192},
+      {&kUs, 34, Qt::Key_BracketLeft, false, 219},   {&kUs, 35, Qt::Key_BraceRight, true, 221},
+      {&kUs, 51, Qt::Key_Backslash, false, 220},     {&kUs, 51, Qt::Key_Bar, true, 220},
+      // German: characters a US keyboard has keep their codes wherever they sit; the others keep
+      // the code of their place on a US keyboard.
+      {&kGerman, 61, Qt::Key_Minus, false, 189},     {&kGerman, 35, Qt::Key_Plus, false, 187},
+      {&kGerman, 34, Qt::Key_Udiaeresis, false, 219}, {&kGerman, 94, Qt::Key_Less, false, 226},
+      {&kFrench, 58, Qt::Key_Comma, false, 188},     {&kFrench, 59, Qt::Key_Semicolon, false, 186},
+      {&kFrench, 35, Qt::Key_Dollar, false, 221},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Code(c.jis, c.scanCode), c.code) << c.scanCode;
-    EXPECT_EQ(Code(c.jisShifted, c.scanCode, Qt::ShiftModifier), c.code) << c.scanCode;
-    EXPECT_EQ(Code(c.us, c.scanCode), c.code) << c.scanCode;
-    EXPECT_EQ(Code(c.usShifted, c.scanCode, Qt::ShiftModifier), c.code) << c.scanCode;
+    const QKeyEvent event(QEvent::KeyPress, c.key, c.shift ? Qt::ShiftModifier : Qt::NoModifier, c.keyCode, 0, 0);
+    EXPECT_EQ(VirtualKeyCode(event, c.layout), c.code) << c.keyCode << (c.layout == &kUs ? " us" : "");
     EXPECT_FALSE(KeyDisplayName(c.code).empty()) << c.code;
+  }
+  // Shift with a top-row digit stays that digit on every layout.
+  for (const KeyboardLayout* layout : {&kJapanese, &kUs, &kGerman}) {
+    const QKeyEvent shifted(QEvent::KeyPress, Qt::Key_Exclam, Qt::ShiftModifier, 10, 0, 0);
+    EXPECT_EQ(VirtualKeyCode(shifted, layout), '1');
   }
 }
 

@@ -60,7 +60,7 @@ TEST(SkinCatalogue, ReadsTheBaseUrlAndTheSkinLinesFromTheFourthOn) {
       "0,x,header,line,three,SET_NorThis",
       "0,1,オフィス,Kelvo,Night,SET_0001",
       "3, 1 , \"Soft keys\",Pastel,Round,BTN_0002",
-      "9,1,odd,Cat,Nine,XXX_9",
+      "9,1,odd,Cat,Nine,DGM_9",  // a category no tab shows
   }));
   EXPECT_TRUE(c.hasBaseUrl);
   EXPECT_EQ(c.baseUrl, "http://127.0.0.1:8080/skins/");
@@ -101,12 +101,33 @@ TEST(SkinCatalogue, LinesThatCouldLeaveTheSkinFoldersOrLackFieldsAreIgnored) {
       "x,1,t,Good,One,SET_8",                 // category reads as 0
       "5abc,1,t,Good,Two,DGM_9,extra,fields", // leading digits: 5
       "1,1,t,Good,Three,PNL_10,",             // trailing comma: seven fields
+      "0,1,t,a,b,XYZ_11",                     // no category code
+      "0,1,t,a,b,set_12",                     // the code is upper case
+      "0,1,t,a,b,😀SET_13",                   // an emoji where the code goes
+      "0,1,t,a,b,ＳＥＴ_14",                  // a full-width code
   }));
   ASSERT_EQ(c.skins.size(), 3u);
   EXPECT_EQ(c.skins[0].id, "SET_8");
   EXPECT_EQ(c.skins[0].category, 0);
   EXPECT_EQ(c.skins[1].category, 5);
   EXPECT_EQ(c.skins[2].LocalFolderName(), "PNL_Good_Three");
+}
+
+TEST(SkinCatalogue, EveryNameMadeFromALineFitsTheFileNameLimit) {
+  const QByteArray name(120, 'n');
+  const QByteArray longId = "SET_" + QByteArray(248, 'i');  // 252 bytes: 256 with ".gif"
+  const SkinCatalogue c = ParseSkinCatalogue(Catalogue({
+      "h", "", "",
+      "0,1,t," + name + "," + name + ",SET_ok",        // folder name 4 + 120 + 1 + 120 = 245 bytes
+      "0,1,t," + name + "," + name + "nnnnnnnnnnn,SET_a",  // 256 bytes
+      "0,1,t,a,b," + longId,                           // preview name over the limit
+      "0,1,t,a,b," + QByteArray("SET_") + QByteArray(247, 'i'),  // 255 with ".gif": kept
+      "0,1,t,日本語,b,SET_c",                          // counted in bytes, kept
+  }));
+  ASSERT_EQ(c.skins.size(), 3u);
+  EXPECT_EQ(c.skins[0].id, "SET_ok");
+  EXPECT_EQ(c.skins[1].id.size(), 251);
+  EXPECT_EQ(c.skins[2].id, "SET_c");
 }
 
 TEST(SkinCatalogue, AMissingFileReadsAsEmptyAndAHugeOneOnlyInPart) {

@@ -38,27 +38,34 @@ struct FileCase {
   const char* name;
   std::function<QByteArray()> content;
   bool readable;
+  const char* reason;  // the line the message ends with
 };
+
+const char* const kNotBitmap = "ビットマップ形式のファイルではありません。";
+const char* const kTruncated = "ファイルが途中で切れています。";
+const char* const kSize = "画像の大きさが 1～4096 ピクセルの範囲にありません。";
+const char* const kDepth = "対応していない色数です。";
+const char* const kCompression = "対応していない圧縮形式です。";
 
 TEST(HostileSkinFiles, AreRefusedAsUnreadableWithoutLargeAllocations) {
   const QImage picture = SolidImage(40, 30, 0x336699);
   const std::vector<FileCase> cases = {
-      {"zero bytes", [] { return QByteArray(); }, false},
-      {"text named .bmp", [] { return QByteArray("this is not a picture\r\n"); }, false},
-      {"signature only", [] { return QByteArray("BM"); }, false},
-      {"truncated", [&] { return Saved(picture).left(Saved(picture).size() / 2); }, false},
-      {"100000 x 100000 header", [] { return Bitmap(100000, 100000, 24, 64); }, false},
-      {"width over 4096", [] { return Bitmap(4097, 1, 24, 12292); }, false},
-      {"height over 4096", [] { return Bitmap(1, 4097, 24, 4 * 4097); }, false},
-      {"most negative height", [] { return Bitmap(10, INT32_MIN, 24, 64); }, false},
-      {"zero width", [] { return Bitmap(0, 10, 24, 64); }, false},
-      {"unknown depth", [] { return Bitmap(4, 4, 7, 64); }, false},
-      {"unknown compression", [] { return Bitmap(4, 4, 24, 64, 9); }, false},
-      {"24 bit", [&] { return Saved(picture); }, true},
-      {"8 bit", [&] { return Saved(picture.convertToFormat(QImage::Format_Indexed8)); }, true},
-      {"1 bit", [&] { return Saved(picture.convertToFormat(QImage::Format_Mono)); }, true},
-      {"top-down rows", [] { return Bitmap(4, -4, 24, 48); }, true},
-      {"4096 wide", [] { return Bitmap(4096, 1, 24, 4096 * 3); }, true},
+      {"zero bytes", [] { return QByteArray(); }, false, kNotBitmap},
+      {"text named .bmp", [] { return QByteArray("this is not a picture\r\n"); }, false, kNotBitmap},
+      {"signature only", [] { return QByteArray("BM"); }, false, kNotBitmap},
+      {"truncated", [&] { return Saved(picture).left(Saved(picture).size() / 2); }, false, kTruncated},
+      {"100000 x 100000 header", [] { return Bitmap(100000, 100000, 24, 64); }, false, kSize},
+      {"width over 4096", [] { return Bitmap(4097, 1, 24, 12292); }, false, kSize},
+      {"height over 4096", [] { return Bitmap(1, 4097, 24, 4 * 4097); }, false, kSize},
+      {"most negative height", [] { return Bitmap(10, INT32_MIN, 24, 64); }, false, kSize},
+      {"zero width", [] { return Bitmap(0, 10, 24, 64); }, false, kSize},
+      {"unknown depth", [] { return Bitmap(4, 4, 7, 64); }, false, kDepth},
+      {"unknown compression", [] { return Bitmap(4, 4, 24, 64, 9); }, false, kCompression},
+      {"24 bit", [&] { return Saved(picture); }, true, ""},
+      {"8 bit", [&] { return Saved(picture.convertToFormat(QImage::Format_Indexed8)); }, true, ""},
+      {"1 bit", [&] { return Saved(picture.convertToFormat(QImage::Format_Mono)); }, true, ""},
+      {"top-down rows", [] { return Bitmap(4, -4, 24, 48); }, true, ""},
+      {"4096 wide", [] { return Bitmap(4096, 1, 24, 4096 * 3); }, true, ""},
   };
   QTemporaryDir dir;
   for (const FileCase& c : cases) {
@@ -74,7 +81,9 @@ TEST(HostileSkinFiles, AreRefusedAsUnreadableWithoutLargeAllocations) {
     if (c.readable) {
       EXPECT_EQ(sheet.format(), QImage::Format_RGB32) << c.name;
     } else {
+      EXPECT_TRUE(error.startsWith(QStringLiteral("スキンファイルを読み込めません。\n"))) << c.name;
       EXPECT_TRUE(error.contains(QStringLiteral("imgBackPanel.bmp"))) << c.name;
+      EXPECT_TRUE(error.endsWith(QString::fromUtf8(c.reason))) << c.name << ": " << error.toStdString();
     }
   }
 }

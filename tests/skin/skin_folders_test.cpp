@@ -137,6 +137,37 @@ TEST_F(SkinFoldersTest, ApplyingABackPanelDeletesEveryCopyOfItWhateverItsExtensi
   EXPECT_EQ(CurrentFiles(), (QStringList{"imgBackPanel.bmp", "imgBackPanelX.bmp", "imgButtonUp.bmp"}));
 }
 
+TEST_F(SkinFoldersTest, PartFilesAreFoundWhateverTheLetterCaseOfTheirNames) {
+  WriteSkin(Library("SET_Upper"), kSetA, kAll);
+  QDir set(Library("SET_Upper"));
+  for (SkinPart part : kAll) set.rename(Name(part) + ".bmp", Name(part).toUpper() + ".BMP");
+  int type = kSkinStandard;
+  SkinTarget target = Target();
+  EXPECT_TRUE(ApplySetSkin(target, Library("SET_Upper"), type).isEmpty());
+  EXPECT_EQ(Origins(), std::vector<uint32_t>(6, kSetA));
+  // The copies in the current-skin folder carry the usual names, and the restart finds them.
+  EXPECT_EQ(CurrentFiles().size(), 6);
+  EXPECT_EQ(CurrentCopyColour(SkinPart::DigitalMark), ColourOf(kSetA, SkinPart::DigitalMark));
+  EXPECT_EQ(FindFileIgnoringCase(Library("SET_Upper"), "preview.GIF"), QString());
+}
+
+TEST_F(SkinFoldersTest, ACurrentSkinFolderThatIsALinkIsNeverWrittenThrough) {
+  QTemporaryDir elsewhere;
+  WriteSkin(elsewhere.path() + "/", kOther, kAll);
+  QDir(folders.CurrentSkin()).removeRecursively();
+  QString current = folders.CurrentSkin();
+  current.chop(1);
+  ASSERT_TRUE(QFile::link(elsewhere.path(), current));
+  WriteSkin(Library("SET_A"), kSetA, kAll);
+  int type = kSkinStandard;
+  SkinTarget target = Target();
+  EXPECT_TRUE(ApplySetSkin(target, Library("SET_A"), type).isEmpty());
+  EXPECT_EQ(Origins(), std::vector<uint32_t>(6, kSetA));
+  ApplyStandardSkin(target, type);
+  for (SkinPart part : kAll)
+    EXPECT_EQ(Rgb(QImage(elsewhere.path() + "/" + Name(part) + ".bmp").pixel(0, 0)), ColourOf(kOther, part));
+}
+
 TEST_F(SkinFoldersTest, RestartingAfterASetRestoresItWithoutDeletingOrCopying) {
   WriteSkin(Library("SET_A"), kSetA, kAll);
   int type = kSkinStandard;

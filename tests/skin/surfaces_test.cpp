@@ -162,22 +162,6 @@ TEST(PanelComposite, AMissingBackPanelOrPanelLeavesHolesNotGarbage) {
   EXPECT_EQ(qAlpha(composite.pixel(150, 80)), 0);
 }
 
-TEST(Face, PaintsBackgroundCompositeStripsAndKeysInTheWindowsOrder) {
-  Renderer renderer;
-  renderer.LoadBuiltInSheets();
-  renderer.BuildPanelComposite();
-  renderer.DrawAllButtonsUp();
-  renderer.DrawNumber("8");
-  const QImage face = renderer.ComposeFace();
-  ASSERT_EQ(face.size(), QSize(kClientWidth, kClientHeight));
-  // A key's centre shows its cell; the glass between glyphs shows the panel, not the strip's blank.
-  const ButtonCell& five = *FindButtonCell(105);
-  EXPECT_EQ(Rgb(face.pixel(five.windowX + 20, five.windowY + 16)),
-            Rgb(renderer.Sheet(SkinPart::ButtonUp).pixel(five.cellX + 20, five.cellY + 16)));
-  const QRgb glass = renderer.PanelComposite().pixel(100 - 5, 60 - 9);
-  EXPECT_EQ(Rgb(face.pixel(100, 60)), Rgb(glass));
-}
-
 }  // namespace
 }  // namespace kelvo
 

@@ -32,15 +32,33 @@ class WidgetsTest : public ::testing::Test {
 };
 
 TEST_F(WidgetsTest, KeysAndStripsSitAtTheirPlacesWithTheirNames) {
-  for (const ButtonCell& cell : kButtonCells) {
-    KeyImageWidget* key = widgets.Key(cell.keyCode);
-    ASSERT_NE(key, nullptr);
-    EXPECT_EQ(key->geometry(), QRect(cell.windowX, cell.windowY, kKeyWidth, cell.VisibleHeight()));
-    EXPECT_EQ(key->objectName().toStdString(), cell.control);
-    EXPECT_EQ(key->accessibleName().toStdString(), cell.caption);
+  struct Expected {
+    int code;
+    const char* control;
+    int x, y, height;
+  };
+  // Written out from the design's layout of the keypad, not from the code's own table.
+  const Expected keys[] = {
+      {9, "btRoute", 66, 128, 25},     {10, "btKenzan", 114, 128, 25},  {11, "btZeikomi", 162, 128, 25},
+      {12, "btZeinuki", 210, 128, 25}, {2, "btCE", 18, 160, 25},        {13, "btBackS", 66, 160, 25},
+      {14, "btPM", 114, 160, 25},      {15, "btGT", 162, 160, 25},      {16, "btCA", 210, 160, 25},
+      {3, "btMC", 18, 192, 33},        {1, "btPer", 66, 192, 33},       {20, "btWaru", 114, 192, 33},
+      {19, "btKakeru", 162, 192, 33},  {18, "btMinus", 210, 192, 33},   {4, "btMR", 18, 232, 33},
+      {107, "bt7", 66, 232, 33},       {108, "bt8", 114, 232, 33},      {109, "bt9", 162, 232, 33},
+      {17, "btPlus", 210, 232, 73},    {5, "btMP", 18, 272, 33},        {104, "bt4", 66, 272, 33},
+      {105, "bt5", 114, 272, 33},      {106, "bt6", 162, 272, 33},      {6, "btMM", 18, 312, 33},
+      {101, "bt1", 66, 312, 33},       {102, "bt2", 114, 312, 33},      {103, "bt3", 162, 312, 33},
+      {99, "btEq", 210, 312, 73},      {7, "btC", 18, 352, 33},         {100, "bt0", 66, 352, 33},
+      {110, "bt00", 114, 352, 33},     {21, "btCanma", 162, 352, 33},
+  };
+  for (const Expected& expected : keys) {
+    KeyImageWidget* key = widgets.Key(expected.code);
+    ASSERT_NE(key, nullptr) << expected.control;
+    EXPECT_EQ(key->geometry(), QRect(expected.x, expected.y, 41, expected.height)) << expected.control;
+    EXPECT_EQ(key->objectName().toStdString(), expected.control);
+    EXPECT_FALSE(key->accessibleName().isEmpty()) << expected.control;
   }
-  EXPECT_EQ(widgets.Key(17)->height(), 73);
-  EXPECT_EQ(widgets.Key(9)->height(), 25);
+  EXPECT_EQ(widgets.keys.size(), 32u);
   EXPECT_EQ(widgets.Key(8), nullptr);
   EXPECT_EQ(widgets.numberStrip->geometry(), QRect(13, 51, 245, 30));
   EXPECT_EQ(widgets.markStrip->geometry(), QRect(13, 39, 245, 10));
