@@ -24,6 +24,7 @@
 #include <optional>
 
 #include "app_icon.h"
+#include "download_abort.h"
 #include "instance_channel.h"
 #include "key_assignment.h"
 #include "key_routing.h"
@@ -146,6 +147,9 @@ TfrmMain::TfrmMain(bool primaryInstance, InstanceChannel* channel, QWidget* pare
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
   };
   showError = [](QWidget* parent, const QString& text) { QMessageBox::critical(parent, QStringLiteral("Kelvo"), text); };
+  askUpdate = [](QWidget* parent, const QString& text) {
+    return QMessageBox::question(parent, QStringLiteral("Kelvo"), text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  };
   trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
 
   // No key stays drawn pressed when the user switches to another program.
@@ -294,6 +298,7 @@ void TfrmMain::FirstActivation() {
       menus_[name]->setEnabled(false);
     if (channel_ != nullptr) channel_->ListenAsChild(QStringLiteral("PID") + pid);
   }
+  if (kelvo::Settings().autoUpdate) ScheduleUpdateCheckAtStart();
   firstActivation_ = false;
 }
 
@@ -330,6 +335,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+  kelvo::RequestDownloadAbort();
   qApp->quit();
 }
 
@@ -347,6 +353,7 @@ void TfrmMain::ShowRequested() {
 void TfrmMain::Shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
+  kelvo::RequestDownloadAbort();
   if (!primary_) {
     kelvo::DeleteChildInstanceFile();
     return;
@@ -354,7 +361,7 @@ void TfrmMain::Shutdown() {
   TrayIcon(false);
   const QPoint position = frameGeometry().topLeft();
   Report(kelvo::WriteExitSettings(position.x(), position.y()));
-  shutdown::CleanUpScratchFiles();
+  shutdown::CleanUpScratchFiles(/*keepUpdateExe=*/installerStarted_);
   shutdown::CloseChildInstances([](const std::string& baseName) {
     return InstanceChannel::SendToChild(QString::fromStdString(baseName), InstanceChannel::kCloseMessage);
   });
@@ -582,9 +589,9 @@ void TfrmMain::ConnectMenus() {
   });
   on(m["Mb_SkinChange"], [this](bool checked) { ToggleSkinChooser(*this, checked); });
   on(m["MorvaneHp"], [] { QDesktopServices::openUrl(QUrl(QStringLiteral(KELVO_HOME_PAGE))); });
+  on(m["Mb_Update"], [this] { OpenUpdateWindow(/*foundAtStart=*/false); });
 
   // The windows behind these items come later; until then the items stay disabled.
-  for (const char* name : {"Mb_Kenzan", "Mb_KeySetOn", "Mb_BigPanelOn",
-                           "MigiKuriPop_BigPanelOn", "Mb_Zeiritu", "Mb_Update", "Mb_Ver"})
+  for (const char* name : {"Mb_Kenzan", "Mb_KeySetOn", "Mb_BigPanelOn", "MigiKuriPop_BigPanelOn", "Mb_Zeiritu", "Mb_Ver"})
     m[name]->setEnabled(false);
 }

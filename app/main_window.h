@@ -87,6 +87,13 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   // The first activation's work: pass 2, the selectors, the key assignment. Runs once.
   void FirstActivation();
 
+  // The update commands (update_command.cpp): the update window of Mb_Update, and the check at
+  // start that runs after the first paint when AutoUpdate is on.
+  void OpenUpdateWindow(bool foundAtStart);
+  void CheckForUpdateAtStart();
+  // How the update check asks its yes-or-no questions; tests replace it.
+  std::function<bool(QWidget*, const QString&)> askUpdate;
+
   // How the window asks "Kelvoを終了します。よろしいですか？"; tests replace it.
   std::function<bool(QWidget*)> askToQuit;
   // How a failed settings write is shown; tests replace it.
@@ -125,6 +132,7 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   void PressKey(int keyCode);
   void ApplyAlwaysOnTop();
   void TrayIcon(bool add);
+  void ScheduleUpdateCheckAtStart();
   void ExplainResidencyWithoutTray();
   QList<QAction*> CheckActions(kelvo::MenuCheck item) const;
 
@@ -134,6 +142,7 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   bool forcedQuit_ = false;
   bool trayRestoring_ = false;
   bool shutDown_ = false;
+  bool installerStarted_ = false;  // Update.exe runs: the exit leaves it alone
 
   kelvo::Renderer renderer_;
   MainDisplay display_{renderer_, *this};
