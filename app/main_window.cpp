@@ -34,6 +34,7 @@
 #include "shell_paths.h"
 #include "shutdown.h"
 #include "side_windows.h"
+#include "skin_chooser_command.h"
 #include "skin_folders.h"
 #include "virtual_key.h"
 #include "vk_codes.h"
@@ -585,12 +586,9 @@ void TfrmMain::ConnectMenus() {
     const QString html = QString::fromStdString(kelvo::ProgramPath("KelvoFiles/_sys/KelvoHelp.html"));
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::exists(chm) ? chm : html));
   });
+  on(m["Mb_SkinChange"], [this](bool checked) { ToggleSkinChooser(*this, checked); });
   on(m["MorvaneHp"], [] { QDesktopServices::openUrl(QUrl(QStringLiteral(KELVO_HOME_PAGE))); });
   on(m["Mb_Update"], [this] { OpenUpdateWindow(/*foundAtStart=*/false); });
 
   ConnectSideWindowCommands();
-
-  // The windows behind these items come later; until then the items stay disabled.
-  for (const char* name : {"Mb_SkinChange"})
-    m[name]->setEnabled(false);
 }

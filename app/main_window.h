@@ -56,6 +56,8 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
 
   bool IsPrimaryInstance() const override { return primary_; }
   bool FirstActivationDone() const { return !firstActivation_; }
+  // True while the windows are being shown again from the task tray.
+  bool TrayRestoring() const { return trayRestoring_; }
   kelvo::Engine& Engine() { return engine_; }
   kelvo::Renderer& Renderer() { return renderer_; }
   const MainMenus& Menus() const { return menus_; }
