@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QUrl>
 #include <algorithm>
 
 #include "download_abort.h"
@@ -109,12 +110,14 @@ void TfrmSkinCh::FetchCatalogue() {
   QFile::remove(path);
   catalogue_ = {};
   SetMessage(kConnecting + QStringLiteral("スキンリストの取得中・・・。"));
-  const int code = Transfer(host_->ServerBaseUrl() + QStringLiteral("T7_SkinFilesList.csv"), path, QStringLiteral("1/1"), true);
+  const QString catalogueUrl = host_->ServerBaseUrl() + QStringLiteral("T7_SkinFilesList.csv");
+  const int code = Transfer(catalogueUrl, path, QStringLiteral("1/1"), true);
   if (closing_) return;
   if (code == 0) {
     // The reader leaves out every line whose names could lead out of the skin folders.
     catalogue_ = ReadSkinCatalogue(path);
-    if (catalogue_.hasBaseUrl) skinServerUrl_ = catalogue_.baseUrl;
+    // A skin server given relative to the catalogue ("T7/") lies beside it, wherever it is served.
+    if (catalogue_.hasBaseUrl) skinServerUrl_ = QUrl(catalogueUrl).resolved(QUrl(catalogue_.baseUrl)).toString();
     SetMessage(QStringLiteral("OK: リストの取得成功。"));
   }
   LeaveBusy();
