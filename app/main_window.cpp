@@ -24,6 +24,7 @@
 #include <optional>
 
 #include "app_icon.h"
+#include "download_abort.h"
 #include "instance_channel.h"
 #include "key_assignment.h"
 #include "key_routing.h"
@@ -34,6 +35,7 @@
 #include "shell_paths.h"
 #include "shutdown.h"
 #include "side_windows.h"
+#include "skin_chooser_command.h"
 #include "skin_folders.h"
 #include "virtual_key.h"
 #include "vk_codes.h"
@@ -151,6 +153,9 @@ TfrmMain::TfrmMain(bool primaryInstance, InstanceChannel* channel, QWidget* pare
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
   };
   showError = [](QWidget* parent, const QString& text) { QMessageBox::critical(parent, QStringLiteral("Kelvo"), text); };
+  askUpdate = [](QWidget* parent, const QString& text) {
+    return QMessageBox::question(parent, QStringLiteral("Kelvo"), text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  };
   trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
 
   // No key stays drawn pressed when the user switches to another program.
@@ -299,6 +304,7 @@ void TfrmMain::FirstActivation() {
       menus_[name]->setEnabled(false);
     if (channel_ != nullptr) channel_->ListenAsChild(QStringLiteral("PID") + pid);
   }
+  if (kelvo::Settings().autoUpdate) ScheduleUpdateCheckAtStart();
   firstActivation_ = false;
 }
 
@@ -335,6 +341,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+  kelvo::RequestDownloadAbort();
   qApp->quit();
 }
 
@@ -352,6 +359,7 @@ void TfrmMain::ShowRequested() {
 void TfrmMain::Shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
+  kelvo::RequestDownloadAbort();
   if (!primary_) {
     kelvo::DeleteChildInstanceFile();
     return;
@@ -359,7 +367,7 @@ void TfrmMain::Shutdown() {
   TrayIcon(false);
   const QPoint position = frameGeometry().topLeft();
   Report(kelvo::WriteExitSettings(position.x(), position.y()));
-  shutdown::CleanUpScratchFiles();
+  shutdown::CleanUpScratchFiles(/*keepUpdateExe=*/installerStarted_);
   shutdown::CloseChildInstances([](const std::string& baseName) {
     return InstanceChannel::SendToChild(QString::fromStdString(baseName), InstanceChannel::kCloseMessage);
   });
@@ -601,11 +609,9 @@ void TfrmMain::ConnectMenus() {
     const QString html = QString::fromStdString(kelvo::ProgramPath("KelvoFiles/_sys/KelvoHelp.html"));
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::exists(chm) ? chm : html));
   });
+  on(m["Mb_SkinChange"], [this](bool checked) { ToggleSkinChooser(*this, checked); });
   on(m["MorvaneHp"], [] { QDesktopServices::openUrl(QUrl(QStringLiteral(KELVO_HOME_PAGE))); });
+  on(m["Mb_Update"], [this] { OpenUpdateWindow(/*foundAtStart=*/false); });
 
   ConnectSideWindowCommands();
-
-  // The windows behind these items come later; until then the items stay disabled.
-  for (const char* name : {"Mb_SkinChange", "Mb_Update"})
-    m[name]->setEnabled(false);
 }

@@ -56,6 +56,8 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
 
   bool IsPrimaryInstance() const override { return primary_; }
   bool FirstActivationDone() const { return !firstActivation_; }
+  // True while the windows are being shown again from the task tray.
+  bool TrayRestoring() const { return trayRestoring_; }
   kelvo::Engine& Engine() { return engine_; }
   kelvo::Renderer& Renderer() { return renderer_; }
   const MainMenus& Menus() const { return menus_; }
@@ -94,6 +96,13 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   void ReportFailedWrite(const kelvo::FlushResult& result) override { Report(result); }
   // The first activation's work: pass 2, the selectors, the key assignment. Runs once.
   void FirstActivation();
+
+  // The update commands (update_command.cpp): the update window of Mb_Update, and the check at
+  // start that runs after the first paint when AutoUpdate is on.
+  void OpenUpdateWindow(bool foundAtStart);
+  void CheckForUpdateAtStart();
+  // How the update check asks its yes-or-no questions; tests replace it.
+  std::function<bool(QWidget*, const QString&)> askUpdate;
 
   // How the window asks "Kelvoを終了します。よろしいですか？"; tests replace it.
   std::function<bool(QWidget*)> askToQuit;
@@ -134,6 +143,7 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   void PressKey(int keyCode);
   void ApplyAlwaysOnTop();
   void TrayIcon(bool add);
+  void ScheduleUpdateCheckAtStart();
   void ExplainResidencyWithoutTray();
   QList<QAction*> CheckActions(kelvo::MenuCheck item) const;
 
@@ -143,6 +153,7 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   bool forcedQuit_ = false;
   bool trayRestoring_ = false;
   bool shutDown_ = false;
+  bool installerStarted_ = false;  // Update.exe runs: the exit leaves it alone
 
   kelvo::Renderer renderer_;
   MainDisplay display_{renderer_, *this};

@@ -7,10 +7,10 @@
 
 namespace shutdown {
 
-void CleanUpScratchFiles() {
+void CleanUpScratchFiles(bool keepUpdateExe) {
   kelvo::DeleteFilesIn(kelvo::ProgramPath("KelvoFiles/_sys/prvpic"));
   kelvo::DeleteFilesIn(kelvo::ProgramPath(kelvo::kCalcFolder));
-  std::remove(kelvo::ProgramPath("Update.exe").c_str());
+  if (!keepUpdateExe) std::remove(kelvo::ProgramPath("Update.exe").c_str());
 }
 
 void CloseChildInstances(const std::function<bool(const std::string& baseName)>& askToClose) {

@@ -8,8 +8,8 @@
 namespace shutdown {
 
 // Deletes every file in KelvoFiles/_sys/prvpic/ and KelvoFiles/_sys/Calc/, and Update.exe
-// beside the executable.
-void CleanUpScratchFiles();
+// beside the executable unless it was just started (it would go from under the installer).
+void CleanUpScratchFiles(bool keepUpdateExe = false);
 
 // For each instance file "PID<pid>.ini" in KelvoFiles/_sys/PID/: asks that child to close
 // (askToClose returns false when no child of that name runs), or deletes the file when none runs.

@@ -6,7 +6,10 @@ moment the process is spawned until its top-level window is mapped and shows pai
 (not one uniform colour). One second later the resident memory is read from /proc. Runs are
 interleaved (and the order alternates) so that both programs see the same machine state.
 
-    bench/startup.py [--runs 15] [--kelvo build/kelvo] [--other galculator]
+    bench/startup.py [--runs 15] [--kelvo build/kelvo] [--other galculator] [--settings Kelvo.ini]
+
+--settings starts Kelvo with that settings file (for example one whose [Net] ServerUrl points at a
+local server, with [StartUp] AutoUpdate on or off).
 
 Needs: Xvfb (xvfb), python3-xlib, and the other calculator (galculator) installed.
 """
@@ -109,6 +112,7 @@ def main():
     parser.add_argument("--kelvo", default=os.path.join(here, "..", "build", "kelvo"))
     parser.add_argument("--other", default="galculator")
     parser.add_argument("--other-title", default="galculator")
+    parser.add_argument("--settings", help="a Kelvo.ini to start Kelvo with")
     args = parser.parse_args()
 
     kelvo = os.path.abspath(args.kelvo)
@@ -119,6 +123,8 @@ def main():
     scratch = tempfile.mkdtemp(prefix="kelvo-startup-")
     shutil.copy2(kelvo, scratch)
     shutil.copytree(os.path.join(os.path.dirname(kelvo), "KelvoFiles"), os.path.join(scratch, "KelvoFiles"))
+    if args.settings:
+        shutil.copy2(args.settings, os.path.join(scratch, "KelvoFiles", "_sys", "Kelvo.ini"))
     programs = {
         "kelvo": ([os.path.join(scratch, "kelvo")], "Kelvo", scratch),
         args.other: ([args.other], args.other_title, scratch),

@@ -48,16 +48,16 @@ std::vector<std::string> SplitCommaText(std::string_view line) {
   return fields;
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
+std::vector<std::string_view> SplitLines(std::string_view text, size_t maxLines) {
   std::vector<std::string_view> lines;
   size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
+  for (size_t i = 0; i < text.size() && lines.size() < maxLines; ++i) {
     if (text[i] != '\r' && text[i] != '\n') continue;
     lines.push_back(text.substr(start, i - start));
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
     start = i + 1;
   }
-  if (start < text.size()) lines.push_back(text.substr(start));
+  if (start < text.size() && lines.size() < maxLines) lines.push_back(text.substr(start));
   return lines;
 }
 

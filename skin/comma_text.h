@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,7 @@ namespace kelvo {
 std::vector<std::string> SplitCommaText(std::string_view line);
 
 // Splits a text into lines ending at CR, LF or CR LF; a final line break adds no empty line.
-std::vector<std::string_view> SplitLines(std::string_view text);
+// At most maxLines lines are returned; the rest of the text is not looked at.
+std::vector<std::string_view> SplitLines(std::string_view text, size_t maxLines = SIZE_MAX);
 
 }  // namespace kelvo

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "catalogue_names.h"
 #include "comma_text.h"
 
 namespace kelvo {
@@ -19,14 +20,6 @@ int LeadingNumber(const std::string& text) {
   int value = 0;
   for (size_t i = 0; i < text.size() && i < 6 && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10 + (text[i] - '0');
   return value;
-}
-
-// A part of a folder or file name that stays inside the folder it is put in.
-bool SafeNamePart(const QString& s) {
-  if (s.contains(u'/') || s.contains(u'\\') || s.contains(QStringLiteral(".."))) return false;
-  for (const QChar c : s)
-    if (c.unicode() < 0x20 || c.unicode() == 0x7F) return false;
-  return true;
 }
 
 // The category codes an id may start with, as the prefixes of the library's folders have them.
@@ -57,7 +50,7 @@ std::vector<CatalogueSkin> SkinCatalogue::InCategory(int category) const {
 
 SkinCatalogue ParseSkinCatalogue(const QByteArray& content) {
   SkinCatalogue catalogue;
-  const std::vector<std::string_view> lines = SplitLines(std::string_view(content.constData(), content.size()));
+  const std::vector<std::string_view> lines = SplitLines(std::string_view(content.constData(), content.size()), kMaxCatalogueLines);
   for (size_t n = 0; n < lines.size(); ++n) {
     if (n != 0 && n < kFirstSkinLine) continue;
     const std::vector<std::string> fields = SplitCommaText(lines[n]);
@@ -76,7 +69,7 @@ SkinCatalogue ParseSkinCatalogue(const QByteArray& content) {
     skin.name1 = Field(fields, 3);
     skin.name2 = Field(fields, 4);
     skin.id = Field(fields, 5);
-    if (skin.id.isEmpty() || !SafeNamePart(skin.name1) || !SafeNamePart(skin.name2) || !SafeNamePart(skin.id)) continue;
+    if (!IsSafeCatalogueSkin(skin)) continue;
     // Every name made from the line must be one the file system can hold: the id starts with an
     // ASCII category code (whose three characters make the folder's prefix), and the local
     // folder and the cached preview are valid names.

@@ -30,12 +30,14 @@ struct SkinCatalogue {
   std::vector<CatalogueSkin> InCategory(int category) const;
 };
 
-// Reads a catalogue; lines from the fourth on describe skins. A skin line with fewer than six
-// fields, whose names or id could lead out of the skin folders ("/", "\", "..", control
-// characters, an empty id), whose id does not start with a category code (SET, PNL, DGP, BTN,
-// DGN, DGM), or whose local folder or preview name is no valid file name of at most 255 bytes,
-// is left out. Never more than the first kMaxCatalogueBytes are read.
+// Reads a catalogue; lines from the fourth on describe skins. A skin line is left out when it has
+// fewer than six fields, when its id or names could lead out of the skin folders ("/", "\", "..",
+// a leading dot, a control character, an empty part, or a full-width look-alike of these; see
+// catalogue_names.h), when its id does not start with a category code (SET, PNL, DGP, BTN, DGN,
+// DGM), or when its local folder or preview name is no valid file name of at most 255 bytes.
+// Never more than the first kMaxCatalogueBytes and kMaxCatalogueLines are read.
 inline constexpr qint64 kMaxCatalogueBytes = 4 * 1024 * 1024;
+inline constexpr size_t kMaxCatalogueLines = 10000;  // lines after these are not read
 SkinCatalogue ParseSkinCatalogue(const QByteArray& content);
 SkinCatalogue ReadSkinCatalogue(const QString& path);  // a missing file reads as empty
 

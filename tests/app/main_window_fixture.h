@@ -15,6 +15,7 @@
 
 #include "ini_file.h"
 #include "main_window.h"
+#include "loopback_http_server.h"
 #include "marks.h"
 #include "program_folder.h"
 
@@ -32,6 +33,8 @@ class MainWindowTest : public ::testing::Test {
       }
     });
     modalGuard_.start();
+    // The check for a newer version at start asks a server that has nothing.
+    WriteSetting("Net", "ServerUrl", server_.BaseUrl().toStdString());
   }
 
   // Writes settings before the window is made (the file it reads at creation).
@@ -89,6 +92,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   kelvo::test::ProgramFolder folder_;
+  kelvo::test::LoopbackHttpServer server_;
   std::unique_ptr<TfrmMain> window_;
   QTimer modalGuard_;
   int quitQuestions_ = 0;

@@ -1,0 +1,64 @@
+// The main window as the skin chooser's host, and the menu command that opens and closes it.
+#include "skin_chooser_command.h"
+
+#include <QApplication>
+
+#include "download.h"
+#include "main_window.h"
+#include "server_url.h"
+#include "shell_paths.h"
+#include "skin_chooser.h"
+
+namespace {
+
+class MainWindowSkinHost : public kelvo::SkinChooserHost {
+ public:
+  explicit MainWindowSkinHost(TfrmMain& window) : window_(window) {}
+
+  kelvo::SideWindowHost& Windows() override { return window_; }
+  kelvo::SkinTarget SkinChangeTarget() override {
+    return {window_.Renderer(), window_.Engine().State(),
+            {kelvo::SkinFolders::BesideProgram(QString::fromStdString(kelvo::ProgramFolder())), false,
+             window_.IsPrimaryInstance()}};
+  }
+  bool TrayRestoring() const override { return window_.TrayRestoring(); }
+  QString ServerBaseUrl() const override { return kelvo::ServerBaseUrl(); }
+  int Download(const QString& url, const QString& localPath, const QString& label,
+               const kelvo::SkinTransferProgress& progress) override {
+    return kelvo::DownloadFile(url, localPath, label, 1, [&progress](const QString& text, double) { progress(text); });
+  }
+  QString DownloadResultText(int code) const override { return kelvo::DownloadResultText(code); }
+
+ private:
+  TfrmMain& window_;
+};
+
+// The open chooser, if any: a closed one may wait for its deletion a moment longer.
+kelvo::TfrmSkinCh* OpenChooser() {
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (auto* chooser = qobject_cast<kelvo::TfrmSkinCh*>(window); chooser != nullptr && !chooser->Closing())
+      return chooser;
+  return nullptr;
+}
+
+}  // namespace
+
+void ToggleSkinChooser(TfrmMain& window, bool open) {
+  kelvo::TfrmSkinCh* chooser = OpenChooser();
+  if (!open) {
+    if (chooser != nullptr) chooser->close();
+    return;
+  }
+  if (chooser != nullptr) {
+    chooser->raise();
+    chooser->activateWindow();
+    return;
+  }
+  chooser = new kelvo::TfrmSkinCh(std::make_unique<MainWindowSkinHost>(window));
+  window.AttachSideWindow(kelvo::TfrmSkinCh::kWindowId, chooser);
+  // The chooser ends with the program (writing its options) and never outlives its host.
+  QObject::connect(qApp, &QCoreApplication::aboutToQuit, chooser, [chooser] { delete chooser; });
+  QObject::connect(&window, &QObject::destroyed, chooser, [chooser] { delete chooser; });
+  window.PlaceWindow(chooser, 1);
+  chooser->show();
+}

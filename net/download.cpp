@@ -1,0 +1,214 @@
+#include "download.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+#include <QUrl>
+
+#include <memory>
+
+#include "download_abort.h"
+#include "download_progress.h"
+
+namespace kelvo {
+namespace {
+
+constexpr qint64 kBlockSize = 1024;
+// What the transfer may hold in memory ahead of the blocks written; the server waits beyond it.
+constexpr qint64 kReadBufferSize = 1 << 20;
+// How often a wait for the server looks at the download abort flag.
+constexpr int kAbortPollMs = 50;
+// Window events run after a block, but not more often than this: a fast transfer spends its time
+// on the data, and the windows still answer and repaint within a few milliseconds.
+constexpr qint64 kEventIntervalNs = 5'000'000;
+
+std::chrono::milliseconds stallTimeout = kDefaultStallTimeout;
+
+// The announced size as the C library's leading-number conversion reads it: leading blanks, a
+// sign, digits and an optional fraction; a text that does not start like a number reads as 0.
+double LeadingNumber(const QByteArray& text) {
+  qsizetype i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  double sign = 1;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) sign = text[i++] == '-' ? -1 : 1;
+  double value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10 + (text[i] - '0');
+  if (i < text.size() && text[i] == '.') {
+    double scale = 0.1;
+    for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, scale /= 10) value += (text[i] - '0') * scale;
+  }
+  return sign * value;
+}
+
+enum class WaitEnd { Ready, Stopped, Stalled };
+
+// Lets window events run until `ready` holds. Ends early when the download abort flag is set,
+// when the application is quitting (a stop too), or when nothing arrived for the stall timeout.
+template <typename Ready>
+WaitEnd WaitFor(QNetworkReply& reply, Ready ready) {
+  if (ready()) return WaitEnd::Ready;
+  QEventLoop loop;
+  bool woken = false;
+  bool stalled = false;
+  auto wake = [&] {
+    woken = true;
+    loop.quit();
+  };
+  QTimer stall;
+  stall.setSingleShot(true);
+  QObject::connect(&stall, &QTimer::timeout, &loop, [&] {
+    stalled = true;
+    wake();
+  });
+  QTimer abortPoll;
+  QObject::connect(&abortPoll, &QTimer::timeout, &loop, [&] {
+    if (DownloadAbortRequested()) wake();
+  });
+  QObject::connect(&reply, &QNetworkReply::readyRead, &loop, [&] {
+    stall.start(stallTimeout);  // something arrived
+    wake();
+  });
+  QObject::connect(&reply, &QNetworkReply::metaDataChanged, &loop, wake);
+  QObject::connect(&reply, &QNetworkReply::finished, &loop, wake);
+  stall.start(stallTimeout);
+  abortPoll.start(kAbortPollMs);
+  for (;;) {
+    woken = false;
+    loop.exec();
+    // A loop that ended without a wake was ended by the application quitting: it will not run
+    // again, so waiting any longer would spin.
+    if (!woken || DownloadAbortRequested()) return WaitEnd::Stopped;
+    if (ready()) return WaitEnd::Ready;
+    if (stalled) return WaitEnd::Stalled;
+  }
+}
+
+QNetworkRequest FreshRequest(const QUrl& url) {
+  QNetworkRequest request(url);
+  request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("MyApp"));
+  request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+  request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+  request.setRawHeader("Cache-Control", "no-cache");
+  request.setRawHeader("Pragma", "no-cache");
+  // The bytes as the server stores them, so that they add up to the Content-Length.
+  request.setRawHeader("Accept-Encoding", "identity");
+  request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
+  request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+  request.setMaximumRedirectsAllowed(5);
+  return request;
+}
+
+bool IsHttpUrl(const QUrl& url) {
+  return url.isValid() && !url.host().isEmpty() &&
+         (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
+}
+
+// Answers that came from a server but are not HTTP.
+bool IsProtocolFailure(QNetworkReply::NetworkError error) {
+  return error == QNetworkReply::ProtocolFailure || error == QNetworkReply::RemoteHostClosedError ||
+         error == QNetworkReply::ProtocolUnknownError;
+}
+
+}  // namespace
+
+void SetDownloadStallTimeout(std::chrono::milliseconds timeout) { stallTimeout = timeout; }
+
+QString DownloadResultText(int code) {
+  switch (code) {
+    case kDownloadStopped: return QStringLiteral("ST: 接続の中断");
+    case kDownloadNoInternet: return QStringLiteral("NG: インターネットに接続していない。\r\n");
+    case kDownloadNoSession: return QStringLiteral("NG: セッションが作成出来ません。\r\n");
+    case kDownloadUrlNotOpened: return QStringLiteral("NG: ＵＲＬを開けません。\r\n");
+    case kDownloadNoStatus: return QStringLiteral("NG: ファイルの存在情報を取得出来ません。\r\n");
+    case kDownloadNotFound: return QStringLiteral("NG: ファイルが存在しません。\r\n");
+    case kDownloadNoLength: return QStringLiteral("NG: ファイルのサイズ情報を取得出来ません。\r\n");
+    case kDownloadSizeMismatch: return QStringLiteral("NG: ダウンロードに失敗しました。\r\n");
+    default: return {};
+  }
+}
+
+int DownloadFile(const QString& url, const QString& localPath, const QString& label, int progressMode,
+                 const DownloadProgressSink& progress) {
+  ClearDownloadAbort();
+  if (QCoreApplication::instance() == nullptr) return kDownloadNoSession;
+  QNetworkAccessManager session;
+  session.setProxy(QNetworkProxy::NoProxy);
+
+  const QUrl address(url, QUrl::StrictMode);
+  if (!IsHttpUrl(address)) return kDownloadUrlNotOpened;
+  // Deleted before the session; abort() first, so that nothing arrives for it any more.
+  const auto closeReply = [](QNetworkReply* reply) {
+    reply->abort();
+    delete reply;
+  };
+  const std::unique_ptr<QNetworkReply, decltype(closeReply)> reply(session.get(FreshRequest(address)), closeReply);
+  reply->setReadBufferSize(kReadBufferSize);
+
+  // The status line and the headers.
+  const auto status = [&] { return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute); };
+  // The answer is there when headers arrive that are not a redirect the reply goes on to follow
+  // (its status stays visible for a while after its headers are gone), or when the reply ends.
+  bool headersSeen = false;
+  QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, reply.get(), [&] {
+    const int code = status().toInt();
+    headersSeen = !(code >= 300 && code < 400 && reply->hasRawHeader("Location"));
+  });
+  const auto answered = [&] { return headersSeen || reply->isFinished(); };
+  switch (WaitFor(*reply, answered)) {
+    case WaitEnd::Stopped: return kDownloadStopped;
+    case WaitEnd::Stalled: return kDownloadUrlNotOpened;
+    case WaitEnd::Ready: break;
+  }
+  if (reply->error() == QNetworkReply::TooManyRedirectsError || reply->error() == QNetworkReply::InsecureRedirectError)
+    return kDownloadUrlNotOpened;
+  if (!status().isValid()) return IsProtocolFailure(reply->error()) ? kDownloadNoStatus : kDownloadUrlNotOpened;
+  const int statusCode = status().toInt();
+  if (statusCode < 200 || statusCode >= 300) return kDownloadNotFound;
+  if (!reply->hasRawHeader("Content-Length")) return kDownloadNoLength;
+  const double announced = LeadingNumber(reply->rawHeader("Content-Length"));
+
+  // A fresh file: whatever had the name goes first, so that a link there is replaced, not followed.
+  QFile::remove(localPath);
+  QFile file(localPath);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return kDownloadSizeMismatch;
+
+  double received = 0;
+  ProgressLines lines(progressMode, announced, label);
+  char block[kBlockSize];
+  QElapsedTimer sinceEvents;
+  sinceEvents.start();
+  for (;;) {
+    // A block is full unless the data ended; a stall ends the data, a stop ends the loop too.
+    if (WaitFor(*reply, [&] { return reply->bytesAvailable() >= kBlockSize || reply->isFinished(); }) != WaitEnd::Ready)
+      break;
+    const qint64 got = reply->read(block, kBlockSize);
+    if (got <= 0) break;
+    if (file.write(block, got) != got) break;  // a full disk: the size check reports it
+    if (sinceEvents.nsecsElapsed() >= kEventIntervalNs) {
+      QCoreApplication::processEvents();  // the stop button, closing a window, repainting
+      sinceEvents.restart();
+    }
+    if (DownloadAbortRequested()) break;
+    received += kBlockSize;
+    if (progress && (progressMode == 1 || progressMode == 2)) {
+      const ProgressLine line = lines.At(received);
+      progress(line.text, line.barFraction);
+    }
+  }
+  file.close();
+
+  if (static_cast<double>(QFileInfo(localPath).size()) != announced || file.error() != QFileDevice::NoError) {
+    QFile::remove(localPath);
+    return DownloadAbortRequested() ? kDownloadStopped : kDownloadSizeMismatch;
+  }
+  return kDownloadOk;
+}
+
+}  // namespace kelvo

@@ -1,0 +1,23 @@
+#include "server_url.h"
+
+#include "ini_file.h"
+#include "shell_paths.h"
+
+namespace kelvo {
+
+QString WithTrailingSlash(const QString& url) {
+  QString trimmed = url.trimmed();
+  if (!trimmed.isEmpty() && !trimmed.endsWith(u'/')) trimmed += u'/';
+  return trimmed;
+}
+
+QString BuiltInServerUrl() { return WithTrailingSlash(QStringLiteral(KELVO_SERVER_URL)); }
+
+QString ServerBaseUrl() {
+  // Read when asked, so that a changed file counts at the next check without a restart.
+  const IniFile settings(CurrentSettingsPath());
+  const QString configured = WithTrailingSlash(QString::fromStdString(settings.ReadString("Net", "ServerUrl", "")));
+  return configured.isEmpty() ? BuiltInServerUrl() : configured;
+}
+
+}  // namespace kelvo

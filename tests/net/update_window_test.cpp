@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <vector>
+
+#include "download.h"
+#include "loopback_http_server.h"
+#include "program_folder.h"
+#include "qt_print.h"
+#include "side_window_host.h"
+#include "update_window.h"
+
+namespace kelvo {
+namespace {
+
+using test::HttpReply;
+
+class NoHost : public SideWindowHost {
+ public:
+  void AttachSideWindow(char, QWidget*) override {}
+  void SideWindowActivated(char) override {}
+  void SideWindowClosed(char) override {}
+  void PlaceWindow(QWidget*, int mode) override { placedInMode = mode; }
+  void BringToFront(QWidget*) override {}
+  void ReturnFocus() override {}
+  std::string SettingsFilePath() const override { return CurrentSettingsPath(); }
+  void ReportFailedWrite(const FlushResult&) override {}
+  bool IsPrimaryInstance() const override { return true; }
+  int placedInMode = -1;
+};
+
+const QByteArray kInstaller = QByteArray("#!/bin/sh\nexit 0\n") + QByteArray(5000, '#');
+
+QString Text(const char* utf8) { return QString::fromUtf8(utf8).replace(QLatin1String("\r\n"), QLatin1String("\n")); }
+
+const QString kFound = Text(
+    "アップデートファイルが見つかりました。\r\n最新バージョンは 2.10.02 です。\r\n\r\n"
+    "アップデートファイルをダウンロードする場合、\r\n[ダウンロード]ボタンを押して下さい。");
+
+// A program folder whose settings point at a loopback server offering version 2.10.02.
+class UpdateWindowTest : public testing::Test {
+ protected:
+  UpdateWindowTest() {
+    SetDownloadStallTimeout(std::chrono::seconds(1));
+    test::WriteFileBytes(folder_.MainSettings(), "[Net]\r\nServerUrl=" + server_.BaseUrl().toStdString() + "\r\n");
+    server_.Script(QStringLiteral("/setup/KelvoSetup.run"), HttpReply::Ok(kInstaller));
+    Offer("[Ver]2.10.02\r\n[Url]setup/KelvoSetup.run\r\n[Fil]KelvoSetup.tmp\r\n\"[Hos]test server\"\r\n");
+  }
+  ~UpdateWindowTest() override { SetDownloadStallTimeout(kDefaultStallTimeout); }
+
+  void Offer(const QByteArray& list) { server_.Script(QStringLiteral("/AppVer.csv"), HttpReply::Ok(list)); }
+
+  std::unique_ptr<TfrmUpdate> Open(bool foundAtStart = false) {
+    auto window = std::make_unique<TfrmUpdate>(host_, QStringLiteral("2.10.01"), foundAtStart);
+    window->askYesNo = [this](QWidget*, const QString& text) {
+      questions_.push_back(text);
+      return answer_;
+    };
+    window->showMessage = [this](QWidget*, const QString& text) { messages_.push_back(text); };
+    window->show();
+    return window;
+  }
+
+  template <typename T>
+  static T* Child(const TfrmUpdate& window, const char* name) {
+    return window.findChild<T*>(QString::fromLatin1(name));
+  }
+  static QString Message(const TfrmUpdate& w) { return Child<QPlainTextEdit>(w, "txtMsg")->toPlainText(); }
+  static QPushButton* Button(const TfrmUpdate& w, const char* name) { return Child<QPushButton>(w, name); }
+  // Which of btDownload, btConnect, btConnectStop, btClose are enabled, as "DC-X".
+  static std::string Buttons(const TfrmUpdate& w) {
+    std::string out;
+    for (const auto& [name, letter] : {std::pair{"btDownload", 'D'}, {"btConnect", 'C'}, {"btConnectStop", 'S'}, {"btClose", 'X'}})
+      out += Button(w, name)->isEnabled() ? letter : '-';
+    return out;
+  }
+  static bool ProgressShown(const TfrmUpdate& w) { return !Child<QLineEdit>(w, "txtProgressStatus")->isHidden(); }
+
+  bool InFolder(const char* name) const { return test::Exists(folder_.Path(name)); }
+  std::string UpdateExe() const { return test::ReadFileBytes(folder_.Path("Update.exe")); }
+
+  test::ProgramFolder folder_;
+  test::LoopbackHttpServer server_;
+  NoHost host_;
+  std::vector<QString> questions_;
+  std::vector<QString> messages_;
+  bool answer_ = false;
+};
+
+TEST_F(UpdateWindowTest, OpenedFromTheMenuItWaitsForTheCheck) {
+  auto window = Open();
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("バージョンアップの確認"));
+  EXPECT_EQ(window->size(), QSize(297, 181));
+  EXPECT_EQ(Message(*window), Text("[バージョンアップを確認] ボタンを押すと、\r\nインターネットに接続し、リストを取得します。"));
+  EXPECT_EQ(Buttons(*window), "-C-X");
+  EXPECT_FALSE(ProgressShown(*window));
+  EXPECT_TRUE(server_.Requests().isEmpty());
+}
+
+HttpReply Stalled(HttpReply reply, qint64 after) {
+  reply.stallAfter = after;
+  return reply;
+}
+
+TEST_F(UpdateWindowTest, TheCheckShowsWhatTheListSays) {
+  struct Case {
+    const char* name;
+    HttpReply list;
+    QString message;
+    std::string buttons;
+  };
+  const std::vector<Case> cases = {
+      {"newer", HttpReply::Ok("[Ver]2.10.02\r\n[Fil]a.exe\r\n"), kFound, "DC-X"},
+      {"the same", HttpReply::Ok("[Ver]2.10.01\r\n[Fil]a.exe\r\n"),
+       Text("現在最新バージョンをお使いです。\r\nバージョンアップの必要はありません。"), "-C-X"},
+      {"older by number", HttpReply::Ok("[Ver]2.9.00\r\n[Fil]a.exe\r\n"),
+       Text("現在最新バージョンをお使いです。\r\nバージョンアップの必要はありません。"), "-C-X"},
+      {"the last version line counts", HttpReply::Ok("[Ver]2.10.01\r\n[Ver]2.10.02\r\n[Fil]a.exe\r\n"), kFound, "DC-X"},
+      {"a file name leading out", HttpReply::Ok("[Ver]2.10.02\r\n[Fil]../a.exe\r\n"),
+       Text("最新バージョンは 2.10.02 です。\r\n\r\nリストのアップデートファイル名が正しくないため、\r\nダウンロード出来ません。"), "-C-X"},
+      {"no list", HttpReply::Status(404), Text("NG: ファイルが存在しません。\r\n"), "-C-X"},
+      {"a server that stops sending", Stalled(HttpReply::Ok("[Ver]2.10.02\r\n[Fil]a.exe\r\n"), 5),
+       Text("NG: ダウンロードに失敗しました。\r\n"), "-C-X"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    server_.Script(QStringLiteral("/AppVer.csv"), c.list);
+    auto window = Open();
+    Button(*window, "btConnect")->click();
+    EXPECT_EQ(Message(*window), c.message);
+    EXPECT_EQ(Buttons(*window), c.buttons);
+    EXPECT_FALSE(ProgressShown(*window));
+    window->close();
+    EXPECT_FALSE(InFolder("KelvoFiles/_sys/AppVer.csv"));  // the list copy goes with the window
+  }
+}
+
+TEST_F(UpdateWindowTest, TheInstallerBecomesUpdateExeAndYesHandsItOn) {
+  auto window = Open();
+  Button(*window, "btConnect")->click();
+  std::vector<std::pair<QString, bool>> seen;  // the message and whether progress showed, mid-transfer
+  QTimer probe;
+  QObject::connect(&probe, &QTimer::timeout, [&] { seen.push_back({Message(*window), ProgressShown(*window)}); });
+  probe.start(0);
+  answer_ = true;
+  Button(*window, "btDownload")->click();
+  probe.stop();
+  ASSERT_FALSE(seen.empty());
+  EXPECT_EQ(seen.front().first, QStringLiteral("...接続中 test server"));
+  EXPECT_TRUE(seen.front().second);
+  EXPECT_EQ(UpdateExe(), kInstaller.toStdString());
+  EXPECT_FALSE(InFolder("KelvoSetup.tmp"));
+  EXPECT_EQ(questions_, std::vector<QString>{QStringLiteral("ダウンロードに成功しました。\r\nアップデートを実行しますか？")});
+  EXPECT_TRUE(window->InstallerAccepted());
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_FALSE(InFolder("KelvoFiles/_sys/AppVer.csv"));
+}
+
+TEST_F(UpdateWindowTest, NoLeavesUpdateExeAndTheWindowIdle) {
+  auto window = Open();
+  Button(*window, "btConnect")->click();
+  Button(*window, "btDownload")->click();
+  EXPECT_EQ(Message(*window), QStringLiteral("ダウンロード成功"));
+  EXPECT_EQ(UpdateExe(), kInstaller.toStdString());
+  EXPECT_EQ(Buttons(*window), "-C-X");
+  EXPECT_FALSE(ProgressShown(*window));
+  EXPECT_FALSE(window->InstallerAccepted());
+  EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(UpdateWindowTest, AnInstallerThatIsNotTheListedOneIsThrownAway) {
+  const QString good = QString::fromLatin1(QCryptographicHash::hash(kInstaller, QCryptographicHash::Sha256).toHex());
+  struct Case {
+    QString sha;
+    bool kept;
+  };
+  for (const Case& c : {Case{good, true}, Case{good.toUpper(), true}, Case{QString(64, u'0'), false}}) {
+    SCOPED_TRACE(c.sha.toStdString());
+    QFile::remove(QString::fromStdString(folder_.Path("Update.exe")));
+    questions_.clear();
+    Offer("[Ver]2.10.02\r\n[Url]setup/KelvoSetup.run\r\n[Fil]KelvoSetup.tmp\r\n[Sha]" + c.sha.toLatin1() + "\r\n");
+    auto window = Open();
+    Button(*window, "btConnect")->click();
+    Button(*window, "btDownload")->click();
+    EXPECT_EQ(InFolder("Update.exe"), c.kept);
+    EXPECT_FALSE(InFolder("KelvoSetup.tmp"));
+    EXPECT_EQ(questions_.size(), c.kept ? 1u : 0u);
+    EXPECT_EQ(Message(*window), c.kept ? QStringLiteral("ダウンロード成功") : Text("NG: ダウンロードに失敗しました。\r\n"));
+  }
+}
+
+TEST_F(UpdateWindowTest, StopAndCloseDuringTheInstallerTransferLeaveNothing) {
+  server_.Script(QStringLiteral("/setup/KelvoSetup.run"), Stalled(HttpReply::Ok(kInstaller), 3000));
+  for (const char* how : {"stop", "close"}) {
+    SCOPED_TRACE(how);
+    auto window = Open();
+    Button(*window, "btConnect")->click();
+    QTimer::singleShot(300, window.get(), [&] {
+      EXPECT_EQ(Buttons(*window), "--S-");  // only the stop button while the transfer runs
+      if (std::string(how) == "stop") {
+        Button(*window, "btConnectStop")->click();
+      } else {
+        window->close();
+      }
+    });
+    Button(*window, "btDownload")->click();
+    EXPECT_FALSE(InFolder("KelvoSetup.tmp"));
+    EXPECT_FALSE(InFolder("Update.exe"));
+    EXPECT_TRUE(questions_.empty());
+    if (std::string(how) == "stop") {
+      EXPECT_EQ(Message(*window), QStringLiteral("ST: 接続の中断"));
+      EXPECT_EQ(Buttons(*window), "-C-X");
+      EXPECT_FALSE(ProgressShown(*window));
+    } else {
+      EXPECT_FALSE(window->isVisible());
+      EXPECT_FALSE(InFolder("KelvoFiles/_sys/AppVer.csv"));
+    }
+  }
+}
+
+TEST_F(UpdateWindowTest, OpenedByTheCheckAtStartItShowsTheListItLeft) {
+  test::WriteFileBytes(folder_.Path("KelvoFiles/_sys/AppVer.csv"), "[Ver]2.10.02\r\n[Url]setup/KelvoSetup.run\r\n[Fil]KelvoSetup.tmp\r\n");
+  auto window = Open(/*foundAtStart=*/true);
+  EXPECT_EQ(Message(*window), kFound);
+  EXPECT_EQ(Buttons(*window), "DC-X");
+  Button(*window, "btDownload")->click();
+  EXPECT_EQ(UpdateExe(), kInstaller.toStdString());
+  EXPECT_EQ(server_.Requests(), QStringList{QStringLiteral("/setup/KelvoSetup.run")});
+}
+
+}  // namespace
+}  // namespace kelvo
