@@ -1,4 +1,5 @@
-// Windows belong to a Qt application: the tests run inside one, on the offscreen platform.
+// Windows, images and key events belong to a Qt application: the Qt test suites run inside one,
+// on the offscreen platform unless another is asked for.
 #include <gtest/gtest.h>
 
 #include <QApplication>
