@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <string>
 
 #include "ini_file.h"
@@ -7,6 +9,12 @@
 class QWidget;
 
 namespace kelvo {
+
+// The frame of the side windows and dialogs: a fixed single border with a caption, the system
+// menu and only a close box.
+inline constexpr Qt::WindowFlags kSideWindowFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                                    Qt::MSWindowsFixedSizeDialogHint;
 
 // What a side window (check tape, key settings, enlarged panel, formula window, skin chooser and
 // the modal dialogs) may ask of the main window. The main window implements it and hands it to

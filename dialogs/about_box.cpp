@@ -4,9 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "side_window_host.h"
+
 TfrmVer::TfrmVer(const QString& version, const QString& homePage, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    : QDialog(parent, kelvo::kSideWindowFlags) {
   setObjectName(QStringLiteral("frmVer"));
   setWindowTitle(QStringLiteral("バージョン情報"));
   setFixedSize(301, 166);

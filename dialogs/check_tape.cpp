@@ -42,8 +42,7 @@ void ScrollToEnd(QTextEdit* view) {
 }  // namespace
 
 TfrmKenzan::TfrmKenzan(kelvo::SideWindowHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kelvo::kSideWindowFlags),
       host_(host) {
   setObjectName(QStringLiteral("frmKenzan"));
   setWindowTitle(QStringLiteral("検算"));

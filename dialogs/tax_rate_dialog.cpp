@@ -21,8 +21,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 }  // namespace
 
 TfrmZeiritu::TfrmZeiritu(kelvo::SideWindowHost& host, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, kelvo::kSideWindowFlags),
       host_(host) {
   setObjectName(QStringLiteral("frmZeiritu"));
   setWindowTitle(QStringLiteral("税率設定"));

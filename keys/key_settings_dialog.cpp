@@ -97,8 +97,7 @@ constexpr QColor kMessageBackground{128, 128, 128};
 }  // namespace
 
 TfrmKeySet::TfrmKeySet(kelvo::SideWindowHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kelvo::kSideWindowFlags),
       host_(host) {
   setObjectName(QStringLiteral("frmKeySet"));
   setWindowTitle(QStringLiteral("キー設定"));

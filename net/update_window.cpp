@@ -43,8 +43,7 @@ constexpr int kBarWidth = 197;
 }  // namespace
 
 TfrmUpdate::TfrmUpdate(kelvo::SideWindowHost& host, QString currentVersion, bool foundAtStart, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, kelvo::kSideWindowFlags),
       host_(host),
       currentVersion_(std::move(currentVersion)),
       foundAtStart_(foundAtStart) {
