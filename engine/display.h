@@ -4,12 +4,16 @@
 
 namespace kelvo {
 
+// The reduced rate of a fresh program, beside the standard rate that taxRate starts with.
+inline constexpr double kDefaultReducedTaxRate = 0.08;
+
 // The settings the engine reads at the moment of use; the main window owns them.
 struct EngineSettings {
   int roundSelector = 1;     // 1 F, 2 Cut, 3 Up, 4 5/4
   int decimalSelector = 5;   // 0..5 places, -9 F
   int percentType = 1;       // 1 A*(100+-B)%, anything else mark-up
-  double taxRate = 0.05;     // a fraction: 0.05 is 5 %
+  double taxRate = 0.10;     // the rate the tax keys use now, a fraction: 0.10 is 10 %
+  bool reducedTaxRate = false;  // taxRate is the reduced rate (food, newspapers), not the standard one
   bool grandTotalOn = true;
   bool answerCheckOn = true;
   bool checkTapeOpen = false;

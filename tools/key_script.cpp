@@ -89,12 +89,18 @@ bool KeyScript::Apply(std::string_view token) {
       s.percentType = type;
       return true;
     }
-    if (name == "rate") {
+    if (name == "rate" || name == "reduced") {
       const std::string text(value);
       char* end = nullptr;
       const double rate = std::strtod(text.c_str(), &end);
       if (text.empty() || end != text.c_str() + text.size()) return false;
-      s.taxRate = rate;
+      (name == "rate" ? standardTaxRate_ : reducedTaxRate_) = rate;
+      UseTaxRates();
+      return true;
+    }
+    if (name == "keigen") {
+      if (!ParseOnOff(value, reducedTaxRateOn_)) return false;
+      UseTaxRates();
       return true;
     }
     if (name == "gt") return ParseOnOff(value, s.grandTotalOn);
@@ -110,6 +116,11 @@ bool KeyScript::Apply(std::string_view token) {
   engine_.PressKey(code);
   engine_.ReleaseKey(code);
   return true;
+}
+
+void KeyScript::UseTaxRates() {
+  display_.settings.taxRate = reducedTaxRateOn_ ? reducedTaxRate_ : standardTaxRate_;
+  display_.settings.reducedTaxRate = reducedTaxRateOn_;
 }
 
 std::string KeyScript::ApplyLine(std::string_view line) {

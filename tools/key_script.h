@@ -30,8 +30,14 @@ class KeyScript {
   const RecordingDisplay& Display() const { return display_; }
 
  private:
+  // The tax keys see the rate the switch picks, as in the program.
+  void UseTaxRates();
+
   RecordingDisplay display_;
   Engine engine_{display_};
+  double standardTaxRate_ = display_.settings.taxRate;
+  double reducedTaxRate_ = kDefaultReducedTaxRate;
+  bool reducedTaxRateOn_ = false;
 };
 
 // One scenario on a fresh engine: the JSON line, or {"error_token": ...} for an unknown token.

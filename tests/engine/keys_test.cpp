@@ -2,11 +2,14 @@
 // display, the marks and the check tape must then show. Rows are grouped by behaviour.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "key_script.h"
+#include "tax_rate_name.h"
 
 using namespace kelvo;
 
@@ -233,24 +236,56 @@ TEST(GrandTotal, AccumulatesResults) {
 
 TEST(TaxKeys, IncludedExcludedAndTax) {
   Check({
-      {"1 0 0 0 tax+", "1050", std::vector<int>{13}},
-      {"1 0 0 0 tax+ tax+", "50", std::vector<int>{15}},
-      {"1 0 0 0 tax+ tax+ tax+", "1050", std::vector<int>{13}},
-      {"1 0 0 0 tax+ tax+ tax+ tax-", "1000", std::vector<int>{14}},
-      {"1 0 5 0 tax-", "1000", std::vector<int>{14}},
-      {"1 0 5 0 tax- tax-", "50", std::vector<int>{16}},
-      {"1 0 5 0 tax- tax- tax+", "52.5", std::vector<int>{13}},
+      {"rate=0.05 1 0 0 0 tax+", "1050", std::vector<int>{13}},
+      {"rate=0.05 1 0 0 0 tax+ tax+", "50", std::vector<int>{15}},
+      {"rate=0.05 1 0 0 0 tax+ tax+ tax+", "1050", std::vector<int>{13}},
+      {"rate=0.05 1 0 0 0 tax+ tax+ tax+ tax-", "1000", std::vector<int>{14}},
+      {"rate=0.05 1 0 5 0 tax-", "1000", std::vector<int>{14}},
+      {"rate=0.05 1 0 5 0 tax- tax-", "50", std::vector<int>{16}},
+      {"rate=0.05 1 0 5 0 tax- tax- tax+", "52.5", std::vector<int>{13}},
       {"rate=0.08 1 0 8 0 tax-", "1000"},
       {"rate=0.08 1 0 8 0 tax- tax-", "80"},
-      {"1 0 0 tax-", "95.238095238096"},  // raised at the last place shown
-      {"round=CUT places=0 1 0 0 tax-", "95"},
-      {"2 + 3 = tax+", "5.25"},
-      {"1 0 0 0 tax+ + 1 =", "1051"},
+      {"rate=0.05 1 0 0 tax-", "95.238095238096"},  // raised at the last place shown
+      {"rate=0.05 round=CUT places=0 1 0 0 tax-", "95"},
+      {"rate=0.05 2 + 3 = tax+", "5.25"},
+      {"rate=0.05 1 0 0 0 tax+ + 1 =", "1051"},
       {"rate=-1 1 0 0 tax-", "0", {}, true},  // a rate that makes the divisor zero
       {"rate=0.00001 1 0 0 0 0 0 tax+", "100001"},
       // With the whole display taken by integer digits the raise is one unit.
       {"rate=0.05 " + k14Nines + " tax-", "95238095238095."},
   });
+}
+
+// The standard rate (rate=, 10 % when none is set) and the reduced rate (reduced=, 8 %), with the
+// switch (keigen=) choosing which one the tax keys use at the moment they are pressed.
+TEST(TaxKeys, StandardAndReducedRate) {
+  Check({
+      {"1 0 0 0 tax+", "1100", std::vector<int>{13}},
+      {"1 1 0 0 tax-", "1000", std::vector<int>{14}},
+      {"1 1 0 0 tax- tax-", "100", std::vector<int>{16}},
+      {"keigen=on 1 0 0 0 tax+", "1080", std::vector<int>{13}},
+      {"keigen=on 1 0 8 0 tax- tax-", "80", std::vector<int>{16}},
+      {"keigen=on keigen=off 1 0 0 0 tax+", "1100"},
+      {"rate=0.05 1 0 0 0 tax+", "1050"},  // a kept 5 % stays 5 %
+      {"rate=0.05 keigen=on 1 0 0 0 tax+", "1080"},
+      {"reduced=0.065 keigen=on 1 0 0 0 tax+", "1065"},
+      {"reduced=0.065 1 0 0 0 tax+", "1100"},
+      // The switch thrown between two presses: the second press uses the rate now chosen.
+      {"keigen=on 1 0 0 0 tax+ keigen=off tax+", "100"},
+      {"1 0 0 0 tax+ keigen=on tax+", "80"},
+      {"reduced=-1 keigen=on 1 0 0 tax-", "0", {}, true},
+  });
+  KeyScript script;
+  EXPECT_EQ(script.ApplyLine("keigen=yes"), "keigen=yes");
+  EXPECT_EQ(script.ApplyLine("reduced=8%"), "reduced=8%");
+}
+
+TEST(TaxKeys, RateNamesForDisplayAndPaper) {
+  const std::tuple<double, bool, const char*> rows[] = {
+      {0.10, false, "10%"}, {0.08, true, "軽8%"},  {0.05, false, "5%"},         {0.085, false, "8.5%"},
+      {0.0, true, "軽0%"},  {-0.03, false, "-3%"}, {std::nan(""), false, "?%"}, {1e308, false, "?%"},
+  };
+  for (const auto& [rate, reduced, name] : rows) EXPECT_EQ(TaxRateName(rate, reduced), name) << rate;
 }
 
 TEST(AnswerCheck, RepeatedResultLightsOk) {

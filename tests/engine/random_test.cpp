@@ -27,7 +27,8 @@ TEST(RandomSessions, HundredThousandKeysKeepEveryRegisterANumber) {
                                 "ca", "mc", "mr", "m+", "m-", "gt", "tax+", "tax-", "kenzan", "key:8"};
   const char* const settings[] = {"round=F", "round=CUT", "round=UP", "round=54", "places=0", "places=2",
                                   "places=5", "places=F", "percent=1", "percent=2", "rate=0.08",
-                                  "rate=0.1", "gt=on", "gt=off", "ack=on", "ack=off"};
+                                  "rate=0.1", "reduced=0.05", "keigen=on", "keigen=off", "gt=on", "gt=off",
+                                  "ack=on", "ack=off"};
   std::mt19937 rng(1234);
   KeyScript script;
   for (int i = 0; i < 100000; ++i) {
