@@ -7,6 +7,11 @@
 
 namespace kelvo {
 
+// The two consumption-tax rates of a fresh program (and of the tax-rate dialog's reset). A rate
+// already in the settings file is kept as it is.
+inline constexpr double kDefaultStandardTaxRate = 0.10;
+inline constexpr double kDefaultReducedTaxRate = 0.08;
+
 // The settings that live in process-wide values (the other ones are check marks, see
 // SettingsChecks). They start at the defaults of a missing settings file.
 struct SettingValues {
@@ -16,7 +21,9 @@ struct SettingValues {
   std::int32_t roundSelector = 1;     // Value/RoundSelecter: 1 F, 2 Cut, 3 Up, 4 5/4
   std::int32_t decimalSelector = 5;   // Value/DecimalSelecter: 0..5 places, -9 F
   std::int32_t percentType = 1;       // Value/PerType: 1 first convention, anything else the second
-  double taxRate = 0.05;              // Tax/Zeiritu, a fraction
+  double taxRate = kDefaultStandardTaxRate;  // Tax/Zeiritu, the standard rate, a fraction
+  double reducedTaxRate = kDefaultReducedTaxRate;  // Tax/KeigenZeiritu
+  bool reducedTaxRateOn = false;      // Tax/KeigenOn, beside Mb_Keigen: the tax keys use the reduced rate
   std::int32_t taxDecimals = 0;       // Tax/Dc
   std::int32_t taxRounding = 1;       // Tax/Rs
   bool alwaysOnTop = true;            // View/FrontSideOn, beside Mb_FrontSideOn
@@ -24,6 +31,10 @@ struct SettingValues {
   std::int32_t skinKind = 0;          // Skin/CustumSkinType: 0 the built-in skin
 };
 SettingValues& Settings();
+
+// The rate the tax keys use now, standard or reduced as the switch says. Whatever needs the rate
+// in use (the engine's settings, the rate label, a tape line) reads it here.
+double ActiveTaxRate();
 
 // The one place that decides which selector values the calculator works with: a round
 // selector outside 1..4 works as 1 (F), a decimal selector outside 0..5 and -9 as -9 (F).
@@ -67,11 +78,12 @@ FlushResult SaveDecimalSelector(std::int32_t tag);
 FlushResult ChoosePercentType(SettingsChecks& checks, std::int32_t type);
 // The tax-rate dialog's values: the rate as a fraction, the decimals and the rounding.
 struct TaxSettings {
-  double rate = 0.05;
+  double rate = kDefaultStandardTaxRate;
   std::int32_t decimals = 0;
   std::int32_t rounding = 1;
+  double reducedRate = kDefaultReducedTaxRate;
 };
-// Writes them under Tax. Settings() is the caller's to change, once the write has worked.
+// Writes them under Tax (the reduced rate as KeigenZeiritu). Settings() is the caller's to change, once the write has worked.
 FlushResult SaveTaxSettings(const TaxSettings& tax);
 
 // The skin chooser's two options, read when it is shown and written when it is destroyed.

@@ -8,7 +8,7 @@ namespace kelvo {
 // The menu items whose check mark is itself a setting (or carries one beside its flag). The main
 // window owns the real items; where one setting has two items, the main window keeps both in step
 // (KeyPanelOn: Mb_KeyPanelOn and MigiKuriPop_KeyPanelOn; TaskBarIn: Mb_TaskBarIn and
-// MigiKuriPop_TaskBarIn).
+// MigiKuriPop_TaskBarIn; ReducedTaxRate: Mb_Keigen and MigiKuriPop_Keigen).
 enum class MenuCheck {
   KeyPanelOn,    // Mb_KeyPanelOn: mini-size display
   KeyButtonOn,   // Mb_KeyButtonOn: the 32 button images are shown
@@ -20,8 +20,9 @@ enum class MenuCheck {
   AnswerCK,      // Mb_AnswerCK
   FrontSideOn,   // Mb_FrontSideOn: always on top
   AutoUpdate,    // Mb_AutoUpdate: check for a newer version at start
+  ReducedTaxRate,  // Mb_Keigen: the tax keys use the reduced rate
 };
-inline constexpr std::size_t kMenuCheckCount = 10;
+inline constexpr std::size_t kMenuCheckCount = 11;
 
 // The check marks the settings passes set and the setting writers read.
 class SettingsChecks {

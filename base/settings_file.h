@@ -37,6 +37,7 @@ inline std::optional<SettingKey> MenuSettingKey(MenuCheck item) {
     case MenuCheck::AutoUpdate: return SettingKey{ini::kStartUp, "AutoUpdate"};
     case MenuCheck::GrandTotal: return SettingKey{ini::kValue, "GrandTotal"};
     case MenuCheck::AnswerCK: return SettingKey{ini::kValue, "AnswerCK"};
+    case MenuCheck::ReducedTaxRate: return SettingKey{ini::kTax, "KeigenOn"};
     case MenuCheck::PerSharp:
     case MenuCheck::PerCasio: break;
   }

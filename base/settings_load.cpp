@@ -9,6 +9,11 @@ SettingValues& Settings() {
   return values;
 }
 
+double ActiveTaxRate() {
+  const SettingValues& values = Settings();
+  return values.reducedTaxRateOn ? values.reducedTaxRate : values.taxRate;
+}
+
 std::int32_t EffectiveRoundSelector(std::int32_t value) { return (value >= 1 && value <= 4) ? value : 1; }
 
 std::int32_t EffectiveDecimalSelector(std::int32_t value) {
@@ -44,7 +49,11 @@ void LoadSettingsPass2(SettingsChecks& checks, bool primaryInstance, std::uint32
     checks.SetChecked(MenuCheck::AnswerCK, file.ReadBool(ini::kValue, "AnswerCK", true));
     values.alwaysOnTop = file.ReadBool(ini::kView, "FrontSideOn", true);
     checks.SetChecked(MenuCheck::FrontSideOn, values.alwaysOnTop);
-    values.taxRate = file.ReadReal(ini::kTax, "Zeiritu", 0.05);
+    // A rate that is not a finite decimal number (or none at all) gives the default.
+    values.taxRate = file.ReadReal(ini::kTax, "Zeiritu", kDefaultStandardTaxRate);
+    values.reducedTaxRate = file.ReadReal(ini::kTax, "KeigenZeiritu", kDefaultReducedTaxRate);
+    values.reducedTaxRateOn = file.ReadBool(ini::kTax, "KeigenOn", false);
+    checks.SetChecked(MenuCheck::ReducedTaxRate, values.reducedTaxRateOn);
     values.taxDecimals = file.ReadInteger(ini::kTax, "Dc", 0);
     values.taxRounding = file.ReadInteger(ini::kTax, "Rs", 1);
     values.autoUpdate = file.ReadBool(ini::kStartUp, "AutoUpdate", true);

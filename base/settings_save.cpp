@@ -18,6 +18,7 @@ FlushResult ToggleMenuSetting(SettingsChecks& checks, MenuCheck item) {
   checks.SetChecked(item, checked);
   if (item == MenuCheck::FrontSideOn) Settings().alwaysOnTop = checked;
   if (item == MenuCheck::AutoUpdate) Settings().autoUpdate = checked;
+  if (item == MenuCheck::ReducedTaxRate) Settings().reducedTaxRateOn = checked;
   return SaveMenuSetting(checks, item);
 }
 
@@ -47,6 +48,7 @@ FlushResult SaveTaxSettings(const TaxSettings& tax) {
     file.WriteReal(ini::kTax, "Zeiritu", tax.rate);
     file.WriteInteger(ini::kTax, "Dc", tax.decimals);
     file.WriteInteger(ini::kTax, "Rs", tax.rounding);
+    file.WriteReal(ini::kTax, "KeigenZeiritu", tax.reducedRate);
   });
 }
 

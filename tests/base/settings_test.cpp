@@ -30,7 +30,9 @@ TEST_F(SettingsTest, WithoutASettingsFileEverythingTakesItsDefault) {
   EXPECT_EQ(values.roundSelector, 1);
   EXPECT_EQ(values.decimalSelector, 5);
   EXPECT_EQ(values.percentType, 1);
-  EXPECT_DOUBLE_EQ(values.taxRate, 0.05);
+  EXPECT_DOUBLE_EQ(values.taxRate, 0.10);
+  EXPECT_DOUBLE_EQ(values.reducedTaxRate, 0.08);
+  EXPECT_DOUBLE_EQ(ActiveTaxRate(), 0.10);
   EXPECT_EQ(values.taxDecimals, 0);
   EXPECT_EQ(values.taxRounding, 1);
   EXPECT_TRUE(values.alwaysOnTop);
@@ -42,7 +44,7 @@ TEST_F(SettingsTest, WithoutASettingsFileEverythingTakesItsDefault) {
       {MenuCheck::KeyPanelOn, false}, {MenuCheck::KeyButtonOn, true}, {MenuCheck::StartUpEndOn, false},
       {MenuCheck::TaskBarIn, false},  {MenuCheck::PerSharp, true},    {MenuCheck::PerCasio, false},
       {MenuCheck::GrandTotal, true},  {MenuCheck::AnswerCK, true},    {MenuCheck::FrontSideOn, true},
-      {MenuCheck::AutoUpdate, true},
+      {MenuCheck::AutoUpdate, true},  {MenuCheck::ReducedTaxRate, false},
   };
   for (const auto& [item, checked] : marks) EXPECT_EQ(Checked(item), checked) << static_cast<int>(item);
   EXPECT_FALSE(test::Exists(folder.MainSettings()));  // reading never creates the file
@@ -70,7 +72,7 @@ TEST_F(SettingsTest, OddValuesInTheFileAreReadAsTheyShouldBe) {
   EXPECT_FALSE(Checked(MenuCheck::FrontSideOn));
   EXPECT_FALSE(values.alwaysOnTop);
   EXPECT_FALSE(Checked(MenuCheck::TaskBarIn));  // residency always starts off
-  EXPECT_DOUBLE_EQ(values.taxRate, 0.05);
+  EXPECT_DOUBLE_EQ(values.taxRate, 0.10);  // "eight" is the default
   EXPECT_EQ(values.taxDecimals, 3);
   EXPECT_EQ(values.taxRounding, 9);
   EXPECT_EQ(values.skinKind, 2);
@@ -122,22 +124,68 @@ TEST_F(SettingsTest, EveryChangeGoesToTheFileAtOnce) {
   ASSERT_TRUE(SaveRoundSelector(3));
   ASSERT_TRUE(SaveDecimalSelector(-9));
   ASSERT_TRUE(ChoosePercentType(checks, 2));
-  ASSERT_TRUE(SaveTaxSettings({8 * 0.01, 2, 0}));
+  ASSERT_TRUE(SaveTaxSettings({8 * 0.01, 2, 0, 6.5 * 0.01}));
+  ASSERT_TRUE(ToggleMenuSetting(checks, MenuCheck::ReducedTaxRate));
   ASSERT_TRUE(SaveSkinChooserOptions({false, true}));
 
   EXPECT_FALSE(Settings().alwaysOnTop);
   EXPECT_FALSE(Settings().autoUpdate);
+  EXPECT_TRUE(Settings().reducedTaxRateOn);
   EXPECT_TRUE(Checked(MenuCheck::PerCasio));
   EXPECT_FALSE(Checked(MenuCheck::PerSharp));
   EXPECT_EQ(test::ReadFileBytes(folder.MainSettings()),
             "[Value]\r\nGrandTotal=0\r\nRoundSelecter=3\r\nDecimalSelecter=-9\r\nPerType=2\r\n\r\n"
             "[View]\r\nFrontSideOn=0\r\nTaskBarIn=0\r\nKeyPanelOn=1\r\n\r\n"
             "[StartUp]\r\nAutoUpdate=0\r\nStartUpEndOn=1\r\n\r\n"
-            "[Tax]\r\nZeiritu=0.08\r\nDc=2\r\nRs=0\r\n\r\n"
+            "[Tax]\r\nZeiritu=0.08\r\nDc=2\r\nRs=0\r\nKeigenZeiritu=0.065\r\nKeigenOn=1\r\n\r\n"
             "[Skin]\r\nAutoPreview=0\r\nLocalSave=1\r\n\r\n");
   const SkinChooserOptions options = LoadSkinChooserOptions();
   EXPECT_FALSE(options.autoPreview);
   EXPECT_TRUE(options.localSave);
+}
+
+TEST_F(SettingsTest, TaxRatesAreReadAsStoredAndHostileOnesFallBackToTheDefaults) {
+  struct Row {
+    std::string tax;  // the Tax section's lines
+    double standard, reduced;
+    bool reducedOn;
+  };
+  const Row rows[] = {
+      {"", 0.10, 0.08, false},
+      {"Zeiritu=0.05\r\n", 0.05, 0.08, false},  // a rate kept from an older program stays
+      {"Zeiritu=0.05\r\nKeigenZeiritu=0.065\r\nKeigenOn=1\r\n", 0.05, 0.065, true},
+      {"KeigenOn=1\r\n", 0.10, 0.08, true},
+      {"Zeiritu=-0.5\r\nKeigenZeiritu=0\r\n", -0.5, 0.0, false},  // no range, as the dialog allows
+      {"Zeiritu=nan\r\nKeigenZeiritu=inf\r\nKeigenOn=yes\r\n", 0.10, 0.08, false},
+      {"Zeiritu=1e999\r\nKeigenZeiritu=8%\r\nKeigenOn=0x1\r\n", 0.10, 0.08, true},
+      {"Zeiritu=\r\nKeigenZeiritu=0x08\r\n", 0.10, 0.08, false},
+      {"Zeiritu=" + std::string(100000, '9') + "\r\n", 0.10, 0.08, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.tax.substr(0, 60));
+    test::WriteFileBytes(folder.MainSettings(), "[Tax]\r\n" + row.tax);
+    LoadBothPasses();
+    EXPECT_DOUBLE_EQ(Settings().taxRate, row.standard);
+    EXPECT_DOUBLE_EQ(Settings().reducedTaxRate, row.reduced);
+    EXPECT_EQ(Checked(MenuCheck::ReducedTaxRate), row.reducedOn);
+    EXPECT_DOUBLE_EQ(ActiveTaxRate(), row.reducedOn ? row.reduced : row.standard);
+  }
+}
+
+TEST_F(SettingsTest, TheRateSwitchSurvivesARestartAndNeverRewritesAStoredRate) {
+  test::WriteFileBytes(folder.MainSettings(), "[Tax]\r\nZeiritu=0.05\r\n");
+  LoadBothPasses();
+  ASSERT_TRUE(ToggleMenuSetting(checks, MenuCheck::ReducedTaxRate));
+  EXPECT_DOUBLE_EQ(ActiveTaxRate(), 0.08);
+  EXPECT_EQ(test::ReadFileBytes(folder.MainSettings()), "[Tax]\r\nZeiritu=0.05\r\nKeigenOn=1\r\n\r\n");
+
+  MemorySettingsChecks restarted;
+  Settings() = SettingValues{};
+  LoadSettingsPass2(restarted, true, 0);
+  EXPECT_TRUE(restarted.IsChecked(MenuCheck::ReducedTaxRate));
+  EXPECT_DOUBLE_EQ(ActiveTaxRate(), 0.08);
+  ASSERT_TRUE(ToggleMenuSetting(restarted, MenuCheck::ReducedTaxRate));
+  EXPECT_DOUBLE_EQ(ActiveTaxRate(), 0.05);
 }
 
 TEST_F(SettingsTest, TwoWritersNeverLoseEachOthersChanges) {
