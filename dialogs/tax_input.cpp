@@ -6,14 +6,31 @@
 
 namespace kelvo {
 
-TaxInput CheckTaxInput(std::string_view rateText, std::string_view decimalsText) {
+namespace {
+
+// A typed percentage as a fraction, or nothing when it is not a finite decimal number.
+std::optional<double> RateFromPercentText(std::string_view text) {
+  const std::optional<double> percent = ParseDecimalNumber(text);
+  if (!percent || !std::isfinite(*percent * 0.01)) return std::nullopt;
+  return *percent * 0.01;
+}
+
+}  // namespace
+
+TaxInput CheckTaxInput(std::string_view rateText, std::string_view reducedRateText, std::string_view decimalsText) {
   TaxInput input;
-  const std::optional<double> percent = ParseDecimalNumber(rateText);
-  input.rate = percent.value_or(0) * 0.01;
-  if (!percent || !std::isfinite(input.rate)) {
+  const std::optional<double> rate = RateFromPercentText(rateText);
+  if (!rate) {
     input.error = TaxInput::Error::Rate;
     return input;
   }
+  input.rate = *rate;
+  const std::optional<double> reducedRate = RateFromPercentText(reducedRateText);
+  if (!reducedRate) {
+    input.error = TaxInput::Error::ReducedRate;
+    return input;
+  }
+  input.reducedRate = *reducedRate;
   const std::optional<std::int32_t> decimals = ParseIntegerText(decimalsText);
   if (!decimals || *decimals < 0 || *decimals > 5) {
     input.error = TaxInput::Error::Decimals;

@@ -18,6 +18,18 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
   return label;
 }
 
+// A one-line rate field: right-aligned, at most 10 characters, no input method.
+QLineEdit* MakeRateField(QWidget* parent, const char* name, const QString& accessibleName, int y) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QString::fromLatin1(name));
+  field->setAccessibleName(accessibleName);
+  field->setGeometry(80, y, 104, 24);
+  field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  field->setMaxLength(10);
+  field->setAttribute(Qt::WA_InputMethodEnabled, false);
+  return field;
+}
+
 }  // namespace
 
 TfrmZeiritu::TfrmZeiritu(kelvo::SideWindowHost& host, QWidget* parent)
@@ -30,17 +42,15 @@ TfrmZeiritu::TfrmZeiritu(kelvo::SideWindowHost& host, QWidget* parent)
     QMessageBox(QMessageBox::NoIcon, QStringLiteral("Kelvo"), text, QMessageBox::Ok, parent).exec();
   };
 
-  MakeLabel(this, "Label1", QStringLiteral("税率"), {24, 22, 40, 20});
-  zeiritu_ = new QLineEdit(this);
-  zeiritu_->setObjectName(QStringLiteral("Zeiritu"));
-  zeiritu_->setAccessibleName(QStringLiteral("税率"));
-  zeiritu_->setGeometry(64, 20, 120, 24);
-  zeiritu_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  zeiritu_->setMaxLength(10);
-  zeiritu_->setAttribute(Qt::WA_InputMethodEnabled, false);
-  MakeLabel(this, "Label3", QStringLiteral("％"), {190, 22, 20, 20});
-  MakeLabel(this, "Label4", QStringLiteral("税率は％の数字を入力して下さい。"), {24, 62, 236, 18});
-  MakeLabel(this, "Label5", QStringLiteral("（例5％　→　正5　誤0.5）"), {24, 84, 236, 18});
+  // The standard rate above the reduced one, each typed as a percentage.
+  MakeLabel(this, "Label1", QStringLiteral("標準税率"), {16, 14, 60, 20});
+  zeiritu_ = MakeRateField(this, "Zeiritu", QStringLiteral("標準税率"), 12);
+  MakeLabel(this, "Label3", QStringLiteral("％"), {190, 14, 20, 20});
+  MakeLabel(this, "Label2", QStringLiteral("軽減税率"), {16, 44, 60, 20});
+  keigenZeiritu_ = MakeRateField(this, "KeigenZeiritu", QStringLiteral("軽減税率"), 42);
+  MakeLabel(this, "Label9", QStringLiteral("％"), {190, 44, 20, 20});
+  MakeLabel(this, "Label4", QStringLiteral("税率は％の数字を入力して下さい。"), {24, 76, 236, 18});
+  MakeLabel(this, "Label5", QStringLiteral("（例5％　→　正5　誤0.5）"), {24, 98, 236, 18});
 
   auto* defaults = new QPushButton(QStringLiteral("初期値（消費税）に戻す(&S)"), this);
   defaults->setObjectName(QStringLiteral("cmdDefaultSet"));
@@ -71,6 +81,7 @@ TfrmZeiritu::TfrmZeiritu(kelvo::SideWindowHost& host, QWidget* parent)
 
   const kelvo::SettingValues& values = kelvo::Settings();
   zeiritu_->setText(QString::fromStdString(kelvo::RatePercentText(values.taxRate)));
+  keigenZeiritu_->setText(QString::fromStdString(kelvo::RatePercentText(values.reducedTaxRate)));
   dc_->setText(QString::number(values.taxDecimals));
   const int rounding = values.taxRounding;
   rounding_[rounding >= 0 && rounding <= 2 ? rounding : 3]->setChecked(true);
@@ -89,37 +100,47 @@ int TfrmZeiritu::CheckedRounding() const {
   return 3;
 }
 
-bool TfrmZeiritu::Store(double rate, int decimals, int rounding) {
-  const kelvo::FlushResult result = kelvo::SaveTaxSettings({rate, decimals, rounding});
+bool TfrmZeiritu::Store(const kelvo::TaxSettings& tax) {
+  const kelvo::FlushResult result = kelvo::SaveTaxSettings(tax);
   if (!result) {
     host_.ReportFailedWrite(result);
     return false;
   }
   kelvo::SettingValues& values = kelvo::Settings();
-  values.taxRate = rate;
-  values.taxDecimals = decimals;
-  values.taxRounding = rounding;
+  values.taxRate = tax.rate;
+  values.reducedTaxRate = tax.reducedRate;
+  values.taxDecimals = tax.decimals;
+  values.taxRounding = tax.rounding;
   return true;
 }
 
 void TfrmZeiritu::cmdOKClick() {
-  const kelvo::TaxInput input = kelvo::CheckTaxInput(zeiritu_->text().toStdString(), dc_->text().toStdString());
+  const kelvo::TaxInput input = kelvo::CheckTaxInput(zeiritu_->text().toStdString(),
+                                                     keigenZeiritu_->text().toStdString(), dc_->text().toStdString());
   switch (input.error) {
     case kelvo::TaxInput::Error::Rate:
+    case kelvo::TaxInput::Error::ReducedRate: {
       showMessage(this, QStringLiteral(" 税率の数値が正しくありません。"));
+      // The user goes on in the field that was refused.
+      QLineEdit* refused = input.error == kelvo::TaxInput::Error::Rate ? zeiritu_ : keigenZeiritu_;
+      refused->setFocus();
+      refused->selectAll();
       return;
+    }
     case kelvo::TaxInput::Error::Decimals:
       showMessage(this, QStringLiteral(" 小数点以下の桁数が正しくありません。"));
       return;
     case kelvo::TaxInput::Error::None:
       break;
   }
-  if (Store(input.rate, input.decimals, CheckedRounding())) accept();
+  if (Store({input.rate, input.decimals, CheckedRounding(), input.reducedRate})) accept();
 }
 
 void TfrmZeiritu::cmdDefaultSetClick() {
-  zeiritu_->setText(QStringLiteral("5"));
-  dc_->setText(QStringLiteral("0"));
-  rounding_[1]->setChecked(true);
-  Store(0.05, 0, 1);
+  const kelvo::TaxSettings defaults;  // 10 % and 8 %, no decimals, cut
+  zeiritu_->setText(QString::fromStdString(kelvo::RatePercentText(defaults.rate)));
+  keigenZeiritu_->setText(QString::fromStdString(kelvo::RatePercentText(defaults.reducedRate)));
+  dc_->setText(QString::number(defaults.decimals));
+  rounding_[defaults.rounding]->setChecked(true);
+  Store(defaults);
 }

@@ -13,6 +13,7 @@ TEST(TaxInput, RateIsAnyDecimalNumberAndDecimalsZeroToFive) {
     const char* decimals;
     TaxInput::Error error;
     double fraction;
+    const char* reduced = "8";
   };
   const Row rows[] = {
       {"8", "0", TaxInput::Error::None, 0.08},
@@ -31,14 +32,22 @@ TEST(TaxInput, RateIsAnyDecimalNumberAndDecimalsZeroToFive) {
       {"8", "-1", TaxInput::Error::Decimals, 0},
       {"8", "", TaxInput::Error::Decimals, 0},
       {"8", "2.5", TaxInput::Error::Decimals, 0},
+      // The reduced rate follows the same rules, checked after the standard rate.
+      {"10", "0", TaxInput::Error::ReducedRate, 0, ""},
+      {"10", "0", TaxInput::Error::ReducedRate, 0, "8%"},
+      {"10", "0", TaxInput::Error::ReducedRate, 0, "1e400"},
+      {"10", "9", TaxInput::Error::ReducedRate, 0, "x"},
+      {"x", "0", TaxInput::Error::Rate, 0, "x"},
   };
   for (const Row& row : rows) {
-    const TaxInput input = kelvo::CheckTaxInput(row.rate, row.decimals);
-    EXPECT_EQ(input.error, row.error) << row.rate << " / " << row.decimals;
+    const TaxInput input = kelvo::CheckTaxInput(row.rate, row.reduced, row.decimals);
+    EXPECT_EQ(input.error, row.error) << row.rate << " / " << row.reduced << " / " << row.decimals;
     if (row.error == TaxInput::Error::None) {
       EXPECT_DOUBLE_EQ(input.rate, row.fraction) << row.rate;
+      EXPECT_DOUBLE_EQ(input.reducedRate, 0.08) << row.rate;
     }
   }
+  EXPECT_DOUBLE_EQ(kelvo::CheckTaxInput("10", "6.5", "0").reducedRate, 0.065);
 }
 
 TEST(TaxInput, StoredRateShowsAsItsShortestPercentage) {
