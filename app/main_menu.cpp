@@ -59,6 +59,7 @@ constexpr Item kOptionItems[] = {
     {nullptr, nullptr, Item::EndSubmenu},
     {nullptr, nullptr, Item::Separator},
     {"Mb_Zeiritu", "税率設定　(&Z)"},
+    {"Mb_Keigen", "軽減税率で計算 (&L)", Item::Checkable},
     {nullptr, nullptr, Item::Separator},
     {"Mb_GrandTotal", "グランドトータル (&G)", Item::Checkable},
     {"Mb_AnswerCK", "アンサーチェック (&A)", Item::Checkable},
@@ -82,6 +83,8 @@ constexpr Item kMigiKuriItems[] = {
     {"MigiKuriPop_BigPanelOn", "拡大パネルの表示(&K)", Item::Checkable},
     {"MigiKuriPop_KeyPanelOn", "ミニサイズ表示(&M)", Item::Checkable},
     {"MigiKuriPop_TaskBarIn", "タスクバーに常駐する(&T)", Item::Checkable},
+    {nullptr, nullptr, Item::Separator},
+    {"MigiKuriPop_Keigen", "軽減税率で計算 (&L)", Item::Checkable},
     {nullptr, nullptr, Item::Separator},
     {"MigiKuriPop_Quit", "終了(&X)"},
 };

@@ -129,7 +129,8 @@ kelvo::EngineSettings MainDisplay::Settings() const {
   s.roundSelector = values.roundSelector;
   s.decimalSelector = values.decimalSelector;
   s.percentType = values.percentType;
-  s.taxRate = values.taxRate;
+  s.taxRate = kelvo::ActiveTaxRate();
+  s.reducedTaxRate = values.reducedTaxRateOn;
   s.grandTotalOn = window_.IsChecked(MenuCheck::GrandTotal);
   s.answerCheckOn = window_.IsChecked(MenuCheck::AnswerCK);
   s.checkTapeOpen = window_.menus_["Mb_Kenzan"]->isChecked();
@@ -295,6 +296,7 @@ void TfrmMain::FirstActivation() {
   kelvo::LoadSettingsPass2(*this, primary_, static_cast<std::uint32_t>(getpid()));
   ApplyRoundSelector(kelvo::Settings().roundSelector);
   ApplyDecimalSelector(kelvo::Settings().decimalSelector);
+  ShowTaxRate();
   Report(kelvo::LoadKeyAssignment());
   if (!primary_) {
     const QString pid = QString::number(getpid());
@@ -387,6 +389,7 @@ QList<QAction*> TfrmMain::CheckActions(MenuCheck item) const {
     case MenuCheck::AnswerCK: return {menus_["Mb_AnswerCK"]};
     case MenuCheck::FrontSideOn: return {menus_["Mb_FrontSideOn"]};
     case MenuCheck::AutoUpdate: return {menus_["Mb_AutoUpdate"]};
+    case MenuCheck::ReducedTaxRate: return {menus_["Mb_Keigen"], menus_["MigiKuriPop_Keigen"]};
   }
   return {};
 }
@@ -614,4 +617,5 @@ void TfrmMain::ConnectMenus() {
   on(m["Mb_Update"], [this] { OpenUpdateWindow(/*foundAtStart=*/false); });
 
   ConnectSideWindowCommands();
+  ConnectTaxRateCommands();
 }

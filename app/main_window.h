@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QSystemTrayIcon;
 class InstanceChannel;
+class TaxRateLabel;
 class TfrmMain;
 
 // The engine's display as the main window provides it: the renderer draws, the window keeps the
@@ -83,6 +84,9 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   void ToggleBigPanel();    // Mb_BigPanelOn, MigiKuriPop_BigPanelOn, key slot 24
   void ToggleKeySettings(); // Mb_KeySetOn, key slot 22
   void OpenTaxRateDialog(); // Mb_Zeiritu
+  // The tax-rate switch (tax_rate_command.cpp): Mb_Keigen, MigiKuriPop_Keigen and labZei.
+  void ChooseTaxRate(bool reduced);
+  void ShowTaxRate();  // the rate label after a change of the rates, the switch or the skin
   void OpenAboutBox();      // Mb_Ver
   void MirrorToEnlargedPanel();
   // SideWindowHost: what the side windows ask of this window.
@@ -129,6 +133,7 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   void CreateControls();
   void ConnectMenus();
   void ConnectSideWindowCommands();
+  void ConnectTaxRateCommands();
   void PlaceAtStart(bool restorePosition, int left, int top);
   void OnActivated();
   bool OnKeyDown(QKeyEvent* event);
@@ -165,6 +170,7 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   QLabel* labIpt_ = nullptr;
   QLabel* labRs_ = nullptr;
   QLabel* labDc_ = nullptr;
+  TaxRateLabel* labZei_ = nullptr;
   QLineEdit* focusField_ = nullptr;  // TFocus
   MainMenus menus_;
   QPointer<QSystemTrayIcon> tray_;

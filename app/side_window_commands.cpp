@@ -119,6 +119,7 @@ void TfrmMain::OpenTaxRateDialog() {
   PlaceWindow(&dialog, 3);
   renderer_.DrawAllButtonsUp();
   dialog.exec();
+  ShowTaxRate();
 }
 
 void TfrmMain::OpenAboutBox() {

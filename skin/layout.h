@@ -89,12 +89,15 @@ struct LabelCell {
 
 inline constexpr std::array<LabelCell, 6> kDisplayLabels{{
     {"labAns", {112, 17, 145, 13}, 1},
-    {"labIpt", {41, 90, 145, 13}, 1},
+    {"labIpt", {13, 90, 145, 13}, 1},
     {"labRsL", {200, 90, 13, 13}, -1},
     {"labRs", {213, 90, 22, 13}, 0},
     {"labDcL", {236, 90, 14, 13}, -1},
     {"labDc", {250, 90, 10, 13}, -1},
 }};
+
+// The tax-rate label labZei, between the input label and the selector labels.
+inline constexpr Rect kTaxRateLabelRect{160, 90, 38, 13};
 
 // The enlarged panel's strips.
 inline constexpr int kEnlargedNumberWidth = 544, kEnlargedNumberHeight = 66;
