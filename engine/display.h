@@ -4,9 +4,6 @@
 
 namespace kelvo {
 
-// The reduced rate of a fresh program, beside the standard rate that taxRate starts with.
-inline constexpr double kDefaultReducedTaxRate = 0.08;
-
 // The settings the engine reads at the moment of use; the main window owns them.
 struct EngineSettings {
   int roundSelector = 1;     // 1 F, 2 Cut, 3 Up, 4 5/4

@@ -36,7 +36,7 @@ class KeyScript {
   RecordingDisplay display_;
   Engine engine_{display_};
   double standardTaxRate_ = display_.settings.taxRate;
-  double reducedTaxRate_ = kDefaultReducedTaxRate;
+  double reducedTaxRate_ = 0.08;  // as in a fresh program
   bool reducedTaxRateOn_ = false;
 };
 

@@ -150,12 +150,18 @@ TEST_F(SideWindowsTest, TaxRateFromTheMenuIsWhatTheTaxKeyUses) {
     auto* dialog = qobject_cast<TfrmZeiritu*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
     dialog->findChild<QLineEdit*>(QStringLiteral("Zeiritu"))->setText(QStringLiteral("8"));
+    dialog->findChild<QLineEdit*>(QStringLiteral("KeigenZeiritu"))->setText(QStringLiteral("6.5"));
     dialog->cmdOKClick();
   });
   window_->Menus()["Mb_Zeiritu"]->trigger();
   EXPECT_EQ(Setting("Tax", "Zeiritu"), "0.08");
+  EXPECT_EQ(Label("labZei"), "8%");  // the rate label follows at once
   for (const char* key : {"bt1", "bt0", "bt0", "bt0", "btZeikomi"}) Click(key);
   EXPECT_EQ(Display(), "1080");
+  window_->Menus()["Mb_Keigen"]->trigger();
+  EXPECT_EQ(Label("labZei"), "軽6.5%");
+  for (const char* key : {"bt1", "bt0", "bt0", "bt0", "btZeikomi"}) Click(key);
+  EXPECT_EQ(Display(), "1065");
 }
 
 }  // namespace
