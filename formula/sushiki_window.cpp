@@ -4,7 +4,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +21,7 @@
 #include "data_folder.h"
 #include "formula_box.h"
 #include "formula_check.h"
+#include "open_document.h"
 #include "profile_string.h"
 #include "script_host_launch.h"
 #include "script_text.h"
@@ -259,7 +259,7 @@ void TfrmSushiki::OpenHelp() {
   const QString folder = QuoteFree(files_.programFolder) + QStringLiteral("/KelvoFiles/_sys/");
   const QString chm = folder + QStringLiteral("SusikiCalc.chm");
   const QString html = folder + QStringLiteral("SusikiCalc.html");
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::exists(chm) ? chm : html));
+  kelvo::OpenDocument(this, QUrl::fromLocalFile(QFile::exists(chm) ? chm : html));
   txtCalc->setFocus();
 }
 
