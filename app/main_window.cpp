@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +28,7 @@
 #include "key_assignment.h"
 #include "key_routing.h"
 #include "layout.h"
+#include "open_document.h"
 #include "paste_number.h"
 #include "placement.h"
 #include "settings.h"
@@ -482,7 +482,10 @@ void TfrmMain::CopyToClipboard() {
 
 void TfrmMain::PasteFromClipboard() {
   const QString text = QGuiApplication::clipboard()->text();
-  for (const int code : paste_number::KeysFor(text.toStdU32String())) {
+  const std::vector<int> keys = paste_number::KeysFor(text.toStdU32String());
+  // A text that is no figure changes nothing, and says so as a key that does nothing would.
+  if (keys.empty()) QApplication::beep();
+  for (const int code : keys) {
     PressKey(code);
     engine_.ReleaseKey(code);
   }
@@ -607,13 +610,13 @@ void TfrmMain::ConnectMenus() {
     on(action, [this, action] { ChooseDecimalSelector(action->data().toInt()); });
   }
 
-  on(m["KelvoHelp"], [] {
+  on(m["KelvoHelp"], [this] {
     const QString chm = QString::fromStdString(kelvo::ProgramPath("KelvoFiles/_sys/KelvoHelp.chm"));
     const QString html = QString::fromStdString(kelvo::ProgramPath("KelvoFiles/_sys/KelvoHelp.html"));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::exists(chm) ? chm : html));
+    kelvo::OpenDocument(this, QUrl::fromLocalFile(QFile::exists(chm) ? chm : html));
   });
   on(m["Mb_SkinChange"], [this](bool checked) { ToggleSkinChooser(*this, checked); });
-  on(m["MorvaneHp"], [] { QDesktopServices::openUrl(QUrl(QStringLiteral(KELVO_HOME_PAGE))); });
+  on(m["MorvaneHp"], [this] { kelvo::OpenDocument(this, QUrl(QStringLiteral(KELVO_HOME_PAGE))); });
   on(m["Mb_Update"], [this] { OpenUpdateWindow(/*foundAtStart=*/false); });
 
   ConnectSideWindowCommands();

@@ -29,6 +29,8 @@ char Fold(char32_t c) {
     case U'+': case U'＋': return '+';
     case U' ': case U'\u3000': case U'\u00A0': case U'\u2009': case U'\u202F': return ' ';
     case U'\t': case U'\r': case U'\n': return '\n';
+    case U'(': case U'（': return '(';
+    case U')': case U'）': return ')';
     case U'¥': case U'￥': return kYen;
     case U'円': return kEn;
     default: return 0;
@@ -77,6 +79,14 @@ std::optional<std::string> WholePart(const std::string& text, std::size_t& i) {
   return digits;
 }
 
+// Drops the whitespace around the text; false when nothing is left or a line break is inside.
+bool Trim(std::string& text) {
+  const std::size_t first = text.find_first_not_of(" \n"), last = text.find_last_not_of(" \n");
+  if (first == std::string::npos) return false;
+  text = text.substr(first, last - first + 1);
+  return text.find('\n') == std::string::npos;
+}
+
 }  // namespace
 
 std::vector<int> KeysFor(std::u32string_view text) {
@@ -88,13 +98,17 @@ std::vector<int> KeysFor(std::u32string_view text) {
     if (f == 0) return {};
     folded += f;
   }
-  const std::size_t first = folded.find_first_not_of(" \n"), last = folded.find_last_not_of(" \n");
-  if (first == std::string::npos) return {};
-  folded = folded.substr(first, last - first + 1);
-  if (folded.find('\n') != std::string::npos) return {};
+  if (!Trim(folded)) return {};
+  // Accountants write a negative figure in brackets: "(1,200)" is -1200, with no sign inside.
+  char sign = 0;
+  if (folded.front() == '(' && folded.back() == ')') {
+    folded = folded.substr(1, folded.size() - 2);
+    if (!Trim(folded) || folded.find_first_of("+-") != std::string::npos) return {};
+    sign = '-';
+  }
+  if (folded.find_first_of("()") != std::string::npos) return {};
 
   std::size_t i = 0;
-  char sign = 0;
   if (!ReadMarks(folded, i, kYen, sign)) return {};
   const std::optional<std::string> whole = WholePart(folded, i);
   if (!whole) return {};

@@ -107,7 +107,6 @@ void TfrmMain::ToggleKeySettings() {
   } else {
     auto* dialog = new TfrmKeySet(*this, this);
     AttachSideWindow(TfrmKeySet::kId, dialog);
-    dialog->SetLocked(true);
     PlaceWindow(dialog, 1);
     dialog->show();
   }

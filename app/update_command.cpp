@@ -69,6 +69,8 @@ void TfrmMain::OpenUpdateWindow(bool foundAtStart) {
 }
 
 void TfrmMain::ScheduleUpdateCheckAtStart() {
+  // One question for the whole program: children started beside the primary never ask it.
+  if (!primary_) return;
   // Nothing of it may delay the first painted window. A window already on the screen has been
   // painted (that happens as it appears); otherwise the check waits for that paint.
   if (const QWindow* handle = windowHandle(); handle != nullptr && handle->isExposed()) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ini_file.h"
+#include "side_window_frame.h"
 
 class QWidget;
 

@@ -41,9 +41,6 @@ constexpr QRect kIptRect{104, 181, 300, 26};
 constexpr QRect kRsRect{465, 179, 49, 30};
 constexpr QRect kDcRect{547, 179, 26, 30};
 
-// The liquid-crystal colour behind the two register texts.
-constexpr QColor kPanelColour{198, 215, 189};
-
 QFont LargeFont(const QFont& base) {
   QFont font = base;
   font.setPixelSize(24);
@@ -61,8 +58,11 @@ QLineEdit* MakeRegisterField(QWidget* parent, const char* name, const QString& a
   field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   field->setFont(LargeFont(field->font()));
   field->setFocusPolicy(Qt::NoFocus);
+  // No slab of its own: the skin's liquid crystal at that place shows behind the text, as on
+  // the main window.
+  field->setAttribute(Qt::WA_TranslucentBackground);
   QPalette palette = field->palette();
-  palette.setColor(QPalette::Base, kPanelColour);
+  palette.setColor(QPalette::Base, Qt::transparent);
   palette.setColor(QPalette::Text, Qt::black);
   field->setPalette(palette);
   return field;

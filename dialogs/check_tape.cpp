@@ -44,10 +44,7 @@ void ScrollToEnd(QTextEdit* view) {
 TfrmKenzan::TfrmKenzan(kelvo::SideWindowHost& host, QWidget* parent)
     : QWidget(parent, kelvo::kSideWindowFlags),
       host_(host) {
-  setObjectName(QStringLiteral("frmKenzan"));
-  setWindowTitle(QStringLiteral("検算"));
-  setFixedSize(318, 419);
-  setAttribute(Qt::WA_ShowWithoutActivating);
+  kelvo::SetUpSideWindowFrame(*this, "frmKenzan", QStringLiteral("検算"), {318, 419}, kelvo::Activation::LeavesKeyboard);
   zcalc_ = MakeTapeView(this, "Zcalc", QStringLiteral("前回"), 2);
   kcalc_ = MakeTapeView(this, "Kcalc", QStringLiteral("今回"), 190);
   auto* close = new QPushButton(QStringLiteral("Close (&X)"), this);

@@ -35,9 +35,7 @@ QLineEdit* MakeRateField(QWidget* parent, const char* name, const QString& acces
 TfrmZeiritu::TfrmZeiritu(kelvo::SideWindowHost& host, QWidget* parent)
     : QDialog(parent, kelvo::kSideWindowFlags),
       host_(host) {
-  setObjectName(QStringLiteral("frmZeiritu"));
-  setWindowTitle(QStringLiteral("税率設定"));
-  setFixedSize(267, 177);
+  kelvo::SetUpSideWindowFrame(*this, "frmZeiritu", QStringLiteral("税率設定"), {267, 177});
   showMessage = [](QWidget* parent, const QString& text) {
     QMessageBox(QMessageBox::NoIcon, QStringLiteral("Kelvo"), text, QMessageBox::Ok, parent).exec();
   };

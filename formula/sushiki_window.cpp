@@ -4,7 +4,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +12,6 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
@@ -21,8 +19,11 @@
 #include <QUrl>
 
 #include "data_folder.h"
+#include "formula_box.h"
 #include "formula_check.h"
+#include "open_document.h"
 #include "profile_string.h"
+#include "script_host_launch.h"
 #include "script_text.h"
 #include "side_window_host.h"
 #include "sushiki_buttons.h"
@@ -54,6 +55,8 @@ QIcon FormulaIcon() {
 }
 
 QString QuoteFree(const std::string& text) { return QString::fromStdString(text); }
+
+const QString kTooLong = QStringLiteral("数式は %1 文字までです。それを超える入力は受け付けません。").arg(FormulaBox::kMaxCharacters);
 
 }  // namespace
 
@@ -109,7 +112,9 @@ void TfrmSushiki::CreateControls() {
     });
   }
 
-  txtCalc = new QPlainTextEdit(this);
+  auto* box = new FormulaBox(this);
+  connect(box, &FormulaBox::InputRefused, this, [this] { txtMsg->setPlainText(kTooLong); });
+  txtCalc = box;
   txtCalc->setObjectName(QStringLiteral("txtCalc"));
   txtCalc->setAccessibleName(QStringLiteral("数式"));
   txtCalc->setGeometry(8, 86, 357, 177);
@@ -172,6 +177,15 @@ void TfrmSushiki::CreateControls() {
   connect(bs, &QPushButton::clicked, this, &TfrmSushiki::SendBackspace);
 }
 
+bool TfrmSushiki::SetFormula(const QString& text) {
+  if (text.size() > FormulaBox::kMaxCharacters) {
+    txtMsg->setPlainText(kTooLong);
+    return false;
+  }
+  txtCalc->setPlainText(text);
+  return true;
+}
+
 QString TfrmSushiki::FormulaText() const {
   QString text = txtCalc->toPlainText();
   text.replace(u'\n', QStringLiteral("\r\n"));
@@ -191,6 +205,10 @@ void TfrmSushiki::RestoreCaret() {
 }
 
 void TfrmSushiki::InsertText(const QString& text) {
+  if (!static_cast<FormulaBox*>(txtCalc)->Fits(text.size())) {
+    txtMsg->setPlainText(kTooLong);
+    return;
+  }
   const QString formula = txtCalc->toPlainText();
   const int at = std::clamp(savedCaret_, 0, static_cast<int>(formula.size()));
   QString result;
@@ -241,7 +259,7 @@ void TfrmSushiki::OpenHelp() {
   const QString folder = QuoteFree(files_.programFolder) + QStringLiteral("/KelvoFiles/_sys/");
   const QString chm = folder + QStringLiteral("SusikiCalc.chm");
   const QString html = folder + QStringLiteral("SusikiCalc.html");
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::exists(chm) ? chm : html));
+  kelvo::OpenDocument(this, QUrl::fromLocalFile(QFile::exists(chm) ? chm : html));
   txtCalc->setFocus();
 }
 
@@ -252,6 +270,10 @@ void TfrmSushiki::ShowFormulaError(const QString& message) {
 }
 
 TfrmSushiki::Calculation TfrmSushiki::Calculate() {
+  if (txtCalc->document()->characterCount() - 1 > FormulaBox::kMaxCharacters) {
+    ShowFormulaError(kTooLong);
+    return Calculation::Refused;
+  }
   const kelvo::Normalized normalized = kelvo::NormalizeFormula(FormulaText());
   if (normalized.empty) {
     RestoreCaret();
@@ -291,7 +313,16 @@ void TfrmSushiki::StartEvaluation(const QString& expression) {
 
   const QString scriptPath = QuoteFree(files_.ScriptPath());
   const QString calcFolder = QFileInfo(scriptPath).absolutePath();
-  QProcess::startDetached(scriptHost_, {QFileInfo(scriptPath).fileName()}, calcFolder);
+  // The answer is read as soon as the host exits; the poll stays for a host that leaves it late.
+  const std::uint32_t stampOfRun = runStamp_;
+  kelvo::LaunchScriptHost(
+      this, scriptHost_, QFileInfo(scriptPath).fileName(), calcFolder,
+      [this, stampOfRun] {
+        if (stampOfRun == runStamp_ && timer_.isActive()) PollAnswer();
+      },
+      [this, stampOfRun] {
+        if (stampOfRun == runStamp_ && timer_.isActive()) ReportHostNotStarted();
+      });
   RestoreCaret();
 }
 
@@ -310,6 +341,13 @@ void TfrmSushiki::PollAnswer() {
     timer_.stop();
     emit EvaluationFinished(false);
   }
+}
+
+void TfrmSushiki::ReportHostNotStarted() {
+  timer_.stop();
+  txtAns->setText(QStringLiteral("error"));
+  txtMsg->setPlainText(kelvo::ScriptHostNotStartedText(scriptHost_));
+  emit EvaluationFinished(false);
 }
 
 bool TfrmSushiki::eventFilter(QObject* watched, QEvent* event) {

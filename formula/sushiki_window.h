@@ -48,6 +48,10 @@ class TfrmSushiki : public QWidget {
   QPlainTextEdit* txtMsg = nullptr;
   QListWidget* lstKansu = nullptr;
 
+  // Puts a formula into the box, as a paste would: one over the box's limit is refused whole and
+  // the message area says so.
+  bool SetFormula(const QString& text);
+
   // The formula as the box holds it, with CR LF line breaks.
   QString FormulaText() const;
 
@@ -71,6 +75,7 @@ class TfrmSushiki : public QWidget {
   void ShowFormulaError(const QString& message);
   void StartEvaluation(const QString& expression);
   void PollAnswer();                       // Timer1
+  void ReportHostNotStarted();
   void RestoreCaret();
   void SaveCaretIfEditing();
 

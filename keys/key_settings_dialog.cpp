@@ -99,10 +99,7 @@ constexpr QColor kMessageBackground{128, 128, 128};
 TfrmKeySet::TfrmKeySet(kelvo::SideWindowHost& host, QWidget* parent)
     : QWidget(parent, kelvo::kSideWindowFlags),
       host_(host) {
-  setObjectName(QStringLiteral("frmKeySet"));
-  setWindowTitle(QStringLiteral("キー設定"));
-  setFixedSize(290, 519);
-  setAttribute(Qt::WA_ShowWithoutActivating);
+  kelvo::SetUpSideWindowFrame(*this, "frmKeySet", QStringLiteral("キー設定"), {290, 519}, kelvo::Activation::LeavesKeyboard);
 
   chkRock_ = new QCheckBox(QStringLiteral("編集のロック (&R)"), this);
   chkRock_->setObjectName(QStringLiteral("chkRock"));
@@ -156,9 +153,8 @@ TfrmKeySet::TfrmKeySet(kelvo::SideWindowHost& host, QWidget* parent)
   close->setObjectName(QStringLiteral("btClose"));
   close->setGeometry(186, 480, 100, 30);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
+  chkRock_->setChecked(true);  // opens locked, which shows the lock message
 }
-
-void TfrmKeySet::SetLocked(bool locked) { chkRock_->setChecked(locked); }
 
 void TfrmKeySet::showEvent(QShowEvent* event) {
   for (int slot = 1; slot <= kelvo::kKeySlotCount; ++slot) ShowSlot(slot);

@@ -42,10 +42,9 @@ class TfrmKeySet : public QWidget {
  public:
   static constexpr char kId = '2';
 
+  // The dialog opens locked (chkRock checked, the lock message shown): while it is locked, keys
+  // typed into the fields change nothing. It reports to the main window only through `host`.
   TfrmKeySet(kelvo::SideWindowHost& host, QWidget* parent = nullptr);
-
-  // chkRock: while checked, keys typed into the fields change nothing.
-  void SetLocked(bool locked);
 
   void txtKeyDown(int slot, int vk, bool shift);  // a key typed into a slot's field
   void btDefClick();                              // "初期値に戻す (&D)"

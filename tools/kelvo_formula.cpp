@@ -4,7 +4,8 @@
 // typed in the box), runs each through the real window class (headless), the real script host
 // and answer file in a temporary program folder, and prints one JSON line a formula, in input
 // order: {"ans": "42", "msg": "成功:"} with the texts of txtAns and txtMsg after the answer
-// arrived; null for both when the window does nothing; "" when no answer came in time. Several
+// arrived, or the message that refused it (a formula longer than the box takes included); null
+// for both when the window does nothing; "" when no answer came in time. Several
 // windows work at once, each in its own folder.
 #include <QApplication>
 #include <QDir>
@@ -101,7 +102,12 @@ class Runner {
     while (next_ < lines_.size()) {
       const std::size_t index = next_++;
       TfrmSushiki& window = workers_[worker]->Window();
-      window.txtCalc->setPlainText(BoxText(lines_[index]));
+      window.txtAns->clear();
+      window.txtMsg->clear();
+      if (!window.SetFormula(BoxText(lines_[index]))) {
+        Record(index, window);  // longer than the box takes
+        continue;
+      }
       const TfrmSushiki::Calculation what = window.Calculate();
       if (what == TfrmSushiki::Calculation::Started) {
         busy_[worker] = index;

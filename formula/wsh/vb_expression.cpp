@@ -202,27 +202,34 @@ class Parser {
     });
   }
   int ParseMultiplicative() {
-    return Chain(&Parser::ParsePower, [](const Token& t) -> std::optional<BinaryOp> {
+    return Chain(&Parser::ParseSign, [](const Token& t) -> std::optional<BinaryOp> {
       if (t.kind != Tok::Op) return std::nullopt;
       if (t.op == '*') return BinaryOp::Multiply;
       if (t.op == '/') return BinaryOp::Divide;
       return std::nullopt;
     });
   }
+  // A sign binds looser than "^" and tighter than "*": -3^2 is -(3^2), 2*-3^2 is 2*(-(3^2)).
+  int ParseSign() { return Signed(&Parser::ParsePower); }
+
   int ParsePower() {
-    return Chain(&Parser::ParseSign, [](const Token& t) -> std::optional<BinaryOp> {
+    return Chain(&Parser::ParseExponent, [](const Token& t) -> std::optional<BinaryOp> {
       if (t.kind == Tok::Op && t.op == '^') return BinaryOp::Power;
       return std::nullopt;
     });
   }
 
-  // A sign binds tighter than "^": -3^2 is (-3)^2.
-  int ParseSign() {
-    if (!AtOp('-') && !AtOp('+')) return ParseOperand();
+  // An operand of "^". Only the one after a "^" can carry a sign (2^-2); a sign before the first
+  // one has been taken by ParseSign.
+  int ParseExponent() { return Signed(&Parser::ParseOperand); }
+
+  // Any number of signs before what `next` reads.
+  int Signed(int (Parser::*next)()) {
+    if (!AtOp('-') && !AtOp('+')) return (this->*next)();
     const bool minus = AtOp('-');
     Advance();
     Enter();
-    const int operand = ParseSign();
+    const int operand = Signed(next);
     Leave();
     if (!minus) return operand;
     Node node{Node::Negate};
@@ -250,6 +257,7 @@ class Parser {
       Leave();
       if (!AtOp(')')) throw SyntaxError{};
       Advance();
+      return node;  // a bracketed value takes no argument list: "(1)(2)" does not compile
     } else {
       throw SyntaxError{};
     }

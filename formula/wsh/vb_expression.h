@@ -20,8 +20,8 @@ struct Outcome {
 };
 
 // Compiles and evaluates one expression of the script language: numbers, the built-in functions,
-// brackets, the signs, ^ * / \ Mod + - Not And Or Xor, with the language's precedence (a sign
-// binds tighter than ^, so -3^2 is 9; ^ and the other binary operators group from the left).
+// brackets, the signs, ^ * / \ Mod + - Not And Or Xor, with the language's precedence (^ binds
+// tighter than a sign, so -3^2 is -9; ^ and the other binary operators group from the left).
 Outcome Evaluate(std::string_view expression, const Clock& clock);
 
 }  // namespace kelvo::wsh

@@ -34,30 +34,28 @@ std::int64_t CheckedRound(double value, double low, double high) {
   return static_cast<std::int64_t>(rounded);
 }
 
-// A Double as Currency: its 15 significant digits, rounded half to even at the fourth decimal
-// (CCur(0.00015) is 0.0002, CCur(922337203685477) is exact); overflow beyond the Currency range.
+// A Double as Currency: the very value the Double holds, rounded half to even at the fourth
+// decimal (the Double 0.00015 lies just below the half and gives 0.0001; CCur(922337203685477)
+// is exact); overflow beyond the Currency range.
 std::int64_t DoubleToCurrency(double value) {
   if (!std::isfinite(value) || std::fabs(value) >= 1e15) throw VbError{kErrOverflow};
   if (value == 0) return 0;
-  char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));  // d.dddddddddddddde+XX
-  __int128 digits = 0;
-  for (const char* p = buffer; *p != 'e'; ++p)
-    if (IsDigit(*p)) digits = digits * 10 + (*p - '0');
-  const int exponent = std::atoi(std::strchr(buffer, 'e') + 1);
-  // value = digits * 10^(exponent - 14); in ten-thousandths: digits * 10^(exponent - 10).
-  int shift = exponent - 10;
-  __int128 scaled = digits;
-  if (shift >= 0) {
-    while (shift-- > 0) scaled *= 10;
-  } else if (shift < -16) {
-    scaled = 0;
-  } else {
-    __int128 divisor = 1;
-    while (shift++ < 0) divisor *= 10;
-    scaled = digits / divisor;
-    const __int128 twice = 2 * (digits % divisor);
-    if (twice > divisor || (twice == divisor && scaled % 2 != 0)) ++scaled;
+  // |value| = mantissa * 2^exponent exactly, with a 53-bit whole mantissa.
+  int exponent = 0;
+  const double fraction = std::frexp(std::fabs(value), &exponent);
+  const auto mantissa = static_cast<std::int64_t>(std::ldexp(fraction, 53));
+  exponent -= 53;
+  const __int128 tenThousandths = static_cast<__int128>(mantissa) * kCurrencyScale;
+  __int128 scaled = 0;
+  if (exponent >= 0) {
+    scaled = tenThousandths << exponent;  // below 1e19: |value| < 1e15
+  } else if (exponent >= -68) {
+    // Any further right the product (below 2^67) is under half a ten-thousandth: it rounds to 0.
+    const int shift = -exponent;
+    const __int128 divisor = static_cast<__int128>(1) << shift;
+    scaled = tenThousandths >> shift;
+    const __int128 twice = 2 * (tenThousandths & (divisor - 1));
+    if (twice > divisor || (twice == divisor && (scaled & 1) != 0)) ++scaled;
   }
   if (scaled > INT64_MAX) throw VbError{kErrOverflow};
   const auto result = static_cast<std::int64_t>(scaled);

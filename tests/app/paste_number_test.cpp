@@ -25,6 +25,7 @@ TEST(PasteNumber, FiguresAsCopiedAreTypedAsTheirKeys) {
       {U"¥1,234", "1234"}, {U"-¥1,234", "1234±"}, {U"¥-1,234", "1234±"}, {U"1,234 円", "1234"}, {U"1,234円-", "1234±"},
       {U"１２３４．５", "1234.5"}, {U"－１，２３４", "1234±"}, {U"−5", "5±"}, {U"＋７", "7"}, {U"￥１，０００", "1000"},
       {U"\u3000１\u3000２３４\u3000", "1234"},
+      {U"(1,200)", "1200±"}, {U"( 1,200.50 )\n", "1200.50±"}, {U"(¥1,200)", "1200±"}, {U"（１２００円）", "1200±"},
       {U"12345678901234567", "12345678901234567"},  // the calculator decides about length
   };
   for (const auto& [text, typed] : rows) EXPECT_EQ(Typed(text), typed) << typed;
@@ -32,9 +33,10 @@ TEST(PasteNumber, FiguresAsCopiedAreTypedAsTheirKeys) {
 
 TEST(PasteNumber, AnythingButOneNumberIsRefusedWhole) {
   const std::u32string_view refused[] = {
-      U"", U"  \r\n", U".", U"-", U"¥", U"abc", U"12a", U"1e5", U"½", U"(5)", U"5%", U"$5",
+      U"", U"  \r\n", U".", U"-", U"¥", U"abc", U"12a", U"1e5", U"½", U"5%", U"$5",
       U"1 2", U"12 34", U"1,2", U"1,23,456", U"1234,567", U"1,234 567", U"1,", U",5", U"1.234,5", U"1.2.3",
       U"--5", U"-5-", U"+-5", U"¥¥5", U"5円円", U"円5", U"5¥", U"1\t2", U"1,234\n5,678", U"=5",
+      U"(5", U"5)", U"((5))", U"(-5)", U"-(5)", U"(5)-", U"()", U"( )", U"(5)(6)", U"1 234,50",
   };
   for (const std::u32string_view text : refused) EXPECT_EQ(Typed(text), "") << std::u32string(text).size();
   EXPECT_EQ(Typed(std::u32string(5000, U'1')), "") << "too long for any figure";

@@ -56,6 +56,7 @@ TEST(FormulaTool, PrintsOneJsonLineAFormulaInOrder) {
   tool.start(QStringLiteral(KELVO_FORMULA), {});
   ASSERT_TRUE(tool.waitForStarted());
   tool.write("1/0\n\n40+2\n1\\n+\\n1\nabc\n\"q\"\n");
+  tool.write(QByteArray(200 * 1024, '1') + "\n");  // longer than the formula box takes
   tool.closeWriteChannel();
   ASSERT_TRUE(tool.waitForFinished(30000));
   EXPECT_EQ(tool.readAllStandardOutput().toStdString(),
@@ -64,7 +65,8 @@ TEST(FormulaTool, PrintsOneJsonLineAFormulaInOrder) {
             "{\"ans\": \"42\", \"msg\": \"成功:\"}\n"
             "{\"ans\": \"2\", \"msg\": \"成功:\"}\n"
             "{\"ans\": \"error\", \"msg\": \"E05[構文エラー]：abc\"}\n"
-            "{\"ans\": \"error\", \"msg\": \"E01[構文エラー]：[文字列は扱えません]： \\\"q\\\"\"}\n");
+            "{\"ans\": \"error\", \"msg\": \"E01[構文エラー]：[文字列は扱えません]： \\\"q\\\"\"}\n"
+            "{\"ans\": \"\", \"msg\": \"数式は 65536 文字までです。それを超える入力は受け付けません。\"}\n");
 }
 
 }  // namespace

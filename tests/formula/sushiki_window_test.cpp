@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +16,7 @@
 #include <QTest>
 #include <memory>
 
+#include "formula_box.h"
 #include "ini_file.h"
 #include "main_window.h"
 #include "profile_string.h"
@@ -112,8 +116,9 @@ TEST_F(SushikiTest, TwoEvaluationsWithin100MillisecondsShowOnlyTheSecond) {
 
 TEST_F(SushikiTest, AStaleAnswerIsNeverTaken) {
   auto window = Open(kelvo::FormulaFiles{folder_.Root(), "KelvoFiles/_sys/Calc/CalcRun.vbs", "KelvoFiles/_sys/Calc/CalcAns.ini"});
-  // No script host: only an answer planted with another stamp could arrive, and is ignored.
-  window->SetScriptHost(QStringLiteral("/nonexistent/kelvo-wsh"));
+  // A script host that writes nothing: only an answer planted with another stamp could arrive,
+  // and is ignored, also when the host has exited.
+  window->SetScriptHost(QStringLiteral("/bin/true"));
   QSignalSpy finished(window.get(), &TfrmSushiki::EvaluationFinished);
   window->txtCalc->setPlainText(QStringLiteral("1+2"));
   window->Calculate();
@@ -123,6 +128,43 @@ TEST_F(SushikiTest, AStaleAnswerIsNeverTaken) {
   EXPECT_EQ(finished.at(0).at(0).toBool(), false);
   EXPECT_EQ(window->txtAns->text(), QString());
   EXPECT_EQ(window->txtMsg->toPlainText(), QString());
+}
+
+TEST_F(SushikiTest, AMissingScriptHostIsNamedAtOnce) {
+  auto window = Open();
+  window->SetScriptHost(QStringLiteral("/nonexistent/kelvo-wsh"));
+  QElapsedTimer clock;
+  clock.start();
+  const auto [ans, msg] = Evaluate(*window, QStringLiteral("1+2"));
+  EXPECT_LT(clock.elapsed(), 2000);  // not the five-second limit
+  EXPECT_EQ(ans, "error");
+  EXPECT_EQ(msg, "失敗:  スクリプトホスト kelvo-wsh を起動できません。(/nonexistent/kelvo-wsh)");
+}
+
+TEST_F(SushikiTest, TheBoxRefusesWholeWhatWouldPassItsLimit) {
+  auto window = Open();
+  const QString refused = QStringLiteral("数式は 65536 文字までです。それを超える入力は受け付けません。");
+  const QString longest(FormulaBox::kMaxCharacters, u'1');
+  EXPECT_FALSE(window->SetFormula(longest + u'1'));
+  EXPECT_EQ(window->txtCalc->toPlainText(), QString());
+  EXPECT_EQ(window->txtMsg->toPlainText(), refused);
+  // Full to the limit: a paste or a typed digit is refused whole, a paste over a selection fits.
+  ASSERT_TRUE(window->SetFormula(longest));
+  window->txtMsg->clear();
+  QGuiApplication::clipboard()->setText(QStringLiteral("+2"));
+  window->txtCalc->setFocus();
+  window->txtCalc->moveCursor(QTextCursor::End);
+  window->txtCalc->paste();
+  QTest::keyClick(window->txtCalc, Qt::Key_5);
+  QTest::keyClick(window->txtCalc, Qt::Key_Return);
+  EXPECT_EQ(window->txtCalc->toPlainText(), longest);
+  EXPECT_EQ(window->txtMsg->toPlainText(), refused);
+  window->txtCalc->moveCursor(QTextCursor::Left, QTextCursor::KeepAnchor);
+  window->txtCalc->moveCursor(QTextCursor::Left, QTextCursor::KeepAnchor);
+  window->txtCalc->paste();
+  EXPECT_EQ(window->txtCalc->toPlainText(), longest.left(FormulaBox::kMaxCharacters - 2) + QStringLiteral("+2"));
+  QTest::keyClick(window->txtCalc, Qt::Key_Backspace);  // editing keys always work
+  EXPECT_EQ(window->txtCalc->toPlainText().size(), FormulaBox::kMaxCharacters - 1);
 }
 
 TEST_F(SushikiTest, PrimaryAndChildEachSeeTheirOwnAnswer) {

@@ -81,7 +81,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     PrecedenceAndRounding, FactTest,
-    ::testing::Values(Fact{"-3^2", "9", D}, Fact{"2^3^2", "64", D}, Fact{"2^-1", "0.5", D}, Fact{"2*3^2", "18", D},
+    ::testing::Values(Fact{"-3^2", "-9", D}, Fact{"-2^2", "-4", D}, Fact{"2*-3^2", "-18", D}, Fact{"-(2)^2", "-4", D},
+                      Fact{"-99^0", "-1", D}, Fact{"(-2)^2", "4", D}, Fact{"2^-2", "0.25", D}, Fact{"2^--2", "4", D},
+                      Fact{"-2^2^2", "-16", D}, Fact{"Hex(-2^2)", "FFFFFFFC", Str}, Fact{"2^3^2", "64", D}, Fact{"2^-1", "0.5", D}, Fact{"2*3^2", "18", D},
                       Fact{"2+3\\4", "2", I}, Fact{"12/3\\2", "2", L}, Fact{"7 Mod 4+2", "5", I},
                       Fact{"9 Mod 6", "3", I}, Fact{"-7 Mod 3", "-1", I}, Fact{"7 Mod -3", "1", I},
                       Fact{"11.6 Mod 5.5", "0", L}, Fact{"4.6\\1.5", "2", L}, Fact{"4.6\\1.49", "5", L},
@@ -89,7 +91,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Fact{"--1", "1", I}, Fact{"CInt(2.5)", "2", I}, Fact{"CInt(3.5)", "4", I},
                       Fact{"CInt(-2.5)", "-2", I}, Fact{"CInt(-36.75)", "-37", I}, Fact{"CLng(0.5)", "0", L},
                       Fact{"CLng(1.5)", "2", L}, Fact{"CByte(255.49)", "255", B}, Fact{"CByte(-0.5)", "0", B},
-                      Fact{"CCur(0.000149)", "0.0001", C}, Fact{"CCur(0.00015)", "0.0002", C}, Fact{"CCur(0.00025)", "0.0002", C}, Fact{"CCur(1.23456)", "1.2346", C},
+                      Fact{"CCur(0.000149)", "0.0001", C}, Fact{"CCur(0.00015)", "0.0001", C}, Fact{"CCur(0.00025)", "0.0003", C},
+                      Fact{"CCur(-0.00015)", "-0.0001", C}, Fact{"CCur(2.00005)", "2", C}, Fact{"CCur(0.5E-4)", "0.0001", C},
+                      Fact{"CCur(1E-300)", "0", C}, Fact{"CCur(1.23456)", "1.2346", C},
                       Fact{"Int(-1.99)", "-2", D}, Fact{"Fix(-1.99)", "-1", D}, Fact{"Hex(228.5)", "E4", Str},
                       Fact{"Hex(229.5)", "E6", Str}, Fact{"Oct(8.5)", "10", Str}, Fact{"Oct(9.5)", "12", Str}));
 
@@ -128,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Fact{"Log(0)", "!プロシージャの呼び出し、または引数が不正です。"},
                       Fact{"(-8)^(1/3)", "!プロシージャの呼び出し、または引数が不正です。"},
                       Fact{"Hex(255)+1", "!型が一致しません。"}, Fact{"CInt(Hex(255))", "!型が一致しません。"},
-                      Fact{"Sin(1)(2)", "!型が一致しません。"},
+                      Fact{"Sin(1)(2)", "!型が一致しません。"}, Fact{"(1)(2)", "!構文エラーです。"}, Fact{"(Sin(1))(2)", "!構文エラーです。"},
                       Fact{"Abs", "!引数の数が一致していません。または不正なプロパティを指定しています。"},
                       Fact{"Now(1)", "!引数の数が一致していません。または不正なプロパティを指定しています。"},
                       Fact{"Sin(1,2)", "!引数の数が一致していません。または不正なプロパティを指定しています。"},

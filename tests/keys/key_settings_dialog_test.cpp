@@ -23,8 +23,7 @@ class KeySettingsDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(LoadKeyAssignment());
-    dialog_ = std::make_unique<TfrmKeySet>(host_);
-    dialog_->SetLocked(true);
+    dialog_ = std::make_unique<TfrmKeySet>(host_);  // it opens locked
     dialog_->show();
   }
 
@@ -82,7 +81,7 @@ TEST_F(KeySettingsDialogTest, FactoryKeysComeBackWithTheLockOn) {
   Unlock();
   Press(Field("Per"), Qt::Key_Z);
   Press(Field("00"), Qt::Key_Q);
-  dialog_->SetLocked(true);
+  dialog_->findChild<QCheckBox*>(QStringLiteral("chkRock"))->click();  // locked again
   dialog_->findChild<QPushButton*>(QStringLiteral("btDef"))->click();
   EXPECT_EQ(Field("Per")->text() + Field("00")->text(), "[ P ]");
   for (int slot = 1; slot <= kKeySlotCount; ++slot)

@@ -1,6 +1,7 @@
 #include "body_art.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -55,20 +56,23 @@ QImage PaintBackPanel(const Theme& theme) {
   p.setPen(QPen(QColor(0, 0, 0, 90), 1));
   p.drawPath(panel);
 
-  // The name between the display and the keypad.
+  // The name between the display and the keypad, whole above row 116 where the mini face ends:
+  // the bezel ends at row 108, so the lettering stands on the baseline at 115.5, 6 rows high.
+  constexpr qreal kBaseline = 115.5;
   QFont brand(QStringLiteral("DejaVu Sans"));
   brand.setBold(true);
   brand.setItalic(true);
-  brand.setPixelSize(10);
+  brand.setPixelSize(9);
   brand.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
   p.setFont(brand);
   p.setPen(theme.brand);
-  p.drawText(QRectF(14, 109, 120, 12), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Kelvo"));
+  p.drawText(QPointF(14, kBaseline), QStringLiteral("Kelvo"));
   QFont model(QStringLiteral("DejaVu Sans"));
   model.setPixelSize(8);
   model.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
   p.setFont(model);
-  p.drawText(QRectF(138, 109, 120, 12), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("TAX · GT · 14 DIGITS"));
+  const QString modelText = QStringLiteral("TAX · GT · 14 DIGITS");
+  p.drawText(QPointF(258 - QFontMetricsF(model).horizontalAdvance(modelText), kBaseline), modelText);
   return image;
 }
 
