@@ -22,6 +22,7 @@
 
 #include "data_folder.h"
 #include "formula_check.h"
+#include "help_document.h"
 #include "profile_string.h"
 #include "script_text.h"
 #include "side_window_host.h"
@@ -239,9 +240,7 @@ void TfrmSushiki::Clear() {
 void TfrmSushiki::OpenHelp() {
   // The help document when it is installed, else the reference shipped beside it.
   const QString folder = QuoteFree(files_.programFolder) + QStringLiteral("/KelvoFiles/_sys/");
-  const QString chm = folder + QStringLiteral("SusikiCalc.chm");
-  const QString html = folder + QStringLiteral("SusikiCalc.html");
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::exists(chm) ? chm : html));
+  QDesktopServices::openUrl(QUrl::fromLocalFile(kelvo::HelpDocumentPath(folder, QStringLiteral("SusikiCalc"))));
   txtCalc->setFocus();
 }
 
