@@ -16,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Empty in a fresh installation, so a package does not ship them: the copy makes them.
-constexpr const char* kRequiredFolders[] = {"_sys/PID", "_sys/Calc", "_sys/UserCustumSkin", "_sys/prvpic", "Skin/T7"};
+constexpr const char* kRequiredFolders[] = {"_sys/PID", "_sys/Calc", "_sys/UserCustumSkin", "_sys/prvpic"};
 // A stamp that is larger than any real one is not read (a template has a few hundred entries).
 constexpr std::uintmax_t kLargestStamp = 1 << 20;
 constexpr const char* kScratchSuffix = ".kelvo-part";

@@ -83,7 +83,9 @@ TEST_F(InstallTest, InstallsProgramTemplateMenuEntryIconsAndDescriptionThatValid
   // No empty folders, no placeholders: each user's copy makes the folders it needs.
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(prefix_)) {
     EXPECT_NE(entry.path().filename(), ".gitkeep") << entry.path();
-    if (entry.is_directory()) EXPECT_FALSE(fs::is_empty(entry.path())) << entry.path();
+    if (entry.is_directory()) {
+      EXPECT_FALSE(fs::is_empty(entry.path())) << entry.path();
+    }
   }
   for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
     const QImage icon(QString::fromStdString(Installed("share/icons/hicolor/" + std::to_string(size) + "x" +
