@@ -39,8 +39,9 @@ for program in usr/bin/kelvo usr/libexec/kelvo/kelvo-wsh; do
   grep -Eq 'BIND_NOW|FLAGS_1.*NOW' <<<"$elf" || fail "$program is not bound now"
   grep -q '\.symtab' <<<"$(readelf -SW "$unpacked/$program")" && fail "$program is not stripped"
 done
-readelf -sW --dyn-syms "$unpacked/usr/bin/kelvo" | grep -q '__stack_chk_fail' || fail "kelvo has no stack protector"
-readelf -sW --dyn-syms "$unpacked/usr/bin/kelvo" | grep -q '_chk@' || fail "kelvo has no fortified calls"
+imports=$(readelf --dyn-syms -W "$unpacked/usr/bin/kelvo")
+grep -q '__stack_chk_fail' <<<"$imports" || fail "kelvo has no stack protector"
+grep -q '_chk@' <<<"$imports" || fail "kelvo has no fortified calls"
 
 size=$(dpkg-deb -f "$deb" Installed-Size)
 echo "Installed-Size: $size KiB; Depends: $(dpkg-deb -f "$deb" Depends)"
