@@ -15,8 +15,9 @@ bool SelfUpdateAllowed() { return selfUpdateAllowed; }
 void SetSelfUpdateAllowed(bool allowed) { selfUpdateAllowed = allowed; }
 
 QString NewerForPackageManagerQuestion() {
+  // Shown in the message box as it is: plain line breaks.
   return QStringLiteral(
-      "現在お使いのKelvoより、最新版が見つかりました。\r\nアップデートはパッケージマネージャーで行って下さい。\r\n"
+      "現在お使いのKelvoより、最新版が見つかりました。\nアップデートはパッケージマネージャーで行って下さい。\n"
       "詳しく表示しますか？");
 }
 
