@@ -18,6 +18,7 @@ struct Folders {
   Folders() {
     root = fs::temp_directory_path() / ("kelvo-refresh-bench-" + std::to_string(::getpid()));
     fs::remove_all(root);
+    fs::create_directories(root);
     fs::copy(KELVO_TEMPLATE, Template(), fs::copy_options::recursive);
     std::ofstream(Template() / kelvo::kTemplateStampFile) << "2.10.01\n";
     fs::copy(Template(), Copy(), fs::copy_options::recursive);

@@ -33,6 +33,9 @@ TEST(PackagedUpdateCommand, CheckAtStartTellsOfTheNewerVersionAndFetchesNoInstal
   kelvo::test::ProgramFolder folder;
   kelvo::test::LoopbackHttpServer server;
   kelvo::SetSelfUpdateAllowed(false);
+  struct Restore {
+    ~Restore() { kelvo::SetSelfUpdateAllowed(true); }
+  } restore;  // also when an assertion ends the test early
   {
     kelvo::IniFile settings(folder.MainSettings());
     settings.WriteString("Net", "ServerUrl", server.BaseUrl().toStdString());
@@ -66,7 +69,6 @@ TEST(PackagedUpdateCommand, CheckAtStartTellsOfTheNewerVersionAndFetchesNoInstal
   EXPECT_EQ(server.Requests(), QStringList{QStringLiteral("/AppVer.csv")});
   EXPECT_FALSE(kelvo::test::Exists(folder.Path("Update.exe")));
   window->Shutdown();
-  kelvo::SetSelfUpdateAllowed(true);
 }
 
 }  // namespace
