@@ -24,6 +24,7 @@
 
 #include "app_icon.h"
 #include "download_abort.h"
+#include "help_document.h"
 #include "instance_channel.h"
 #include "key_assignment.h"
 #include "key_routing.h"
@@ -44,7 +45,7 @@ using kelvo::MenuCheck;
 
 namespace {
 
-constexpr const char* kVersionText = "2.10.01";
+constexpr const char* kVersionText = KELVO_APP_VERSION;
 
 // The proportional Japanese Gothic of the window's texts, by pixel height.
 QFont UiFont(int pixelSize) {
@@ -611,9 +612,8 @@ void TfrmMain::ConnectMenus() {
   }
 
   on(m["KelvoHelp"], [this] {
-    const QString chm = QString::fromStdString(kelvo::ProgramPath("KelvoFiles/_sys/KelvoHelp.chm"));
-    const QString html = QString::fromStdString(kelvo::ProgramPath("KelvoFiles/_sys/KelvoHelp.html"));
-    kelvo::OpenDocument(this, QUrl::fromLocalFile(QFile::exists(chm) ? chm : html));
+    const QString sys = QString::fromStdString(kelvo::ProgramPath("KelvoFiles/_sys/"));
+    kelvo::OpenDocument(this, QUrl::fromLocalFile(kelvo::HelpDocumentPath(sys, QStringLiteral("KelvoHelp"))));
   });
   on(m["Mb_SkinChange"], [this](bool checked) { ToggleSkinChooser(*this, checked); });
   on(m["MorvaneHp"], [this] { kelvo::OpenDocument(this, QUrl(QStringLiteral(KELVO_HOME_PAGE))); });

@@ -8,6 +8,7 @@
 #include "download.h"
 #include "installer.h"
 #include "main_window.h"
+#include "self_update.h"
 #include "server_url.h"
 #include "shell_paths.h"
 #include "update_list.h"
@@ -92,8 +93,11 @@ void TfrmMain::CheckForUpdateAtStart() {
   const QByteArray content = kelvo::ReadUpdateListFile(listPath);
   const std::optional<QString> version = kelvo::FirstListedVersion(content);
   if (!version || !kelvo::IsNewerVersion(*version, CurrentVersion(*this))) return;
-  if (!kelvo::ParseUpdateList(content).HasInstaller()) return;  // nothing that could be offered
+  // A build that may not update itself tells of the version even when the list offers no installer.
+  const bool self = kelvo::SelfUpdateAllowed();
+  if (self && !kelvo::ParseUpdateList(content).HasInstaller()) return;  // nothing that could be offered
   renderer_.DrawAllButtonsUp();
-  const bool yes = askUpdate ? askUpdate(this, kNewerAtStart) : false;
+  const QString question = self ? kNewerAtStart : kelvo::NewerForPackageManagerQuestion();
+  const bool yes = askUpdate ? askUpdate(this, question) : false;
   if (yes) OpenUpdateWindow(/*foundAtStart=*/true);
 }

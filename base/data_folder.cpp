@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "file_path.h"
+#include "template_refresh.h"
 
 // Where an installation keeps the template and the helper programs, relative to the executable.
 #ifndef KELVO_INSTALLED_TEMPLATE
@@ -37,20 +38,24 @@ std::string CannotMake(const std::string& folder, const std::string& reason) {
   return "データフォルダを作成できません。\n" + folder + "\n" + reason;
 }
 
-// The user's folder for a template: made from the template on the first start, used as it is
-// afterwards (even when the template has changed since: the user's settings and skins live there).
+// The user's folder for a template: made from the template on the first start; afterwards only
+// what a newer template adds reaches it (the user's settings and skins live there).
 DataFolderChoice UserFolder(const std::string& templateFolder, const std::string& userDataHome) {
   if (userDataHome.empty()) return {{}, CannotMake("~/.local/share/kelvo", "ホームフォルダが分かりません。")};
   const std::string folder = PathText(FilePath(userDataHome) / "kelvo");
   const fs::path data = FilePath(folder) / kDataFolderName;
   std::error_code error;
   const fs::file_status status = fs::status(data, error);
-  if (fs::is_directory(status)) return {folder, {}};
+  if (fs::is_directory(status)) {
+    RefreshFromTemplate(templateFolder, PathText(data));  // a failure leaves the copy as usable as before
+    return {folder, {}};
+  }
   if (fs::exists(status)) return {{}, CannotMake(PathText(data), "同じ名前のファイルがあります。")};
   fs::create_directories(FilePath(folder), error);
   if (error) return {{}, CannotMake(folder, error.message())};
   if (std::string failure = CopyFolderTemplate(templateFolder, PathText(data)); !failure.empty())
     return {{}, CannotMake(PathText(data), failure)};
+  RefreshFromTemplate(templateFolder, PathText(data));  // records what it was given, makes the empty folders
   return {folder, {}};
 }
 

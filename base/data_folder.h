@@ -20,7 +20,8 @@ std::string UserDataHome(const char* xdgDataHome, const char* home);
 // 1. KelvoFiles beside it that may be written: the program folder.
 // 2. An installed template (programFolder/../share/kelvo/KelvoFiles), or else a KelvoFiles beside
 //    it that may not be written: userDataHome/kelvo, whose KelvoFiles is made on the first start as
-//    a copy of that template and never touched by this again.
+//    a copy of that template; later starts only add what a newer template brings
+//    (RefreshFromTemplate), never overwriting or deleting anything.
 // 3. A program folder that may be written: the program folder.
 // Otherwise none, with the reason.
 DataFolderChoice ChooseDataFolder(const std::string& programFolder, const std::string& userDataHome);

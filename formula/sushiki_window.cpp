@@ -21,6 +21,7 @@
 #include "data_folder.h"
 #include "formula_box.h"
 #include "formula_check.h"
+#include "help_document.h"
 #include "open_document.h"
 #include "profile_string.h"
 #include "script_host_launch.h"
@@ -257,9 +258,7 @@ void TfrmSushiki::Clear() {
 void TfrmSushiki::OpenHelp() {
   // The help document when it is installed, else the reference shipped beside it.
   const QString folder = QuoteFree(files_.programFolder) + QStringLiteral("/KelvoFiles/_sys/");
-  const QString chm = folder + QStringLiteral("SusikiCalc.chm");
-  const QString html = folder + QStringLiteral("SusikiCalc.html");
-  kelvo::OpenDocument(this, QUrl::fromLocalFile(QFile::exists(chm) ? chm : html));
+  kelvo::OpenDocument(this, QUrl::fromLocalFile(kelvo::HelpDocumentPath(folder, QStringLiteral("SusikiCalc"))));
   txtCalc->setFocus();
 }
 

@@ -9,6 +9,7 @@
 #include "download.h"
 #include "download_abort.h"
 #include "installer.h"
+#include "self_update.h"
 #include "server_url.h"
 #include "shell_paths.h"
 #include "side_window_host.h"
@@ -174,7 +175,7 @@ void TfrmUpdate::CheckForUpdate() {
 }
 
 void TfrmUpdate::DownloadInstaller() {
-  if (!list_.HasInstaller()) return;
+  if (!list_.HasInstaller() || !kelvo::SelfUpdateAllowed()) return;
   btDownload_->setEnabled(false);
   btClose_->setEnabled(false);
   btConnect_->setEnabled(false);
@@ -213,6 +214,11 @@ void TfrmUpdate::DownloadInstaller() {
 }
 
 void TfrmUpdate::ShowFoundList(const kelvo::UpdateList& list) {
+  if (!kelvo::SelfUpdateAllowed()) {
+    SetMessage(kelvo::NewerForPackageManagerMessage(list.version));
+    btDownload_->setEnabled(false);
+    return;
+  }
   const bool installer = list.HasInstaller();
   SetMessage(installer ? FoundMessage(list.version) : NoInstallerMessage(list.version));
   btDownload_->setEnabled(installer);

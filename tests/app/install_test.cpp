@@ -76,11 +76,17 @@ class InstallTest : public ::testing::Test {
 TEST_F(InstallTest, InstallsProgramTemplateMenuEntryIconsAndDescriptionThatValidate) {
   for (const std::string& file : {std::string("bin/kelvo"), std::string("libexec/kelvo/kelvo-wsh"),
                                   std::string("share/kelvo/KelvoFiles/_sys/Default/imgBackPanel.bmp"),
-                                  std::string("share/kelvo/KelvoFiles/_sys/PID"), "share/applications/" + kId + ".desktop",
-                                  "share/metainfo/" + kId + ".metainfo.xml"})
+                                  std::string("share/kelvo/KelvoFiles/_sys/Template.stamp"),
+                                  std::string("share/doc/kelvo/KelvoHelp.html"), std::string("share/man/man1/kelvo.1.gz"),
+                                  "share/applications/" + kId + ".desktop", "share/metainfo/" + kId + ".metainfo.xml"})
     EXPECT_TRUE(fs::exists(Installed(file))) << file;
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(prefix_))
+  // No empty folders, no placeholders: each user's copy makes the folders it needs.
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(prefix_)) {
     EXPECT_NE(entry.path().filename(), ".gitkeep") << entry.path();
+    if (entry.is_directory()) {
+      EXPECT_FALSE(fs::is_empty(entry.path())) << entry.path();
+    }
+  }
   for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
     const QImage icon(QString::fromStdString(Installed("share/icons/hicolor/" + std::to_string(size) + "x" +
                                                        std::to_string(size) + "/apps/" + kId + ".png")));
@@ -111,7 +117,7 @@ TEST_F(InstallTest, ProgramInAReadOnlyPrefixKeepsEverythingInTheUsersDataFolder)
   env.remove(QStringLiteral("XDG_DATA_HOME"));
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
   const std::string settings = data + "/KelvoFiles/_sys/Kelvo.ini";
-  const std::string help = data + "/KelvoFiles/_sys/KelvoHelp.html";
+  const std::string skin = data + "/KelvoFiles/_sys/Default/imgBackPanel.bmp";
 
   for (const bool first : {true, false}) {
     QProcess kelvo;
@@ -123,9 +129,10 @@ TEST_F(InstallTest, ProgramInAReadOnlyPrefixKeepsEverythingInTheUsersDataFolder)
     ASSERT_TRUE(kelvo.waitForFinished(10000));
     EXPECT_EQ(kelvo.exitCode(), 0);
     EXPECT_FALSE(kelvo::IniFile(settings).ReadString("StartUp", "StartUpTop", "").empty()) << "the exit write";
-    if (first) std::ofstream(help, std::ios::trunc).flush();  // the user's copy is theirs
+    EXPECT_TRUE(fs::is_directory(data + "/KelvoFiles/_sys/PID"));
+    if (first) std::ofstream(skin, std::ios::trunc).flush();  // the user's copy is theirs
   }
-  EXPECT_EQ(fs::file_size(help), 0u);
+  EXPECT_EQ(fs::file_size(skin), 0u);
   EXPECT_EQ(Snapshot(prefix_), installed) << "nothing was written into the installation";
 }
 
