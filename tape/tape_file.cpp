@@ -43,11 +43,20 @@ bool ReadAll(int fd, std::string& out, std::uint64_t size) {
   return true;
 }
 
+// The last `count` bytes of a file of `size` bytes (fewer when it is shorter).
+std::string LastBytes(int fd, off_t size, off_t count) {
+  const off_t from = std::max<off_t>(size - count, 0);
+  std::string bytes(static_cast<std::size_t>(size - from), '\0');
+  const ssize_t got = ::pread(fd, bytes.data(), bytes.size(), from);
+  bytes.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  return bytes;
+}
+
 // Opens the tape and takes its lock. A trim or clear in another instance may have replaced the
 // file between the open and the lock: then the lock is on the old file, so open again.
 int OpenLocked(const std::string& path) {
   for (int attempt = 0; attempt < 8; ++attempt) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+    const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
     if (fd < 0) return -1;
     while (::flock(fd, LOCK_EX) != 0) {
       if (errno != EINTR) {
@@ -90,10 +99,19 @@ bool TapeFile::Append(std::string_view block, std::size_t blockLines) {
   if (fd < 0) return false;
   struct stat before {};
   ::fstat(fd, &before);
-  bool ok = WriteAll(fd, block.data(), block.size());
+  // A block cut short by a full disk or a power cut is closed off first, by a line that is no
+  // tape line, so that the reader drops it rather than take this block's lines as its own.
+  std::string text;
+  const std::string tail = LastBytes(fd, before.st_size, 2);
+  if (!tail.empty() && tail != "\n\n") {
+    text = tail.back() == '\n' ? "[中断]\n\n" : "\n[中断]\n\n";
+    blockLines += 2;
+  }
+  text.append(block);
+  bool ok = WriteAll(fd, text.data(), text.size());
   if (ok) {
     const auto sizeBefore = static_cast<std::uint64_t>(before.st_size);
-    const std::uint64_t sizeAfter = sizeBefore + block.size();
+    const std::uint64_t sizeAfter = sizeBefore + text.size();
     if (MayBeOverCap(fd, sizeBefore, sizeAfter, blockLines)) ok = Trim(fd);
   }
   ::close(fd);  // releases the lock
