@@ -12,6 +12,7 @@
 #include "tape_file.h"
 #include "tape_format.h"
 #include "tape_index.h"
+#include "tape_writer.h"
 
 namespace {
 
@@ -87,6 +88,21 @@ TEST_F(TapeFileTest, MissingUnreadableAndSpecialFilesGiveAnEmptyTape) {
   EXPECT_EQ(Lines(), "");  // a folder where the file should be
   tape::TapeFile file(path_, 1000);
   EXPECT_FALSE(file.Append(Block("1"), 3));  // reported, never a crash
+}
+
+TEST_F(TapeFileTest, AnUnwritableTapeIsReportedOnceAndRecordingOffWritesNothing) {
+  const std::string settings = (folder_ / "Kelvo.ini").string();
+  int reports = 0;
+  tape::TapeWriter unwritable([&] { return settings; }, [&] { return (folder_ / "missing" / "Tape.txt").string(); });
+  unwritable.onFailure = [&reports](const std::string&) { ++reports; };
+  unwritable.Record({"1＊　"});
+  unwritable.Record({"2＊　"});
+  EXPECT_EQ(reports, 1);
+
+  std::ofstream(settings) << "[Tape]\nRecording=0\nMaxLines=-5\n";
+  tape::TapeWriter off([&] { return settings; }, [&] { return path_; });
+  EXPECT_EQ(off.Record({"1＊　"}), "");
+  EXPECT_FALSE(fs::exists(path_));
 }
 
 TEST_F(TapeFileTest, AHugeFileIsReadFromItsNewestPartInBoundedMemory) {
