@@ -60,6 +60,25 @@ void BM_RecordOneCalculation(benchmark::State& state) {
 }
 BENCHMARK(BM_RecordOneCalculation)->Unit(benchmark::kMicrosecond);
 
+// The one append in many that finds the tape over its cap of a million lines and rewrites it
+// without its oldest tenth.
+void BM_AppendThatTrimsAFullTape(benchmark::State& state) {
+  const std::string path = TemporaryTape("full.txt");
+  const std::string block = tape::FormatBlock("2026-12-07 10:00:00", {"1,234＋　", "5,678＝　", "6,912＊　"});
+  for (auto _ : state) {
+    state.PauseTiming();
+    {
+      std::ofstream out(path, std::ios::binary);
+      for (int i = 0; i < 200000; ++i) out << block;  // exactly a million lines
+    }
+    tape::TapeFile file(path, 1000000);
+    state.ResumeTiming();
+    file.Append(block, 5);
+  }
+  fs::remove(path);
+}
+BENCHMARK(BM_AppendThatTrimsAFullTape)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 class NoHost : public kelvo::SideWindowHost, public TapeWindowHost {
  public:
   explicit NoHost(std::string path) : path_(std::move(path)) {}
