@@ -407,7 +407,11 @@ void TfrmMain::Report(const kelvo::FlushResult& result) {
 
 // ---- Keys ----
 
-void TfrmMain::PressKey(int keyCode) { engine_.PressKey(keyCode); }
+void TfrmMain::PressKey(int keyCode) {
+  tapeRecorder_.BeforeKey(engine_.State());
+  engine_.PressKey(keyCode);
+  RecordKey(keyCode);
+}
 
 void TfrmMain::OnKeyImagePressed(int keyCode, Qt::MouseButton button, QPoint globalPosition) {
   if (button == Qt::RightButton) {
@@ -621,4 +625,5 @@ void TfrmMain::ConnectMenus() {
 
   ConnectSideWindowCommands();
   ConnectTaxRateCommands();
+  ConnectTapeCommands();
 }

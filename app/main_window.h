@@ -9,9 +9,13 @@
 #include "main_menu.h"
 #include "renderer.h"
 #include "settings_checks.h"
+#include "shell_paths.h"
 #include "side_window_host.h"
 #include "skin_display.h"
 #include "skin_widgets.h"
+#include "tape_recorder.h"
+#include "tape_window_host.h"
+#include "tape_writer.h"
 
 class QLabel;
 class QLineEdit;
@@ -31,6 +35,7 @@ class MainDisplay : public kelvo::SkinDisplay {
   void ShowRegisters(const std::string& input, const std::string& answer) override;
   void ToggleCheckTape() override;
   void RefreshCheckTape() override;
+  void CalculationCompleted() override;
   kelvo::EngineSettings Settings() const override;
 
  private:
@@ -39,7 +44,10 @@ class MainDisplay : public kelvo::SkinDisplay {
 
 // The main window frmMain: the skinned calculator face, its menus, keyboard and mouse routing,
 // window modes, tray residency, and the start and end of the program around it.
-class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo::SideWindowHost {
+class TfrmMain : public QMainWindow,
+                 public kelvo::SettingsChecks,
+                 public kelvo::SideWindowHost,
+                 public TapeWindowHost {
   Q_OBJECT
 
  public:
@@ -89,6 +97,12 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   void ShowTaxRate();  // the rate label after a change of the rates, the switch or the skin
   void OpenAboutBox();      // Mb_Ver
   void MirrorToEnlargedPanel();
+  // The paper tape (tape_command.cpp): its window, Mb_Tape and MigiKuriPop_Tape, and what a
+  // key adds to it.
+  void ToggleTapeWindow();
+  std::string TapeFilePath() override;
+  bool ClearTape() override;
+  void EnterFigure(const QString& figure) override;
   // SideWindowHost: what the side windows ask of this window.
   void AttachSideWindow(char id, QWidget* window) override;
   void SideWindowActivated(char id) override;
@@ -134,6 +148,8 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   void ConnectMenus();
   void ConnectSideWindowCommands();
   void ConnectTaxRateCommands();
+  void ConnectTapeCommands();
+  void RecordKey(int keyCode);
   void PlaceAtStart(bool restorePosition, int left, int top);
   void OnActivated();
   bool OnKeyDown(QKeyEvent* event);
@@ -173,6 +189,8 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   TaxRateLabel* labZei_ = nullptr;
   QLineEdit* focusField_ = nullptr;  // TFocus
   MainMenus menus_;
+  kelvo::TapeRecorder tapeRecorder_;
+  tape::TapeWriter tapeWriter_{[] { return kelvo::CurrentSettingsPath(); }, [] { return tape::TapeFilePath(); }};
   QPointer<QSystemTrayIcon> tray_;
   QHash<char, QPointer<QWidget>> sideWindows_;
 

@@ -41,6 +41,7 @@ QList<const char*> MenuItemsOf(char id) {
     case '3': return {"Mb_BigPanelOn", "MigiKuriPop_BigPanelOn"};
     case '4': return {"Mb_SushikiOn"};
     case '7': return {"Mb_SkinChange"};
+    case '8': return {"Mb_Tape", "MigiKuriPop_Tape"};
     default: return {};
   }
 }

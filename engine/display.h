@@ -38,6 +38,8 @@ class EngineDisplay {
   virtual void ShowRegisters(const std::string& input, const std::string& answer) = 0;
   virtual void ToggleCheckTape() = 0;   // the check tape key
   virtual void RefreshCheckTape() = 0;  // a calculation completed while the check tape is open
+  // A calculation completed (its lines are State().tapeCurrent); the paper tape records it.
+  virtual void CalculationCompleted() {}
 
   virtual EngineSettings Settings() const = 0;
 };

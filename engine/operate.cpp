@@ -233,6 +233,7 @@ void Engine::Operate(int k) {
       s.lastAnswer = H;
     }
     if (settings.checkTapeOpen) display_.RefreshCheckTape();
+    display_.CalculationCompleted();
   } else if (!overflow) {
     // An overflowed chain keeps no pending operator: after CE the scaled value is the next operand.
     s.entry = 0;

@@ -1,0 +1,125 @@
+#include "tape_format.h"
+
+#include <cctype>
+#include <ctime>
+
+namespace tape {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Byte length of the UTF-8 sequence starting at text[at], 0 when it is not a valid one.
+std::size_t SequenceLength(std::string_view text, std::size_t at) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  std::size_t length = 0;
+  char32_t value = 0;
+  if (lead < 0x80) return 1;
+  if ((lead & 0xE0) == 0xC0) {
+    length = 2;
+    value = lead & 0x1F;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3;
+    value = lead & 0x0F;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4;
+    value = lead & 0x07;
+  } else {
+    return 0;
+  }
+  if (at + length > text.size()) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto next = static_cast<unsigned char>(text[at + i]);
+    if ((next & 0xC0) != 0x80) return 0;
+    value = (value << 6) | (next & 0x3F);
+  }
+  // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+  static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (value < kSmallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
+  return length;
+}
+
+// Start of the last `count` characters of a valid UTF-8 text.
+std::size_t StartOfLast(std::string_view text, int count) {
+  std::size_t at = text.size();
+  while (count > 0 && at > 0) {
+    --at;
+    if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80) --count;
+  }
+  return at;
+}
+
+}  // namespace
+
+std::string FormatBlock(std::string_view stamp, const std::vector<std::string>& lines) {
+  std::string block;
+  block.reserve(kStampLineBytes + 2 + lines.size() * 16);
+  block += '[';
+  block += stamp;
+  block += "]\n";
+  for (const std::string& line : lines) {
+    block += line;
+    block += '\n';
+  }
+  block += '\n';
+  return block;
+}
+
+std::string NowStamp() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+  return text;
+}
+
+bool IsStampLine(std::string_view line) {
+  static constexpr std::string_view kPattern = "[0000-00-00 00:00:00]";
+  if (line.size() != kPattern.size()) return false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (kPattern[i] == '0' ? !IsDigit(line[i]) : line[i] != kPattern[i]) return false;
+  }
+  return true;
+}
+
+bool IsTapeLine(std::string_view line) {
+  if (line.size() < 2 || line.size() > kMaxLineBytes || line.front() == '[') return false;
+  int characters = 0;
+  for (std::size_t at = 0; at < line.size(); ++characters) {
+    const auto c = static_cast<unsigned char>(line[at]);
+    if (c < 0x20 || c == 0x7F) return false;
+    const std::size_t length = SequenceLength(line, at);
+    if (length == 0) return false;
+    at += length;
+  }
+  return characters >= 2;
+}
+
+std::string_view MarkField(std::string_view line) { return line.substr(StartOfLast(line, 2)); }
+
+SplitLine Split(std::string_view line) {
+  const std::size_t markStart = StartOfLast(line, 2);
+  std::string_view mark = line.substr(markStart);
+  static constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
+  for (;;) {
+    if (!mark.empty() && mark.back() == ' ') {
+      mark.remove_suffix(1);
+    } else if (mark.ends_with(kIdeographicSpace)) {
+      mark.remove_suffix(kIdeographicSpace.size());
+    } else {
+      break;
+    }
+  }
+  while (!mark.empty() && mark.front() == ' ') mark.remove_prefix(1);
+  return {line.substr(0, markStart), mark};
+}
+
+std::string WithoutGrouping(std::string_view figure) {
+  std::string plain;
+  plain.reserve(figure.size());
+  for (char c : figure)
+    if (c != ',') plain += c;
+  return plain;
+}
+
+}  // namespace tape

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The text form of the paper tape, shared by the writer, the reader and the exports.
+//
+// The file is UTF-8, one line per tape line, LF line ends. Each calculation is a block:
+//   [2026-12-07 15:44:41]      its date and time
+//   12＋　                      tape lines: the figure, then a mark of exactly two characters
+//   34＝　
+//   46＊　
+//                              an empty line closes the block
+// A block without its closing empty line was cut short while being written and is skipped.
+namespace tape {
+
+// The longest tape line, in bytes, the reader accepts; the calculator's lines are far shorter.
+inline constexpr std::size_t kMaxLineBytes = 200;
+// Length of "[YYYY-MM-DD HH:MM:SS]".
+inline constexpr std::size_t kStampLineBytes = 21;
+
+// One whole calculation as written: the header line, the lines, the closing empty line.
+// `stamp` is "YYYY-MM-DD HH:MM:SS"; the lines carry no line ends.
+std::string FormatBlock(std::string_view stamp, const std::vector<std::string>& lines);
+
+// The current local date and time as "YYYY-MM-DD HH:MM:SS".
+std::string NowStamp();
+
+// Whether `line` is a block header "[YYYY-MM-DD HH:MM:SS]" (digits where digits belong).
+bool IsStampLine(std::string_view line);
+
+// Whether `line` can be a tape line: two characters (a mark alone) up to kMaxLineBytes bytes of valid UTF-8 without control
+// characters that does not start with "[".
+bool IsTapeLine(std::string_view line);
+
+// A tape line split into its figure and its mark (the last two characters, trailing blanks and
+// ideographic spaces removed).
+struct SplitLine {
+  std::string_view figure;
+  std::string_view mark;
+};
+SplitLine Split(std::string_view line);
+
+// The mark with its padding: what follows the figure in a line.
+std::string_view MarkField(std::string_view line);
+
+// A figure without its digit-group commas ("1,050" -> "1050").
+std::string WithoutGrouping(std::string_view figure);
+
+}  // namespace tape

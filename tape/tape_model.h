@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QAbstractListModel>
+
+#include "tape_index.h"
+
+// The tape window's rows over the tape file (see tape::TapeIndex): a date row above each day's
+// calculations, then their lines, newest last.
+class TapeModel : public QAbstractListModel {
+  Q_OBJECT
+
+ public:
+  enum Role { FigureRole = Qt::UserRole + 1, MarkRole, TimeRole, DateRole, IsDateRole };
+
+  explicit TapeModel(QObject* parent = nullptr) : QAbstractListModel(parent) {}
+
+  void Load(const std::string& path);
+  void AddBlock(std::string_view block);
+  void Clear();
+
+  const tape::TapeIndex& Index() const { return index_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  // DisplayRole: the date "2026/12/07" of a date row, a line's figure and mark as the tape shows
+  // them. FigureRole and MarkRole the two parts of a line, TimeRole "15:44" on a calculation's
+  // first line, DateRole the row's date.
+  QVariant data(const QModelIndex& index, int role) const override;
+
+ private:
+  tape::TapeIndex index_;
+  int shownRows_ = 0;  // the rows the view knows of
+};
+
+namespace tape {
+// "2026-12-07 15:44:41" -> "2026/12/07"
+QString DateText(std::string_view stamp);
+}  // namespace tape

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tape_file.h"
+#include "tape_settings.h"
+
+namespace tape {
+
+// Appends the calculations the recorder hands over to the tape file, with the time they were
+// completed. [Tape] is read at the first calculation, not at start. A tape that cannot be written
+// is reported once, through `onFailure`, and the calculator goes on.
+class TapeWriter {
+ public:
+  // The settings file to read [Tape] from and the tape file, asked for at the first calculation.
+  TapeWriter(std::function<std::string()> settingsPath, std::function<std::string()> tapePath)
+      : settingsPath_(std::move(settingsPath)), tapePath_(std::move(tapePath)) {}
+
+  std::function<void(const std::string& message)> onFailure;
+
+  // Appends one calculation. The block written (FormatBlock's text), or empty when recording is
+  // off or nothing was given.
+  std::string Record(const std::vector<std::string>& lines);
+
+  // Empties the tape file. False when it cannot be written.
+  bool Clear();
+
+  // The tape file's path (reads [Tape] first, if not read yet).
+  const std::string& Path();
+
+ private:
+  void Prepare();
+
+  std::function<std::string()> settingsPath_;
+  std::function<std::string()> tapePath_;
+  std::unique_ptr<TapeFile> file_;
+  TapeSettings settings_;
+  bool failureReported_ = false;
+};
+
+}  // namespace tape

@@ -1,0 +1,112 @@
+// The tape window over a tape file: live lines, find, entering a figure, saving, clearing.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QListView>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "recording_host.h"
+#include "tape_format.h"
+#include "tape_model.h"
+#include "tape_window.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class TapeHost : public TapeWindowHost {
+ public:
+  std::string path;
+  QStringList entered;
+  int clears = 0;
+  std::string TapeFilePath() override { return path; }
+  bool ClearTape() override {
+    ++clears;
+    return true;
+  }
+  void EnterFigure(const QString& figure) override { entered << figure; }
+};
+
+class TapeWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() / ("tape-window-" + std::to_string(::getpid()));
+    fs::create_directories(folder_);
+    tape_.path = (folder_ / "Tape.txt").string();
+    std::ofstream(tape_.path, std::ios::binary)
+        << tape::FormatBlock("2026-12-06 09:00:00", {"1,050税込"})
+        << tape::FormatBlock("2026-12-07 15:44:41", {"12＋　", "34＝　", "46＊　"});
+    window_ = std::make_unique<TfrmTape>(side_, tape_);
+    window_->Reload();
+  }
+  void TearDown() override {
+    window_.reset();
+    fs::remove_all(folder_);
+  }
+  QString Current() const { return window_->List()->currentIndex().data().toString(); }
+
+  fs::path folder_;
+  kelvo::test::RecordingHost side_;
+  TapeHost tape_;
+  std::unique_ptr<TfrmTape> window_;
+};
+
+TEST_F(TapeWindowTest, OpensAtTheNewestLineAndFollowsNewOnes) {
+  EXPECT_EQ(window_->Model()->rowCount(), 6);  // two dates and four lines
+  EXPECT_EQ(Current(), QStringLiteral("46＊　"));
+  window_->AddBlock(tape::FormatBlock("2026-12-07 16:00:00", {"100＊　"}));  // the same day: no date row
+  EXPECT_EQ(window_->Model()->rowCount(), 7);
+  EXPECT_EQ(Current(), QStringLiteral("100＊　"));
+  window_->AddBlock("[2026-12-07 16:00:00]\n5＊");  // cut short: ignored
+  EXPECT_EQ(window_->Model()->rowCount(), 7);
+}
+
+TEST_F(TapeWindowTest, FindsFiguresWithOrWithoutCommasAndDates) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"34", "34＝　"}, {"1050", "1,050税込"}, {"2026-12-06", "2026/12/06"}, {"12/07", "2026/12/07"}};
+  for (const auto& [wanted, found] : cases) {
+    window_->Reload();
+    EXPECT_TRUE(window_->FindUpwards(QString::fromUtf8(wanted))) << wanted;
+    EXPECT_EQ(Current().toStdString(), found) << wanted;
+  }
+  EXPECT_FALSE(window_->FindUpwards(QStringLiteral("999")));
+}
+
+TEST_F(TapeWindowTest, EnterTypesTheFigureOfALineButNotADate) {
+  window_->show();
+  QTest::keyClick(window_->List(), Qt::Key_End);
+  QTest::keyClick(window_->List(), Qt::Key_Return);
+  QTest::keyClick(window_->List(), Qt::Key_Home);
+  QTest::keyClick(window_->List(), Qt::Key_Return);  // the first row is a date
+  EXPECT_EQ(tape_.entered, QStringList{QStringLiteral("46")});
+}
+
+TEST_F(TapeWindowTest, SavesByTheExtensionOfTheName) {
+  const QString base = QString::fromStdString((folder_ / "roll").string());
+  const std::pair<const char*, QByteArray> cases[] = {
+      {".csv", QByteArray("\xEF\xBB\xBF")}, {".txt", QByteArray("2026/12/06\n")}, {".pdf", QByteArray("%PDF")}};
+  for (const auto& [suffix, start] : cases) {
+    ASSERT_TRUE(window_->SaveAs(base + QString::fromUtf8(suffix))) << suffix;
+    QFile file(base + QString::fromUtf8(suffix));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith(start)) << suffix;
+  }
+  EXPECT_FALSE(window_->SaveAs(QString::fromStdString((folder_ / "missing" / "roll.csv").string())));
+}
+
+TEST_F(TapeWindowTest, ClearsOnlyAfterYes) {
+  bool answer = false;
+  window_->askToClear = [&answer](QWidget*) { return answer; };
+  window_->ClearTape();
+  EXPECT_EQ(tape_.clears, 0);
+  EXPECT_EQ(window_->Model()->rowCount(), 6);
+  answer = true;
+  window_->ClearTape();
+  EXPECT_EQ(tape_.clears, 1);
+  EXPECT_EQ(window_->Model()->rowCount(), 0);
+}
+
+}  // namespace
