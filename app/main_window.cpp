@@ -28,6 +28,7 @@
 #include "instance_channel.h"
 #include "key_assignment.h"
 #include "key_routing.h"
+#include "keyboard_layout.h"
 #include "layout.h"
 #include "paste_number.h"
 #include "placement.h"
@@ -436,14 +437,14 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
 
 bool TfrmMain::OnKeyDown(QKeyEvent* event) {
   if (windowState() & Qt::WindowMinimized) return false;
-  const int vk = kelvo::VirtualKeyCode(*event);
+  const kelvo::KeyboardLayout* layout = kelvo::ActiveKeyboardLayout(*event);
+  const int vk = kelvo::VirtualKeyCode(*event, layout);
   if (IsPasteKey(*event, vk)) {
     if (!event->isAutoRepeat()) PasteFromClipboard();
     return true;
   }
-  const bool shift = event->modifiers() & Qt::ShiftModifier;
   using key_routing::KeyDown;
-  const KeyDown action = key_routing::RouteKeyDown(vk, shift, IsChecked(MenuCheck::KeyPanelOn), kelvo::KeyAssignment);
+  const KeyDown action = keyRouter_.Down(*event, vk, layout, IsChecked(MenuCheck::KeyPanelOn), kelvo::KeyAssignment);
   switch (action.kind) {
     case KeyDown::Press: PressKey(action.code); return true;
     case KeyDown::Copy: CopyToClipboard(); return true;
@@ -461,9 +462,10 @@ bool TfrmMain::OnKeyDown(QKeyEvent* event) {
 
 bool TfrmMain::OnKeyUp(QKeyEvent* event) {
   if (event->isAutoRepeat()) return false;  // a held key releases once, when it comes up
-  const int vk = kelvo::VirtualKeyCode(*event);
+  const kelvo::KeyboardLayout* layout = kelvo::ActiveKeyboardLayout(*event);
+  const int vk = kelvo::VirtualKeyCode(*event, layout);
   if (IsPasteKey(*event, vk)) return true;
-  const int code = key_routing::RouteKeyUp(vk, event->modifiers() & Qt::ShiftModifier, kelvo::KeyAssignment);
+  const int code = keyRouter_.Up(*event, vk, layout, kelvo::KeyAssignment);
   if (code == 0) return false;
   engine_.ReleaseKey(code);
   return true;

@@ -12,6 +12,7 @@
 #include "side_window_host.h"
 #include "skin_display.h"
 #include "skin_widgets.h"
+#include "typed_key_routing.h"
 
 class QLabel;
 class QLineEdit;
@@ -169,6 +170,7 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   MainMenus menus_;
   QPointer<QSystemTrayIcon> tray_;
   QHash<char, QPointer<QWidget>> sideWindows_;
+  key_routing::KeyEventRouter keyRouter_;
 
   QWidget* WindowOf(char id);  // the main window for "0" and any unknown identifier
 };

@@ -9,6 +9,7 @@
 #include "key_assignment.h"
 #include "key_entry.h"
 #include "key_names.h"
+#include "keyboard_layout.h"
 #include "settings_file.h"
 #include "virtual_key.h"
 
@@ -187,7 +188,8 @@ void TfrmKeySet::ShowMessage(const QString& text, std::optional<std::uint32_t> c
 }
 
 void TfrmKeySet::ShowSlot(int slot) {
-  fields_[static_cast<size_t>(slot)]->setText(QString::fromStdString(kelvo::KeyDisplayName(kelvo::KeyAssignment[slot])));
+  const std::string name = kelvo::KeySlotFieldName(slot, kelvo::KeyAssignment[slot], kelvo::CurrentKeyboardLayout());
+  fields_[static_cast<size_t>(slot)]->setText(QString::fromStdString(name));
 }
 
 void TfrmKeySet::txtKeyDown(int slot, int vk, bool shift) {
