@@ -24,6 +24,7 @@
 #include <optional>
 
 #include "app_icon.h"
+#include "desktop_look.h"
 #include "download_abort.h"
 #include "instance_channel.h"
 #include "key_assignment.h"
@@ -38,14 +39,13 @@
 #include "side_windows.h"
 #include "skin_chooser_command.h"
 #include "skin_folders.h"
+#include "version.h"
 #include "virtual_key.h"
 #include "vk_codes.h"
 
 using kelvo::MenuCheck;
 
 namespace {
-
-constexpr const char* kVersionText = "2.10.01";
 
 // The proportional Japanese Gothic of the window's texts, by pixel height.
 QFont UiFont(int pixelSize) {
@@ -148,7 +148,7 @@ TfrmMain::TfrmMain(bool primaryInstance, InstanceChannel* channel, QWidget* pare
   setWindowTitle(primary_ ? QStringLiteral("Kelvo") : QStringLiteral("KelvoChild PID"));
   setWindowIconText(primary_ ? QStringLiteral("Kelvo") : QStringLiteral("KC "));
   setWindowIcon(KelvoIcon());
-  setFont(UiFont(12));
+  setFont(DesktopUiFont());  // the menus follow the desktop; the face's labels keep their pixels
   askToQuit = [](QWidget* parent) {
     return QMessageBox::question(parent, QStringLiteral("Kelvo"), QStringLiteral("Kelvoを終了します。よろしいですか？"),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;

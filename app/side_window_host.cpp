@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "desktop_look.h"
 #include "main_window.h"
 #include "placement.h"
 #include "shell_paths.h"
@@ -49,6 +50,7 @@ QList<const char*> MenuItemsOf(char id) {
 
 void TfrmMain::AttachSideWindow(char id, QWidget* window) {
   window->setAttribute(Qt::WA_DeleteOnClose);
+  FitToDesktopFont(window);
   window->installEventFilter(new ActivationWatch(window, id, *this));
   sideWindows_.insert(id, window);
   SideWindowActivated(id);  // in the list from now on, even if it never becomes active
