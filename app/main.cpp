@@ -55,11 +55,13 @@ int main(int argc, char** argv) {
     // that hides in the tray back into view.
     InstanceChannel channel;
     const bool primary = channel.ClaimPrimary();
-    if (!primary) InstanceChannel::SendToPrimary(InstanceChannel::kShowMessage);
+    // A primary kept minimised for want of a tray comes back, and then no child is needed.
+    if (!primary && InstanceChannel::AskPrimaryToComeBack()) return 0;
 
     TfrmMain window(primary, &channel);
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, &window, &TfrmMain::QuitRequested);
     QObject::connect(&channel, &InstanceChannel::showRequested, &window, &TfrmMain::ShowRequested);
+    channel.answerComeBack = [&window] { return window.ComeBackRequested(); };
     QObject::connect(&channel, &InstanceChannel::closeRequested, &window, &QWidget::close);
     window.show();
 

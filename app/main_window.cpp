@@ -42,6 +42,7 @@
 #include "version.h"
 #include "virtual_key.h"
 #include "vk_codes.h"
+#include "window_system.h"
 
 using kelvo::MenuCheck;
 
@@ -250,6 +251,7 @@ void TfrmMain::CreateControls() {
   version->hide();
 
   menus_ = BuildMainMenus(menuBar(), this);
+  window_system::ExplainAlwaysOnTop(menus_["Mb_FrontSideOn"], menus_.file);
   for (QMenu* menu : {menus_.file, menus_.migiKuriPop})
     connect(menu, &QMenu::aboutToShow, this, &TfrmMain::ExplainResidencyWithoutTray);
   KeepSelectorPopupOpenOnItsLabel(menus_.rsPop, "labRs");
@@ -367,7 +369,9 @@ void TfrmMain::Shutdown() {
   }
   TrayIcon(false);
   const QPoint position = frameGeometry().topLeft();
-  Report(kelvo::WriteExitSettings(position.x(), position.y()));
+  using LeftTop = std::pair<std::int32_t, std::int32_t>;
+  Report(kelvo::WriteExitSettings(window_system::PlacesWindows() ? std::optional(LeftTop(position.x(), position.y()))
+                                                                 : std::nullopt));
   shutdown::CleanUpScratchFiles(/*keepUpdateExe=*/installerStarted_);
   shutdown::CloseChildInstances([](const std::string& baseName) {
     return InstanceChannel::SendToChild(QString::fromStdString(baseName), InstanceChannel::kCloseMessage);

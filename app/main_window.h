@@ -54,6 +54,10 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   void QuitRequested();
   // A child started while this primary instance was hidden: show every window again.
   void ShowRequested();
+  // A second start asks this primary to come back: hidden in the tray it shows itself and the
+  // start goes on as a child; minimised for want of a tray it is restored and the start is done
+  // (true).
+  bool ComeBackRequested();
 
   bool IsPrimaryInstance() const override { return primary_; }
   bool FirstActivationDone() const { return !firstActivation_; }
