@@ -40,6 +40,7 @@ constexpr int kColumnLeft = 4, kColumnPitch = 57, kCellWidth = 54;
 constexpr int kGridTop = 82, kRowPitch = 42, kCaptionHeight = 14, kFieldHeight = 21;
 constexpr int kBottomRowTop = 406;  // the window commands, inside the dotted frame
 constexpr QRect kBottomFrame{3, 400, 284, 48};
+constexpr int kWindowWidth = 290, kWindowHeight = 519;  // at the usual 12-pixel font
 
 int ColumnX(int column) { return kColumnLeft + (column - 1) * kColumnPitch; }
 int RowTop(int row) { return row == 9 ? kBottomRowTop : kGridTop + (row - 1) * kRowPitch; }
@@ -102,7 +103,7 @@ TfrmKeySet::TfrmKeySet(kelvo::SideWindowHost& host, QWidget* parent)
       host_(host) {
   setObjectName(QStringLiteral("frmKeySet"));
   setWindowTitle(QStringLiteral("キー設定"));
-  setFixedSize(290, 519);
+  setFixedSize(kWindowWidth, kWindowHeight);
   setAttribute(Qt::WA_ShowWithoutActivating);
 
   chkRock_ = new QCheckBox(QStringLiteral("編集のロック (&R)"), this);
@@ -175,6 +176,8 @@ void TfrmKeySet::closeEvent(QCloseEvent* event) {
 
 void TfrmKeySet::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  const double scale = double(width()) / kWindowWidth;  // the window grows with a larger desktop font
+  painter.scale(scale, scale);
   painter.setPen(QPen(Qt::gray, 1, Qt::DotLine));
   painter.drawRect(kBottomFrame);
 }
