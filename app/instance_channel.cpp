@@ -127,6 +127,21 @@ bool InstanceChannel::ListenAsChild(const QString& instanceBaseName) { return Li
 
 bool InstanceChannel::SendToPrimary(const QByteArray& message) { return Send(PrimaryName(), message); }
 
+bool InstanceChannel::AskPrimaryToComeBack() {
+  QLocalSocket socket;
+  if (!ConnectTo(socket, PrimaryName())) return false;
+  socket.write(QByteArray(kComeBackMessage) + '\n');
+  if (!socket.waitForBytesWritten(kConnectTimeoutMs)) return false;
+  // The primary answers from its event loop, which a modal dialog keeps running too.
+  constexpr int kAnswerTimeoutMs = 2000;
+  while (!socket.canReadLine() && socket.waitForReadyRead(kAnswerTimeoutMs)) {
+    if (socket.bytesAvailable() > kLongestMessage) return false;
+  }
+  const bool done = socket.canReadLine() && socket.readLine(kLongestMessage).trimmed() == "1";
+  socket.disconnectFromServer();
+  return done;
+}
+
 bool InstanceChannel::SendToChild(const QString& instanceBaseName, const QByteArray& message) {
   return Send(ChildName(instanceBaseName), message);
 }
@@ -151,6 +166,10 @@ void InstanceChannel::OnNewConnection() {
         const QByteArray message = socket->readLine(kLongestMessage).trimmed();
         if (message == kShowMessage) emit showRequested();
         if (message == kCloseMessage) emit closeRequested();
+        if (message == kComeBackMessage) {
+          socket->write(answerComeBack && answerComeBack() ? "1\n" : "0\n");
+          socket->flush();
+        }
       }
       // Anything else that is not a short line is not one of ours.
       if (socket->bytesAvailable() > kLongestMessage) socket->abort();

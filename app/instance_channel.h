@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 // How instances of the program find each other. The primary instance holds a lock file and
 // listens on a local socket beside it; a second start cannot take the lock and becomes a child.
 // Each child listens under a name of its own made from its caption, so the primary can ask it to
@@ -19,6 +21,13 @@ class InstanceChannel : public QObject {
  public:
   static constexpr const char* kShowMessage = "show";    // a hidden primary shows itself again
   static constexpr const char* kCloseMessage = "close";  // a child closes
+  // A second start asks the primary to come back into view; the primary answers whether that
+  // second start is thereby done (see AskPrimaryToComeBack).
+  static constexpr const char* kComeBackMessage = "comeback";
+
+  // The primary's answer to kComeBackMessage: true when it has come back from a residency the
+  // second start was meant to end (no tray: a minimised window), so no child is wanted.
+  std::function<bool()> answerComeBack;
 
   explicit InstanceChannel(QObject* parent = nullptr);
   ~InstanceChannel() override;
@@ -34,6 +43,9 @@ class InstanceChannel : public QObject {
   static bool SendToPrimary(const QByteArray& message);
   static bool SendToChild(const QString& instanceBaseName, const QByteArray& message);
   static bool ChildIsRunning(const QString& instanceBaseName);
+  // Asks the primary to come back into view; true when it says the start is done with that.
+  // False when no primary answers in time, as for any other reply.
+  static bool AskPrimaryToComeBack();
 
   static QString PrimaryName();
   static QString ChildName(const QString& instanceBaseName);

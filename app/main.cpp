@@ -1,15 +1,19 @@
 // Kelvo: a desktop business calculator.
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 
+#include "command_line.h"
 #include "data_folder.h"
+#include "desktop_look.h"
 #include "instance_channel.h"
 #include "main_window.h"
 #include "quit_signals.h"
 #include "screen_scaling.h"
 #include "shell_paths.h"
+#include "version.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // In the sanitizer build: what system libraries keep until the end is theirs, not a leak of ours.
@@ -17,8 +21,18 @@ extern "C" const char* __lsan_default_suppressions() { return "leak:libdbus-1.so
 #endif
 
 int main(int argc, char** argv) {
+  // --help and --version answer before anything needs a display.
+  const command_line::Outcome options = command_line::Read({argv + 1, argv + argc}, kVersionText);
+  if (!options.run) {
+    std::fputs(options.out.c_str(), stdout);
+    std::fputs(options.err.c_str(), stderr);
+    return options.exitCode;
+  }
   UseWholeNumberScaling();
   QApplication app(argc, argv);
+  // Qt's own buttons and messages in the program's language, and the desktop's font size.
+  LoadQtTranslation(app);
+  UseDesktopFontSize();
   QCoreApplication::setApplicationName(QStringLiteral("Kelvo"));
   // Desktops that match windows to their menu entry by it (Wayland) find icon and name.
   QGuiApplication::setDesktopFileName(QStringLiteral(KELVO_APP_ID));
@@ -41,13 +55,13 @@ int main(int argc, char** argv) {
     // that hides in the tray back into view.
     InstanceChannel channel;
     const bool primary = channel.ClaimPrimary();
-    if (!primary) InstanceChannel::SendToPrimary(InstanceChannel::kShowMessage);
+    // A primary kept minimised for want of a tray comes back, and then no child is needed.
+    if (!primary && InstanceChannel::AskPrimaryToComeBack()) return 0;
 
     TfrmMain window(primary, &channel);
-    // Side windows and message boxes speak the main window's Japanese Gothic too.
-    QApplication::setFont(window.font());
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, &window, &TfrmMain::QuitRequested);
     QObject::connect(&channel, &InstanceChannel::showRequested, &window, &TfrmMain::ShowRequested);
+    channel.answerComeBack = [&window] { return window.ComeBackRequested(); };
     QObject::connect(&channel, &InstanceChannel::closeRequested, &window, &QWidget::close);
     window.show();
 

@@ -23,11 +23,13 @@
 #include <optional>
 
 #include "app_icon.h"
+#include "desktop_look.h"
 #include "download_abort.h"
 #include "help_document.h"
 #include "instance_channel.h"
 #include "key_assignment.h"
 #include "key_routing.h"
+#include "keyboard_layout.h"
 #include "layout.h"
 #include "open_document.h"
 #include "paste_number.h"
@@ -38,14 +40,14 @@
 #include "side_windows.h"
 #include "skin_chooser_command.h"
 #include "skin_folders.h"
+#include "version.h"
 #include "virtual_key.h"
 #include "vk_codes.h"
+#include "window_system.h"
 
 using kelvo::MenuCheck;
 
 namespace {
-
-constexpr const char* kVersionText = KELVO_APP_VERSION;
 
 // The proportional Japanese Gothic of the window's texts, by pixel height.
 QFont UiFont(int pixelSize) {
@@ -149,7 +151,7 @@ TfrmMain::TfrmMain(bool primaryInstance, InstanceChannel* channel, QWidget* pare
   setWindowTitle(primary_ ? QStringLiteral("Kelvo") : QStringLiteral("KelvoChild PID"));
   setWindowIconText(primary_ ? QStringLiteral("Kelvo") : QStringLiteral("KC "));
   setWindowIcon(KelvoIcon());
-  setFont(UiFont(12));
+  setFont(DesktopUiFont());  // the menus follow the desktop; the face's labels keep their pixels
   askToQuit = [](QWidget* parent) {
     return QMessageBox::question(parent, QStringLiteral("Kelvo"), QStringLiteral("Kelvoを終了します。よろしいですか？"),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
@@ -251,6 +253,7 @@ void TfrmMain::CreateControls() {
   version->hide();
 
   menus_ = BuildMainMenus(menuBar(), this);
+  window_system::ExplainAlwaysOnTop(menus_["Mb_FrontSideOn"], menus_.file);
   for (QMenu* menu : {menus_.file, menus_.migiKuriPop})
     connect(menu, &QMenu::aboutToShow, this, &TfrmMain::ExplainResidencyWithoutTray);
   KeepSelectorPopupOpenOnItsLabel(menus_.rsPop, "labRs");
@@ -369,7 +372,9 @@ void TfrmMain::Shutdown() {
   }
   TrayIcon(false);
   const QPoint position = frameGeometry().topLeft();
-  Report(kelvo::WriteExitSettings(position.x(), position.y()));
+  using LeftTop = std::pair<std::int32_t, std::int32_t>;
+  Report(kelvo::WriteExitSettings(window_system::PlacesWindows() ? std::optional(LeftTop(position.x(), position.y()))
+                                                                 : std::nullopt));
   shutdown::CleanUpScratchFiles(/*keepUpdateExe=*/installerStarted_);
   shutdown::CloseChildInstances([](const std::string& baseName) {
     return InstanceChannel::SendToChild(QString::fromStdString(baseName), InstanceChannel::kCloseMessage);
@@ -444,14 +449,14 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
 
 bool TfrmMain::OnKeyDown(QKeyEvent* event) {
   if (windowState() & Qt::WindowMinimized) return false;
-  const int vk = kelvo::VirtualKeyCode(*event);
+  const kelvo::KeyboardLayout* layout = kelvo::ActiveKeyboardLayout(*event);
+  const int vk = kelvo::VirtualKeyCode(*event, layout);
   if (IsPasteKey(*event, vk)) {
     if (!event->isAutoRepeat()) PasteFromClipboard();
     return true;
   }
-  const bool shift = event->modifiers() & Qt::ShiftModifier;
   using key_routing::KeyDown;
-  const KeyDown action = key_routing::RouteKeyDown(vk, shift, IsChecked(MenuCheck::KeyPanelOn), kelvo::KeyAssignment);
+  const KeyDown action = keyRouter_.Down(*event, vk, layout, IsChecked(MenuCheck::KeyPanelOn), kelvo::KeyAssignment);
   switch (action.kind) {
     case KeyDown::Press: PressKey(action.code); return true;
     case KeyDown::Copy: CopyToClipboard(); return true;
@@ -469,9 +474,10 @@ bool TfrmMain::OnKeyDown(QKeyEvent* event) {
 
 bool TfrmMain::OnKeyUp(QKeyEvent* event) {
   if (event->isAutoRepeat()) return false;  // a held key releases once, when it comes up
-  const int vk = kelvo::VirtualKeyCode(*event);
+  const kelvo::KeyboardLayout* layout = kelvo::ActiveKeyboardLayout(*event);
+  const int vk = kelvo::VirtualKeyCode(*event, layout);
   if (IsPasteKey(*event, vk)) return true;
-  const int code = key_routing::RouteKeyUp(vk, event->modifiers() & Qt::ShiftModifier, kelvo::KeyAssignment);
+  const int code = keyRouter_.Up(*event, vk, layout, kelvo::KeyAssignment);
   if (code == 0) return false;
   engine_.ReleaseKey(code);
   return true;

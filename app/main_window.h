@@ -16,6 +16,7 @@
 #include "tape_recorder.h"
 #include "tape_window_host.h"
 #include "tape_writer.h"
+#include "typed_key_routing.h"
 
 class QLabel;
 class QLineEdit;
@@ -62,6 +63,10 @@ class TfrmMain : public QMainWindow,
   void QuitRequested();
   // A child started while this primary instance was hidden: show every window again.
   void ShowRequested();
+  // A second start asks this primary to come back: hidden in the tray it shows itself and the
+  // start goes on as a child; minimised for want of a tray it is restored and the start is done
+  // (true).
+  bool ComeBackRequested();
 
   bool IsPrimaryInstance() const override { return primary_; }
   bool FirstActivationDone() const { return !firstActivation_; }
@@ -193,6 +198,7 @@ class TfrmMain : public QMainWindow,
   tape::TapeWriter tapeWriter_{[] { return kelvo::CurrentSettingsPath(); }, [] { return tape::TapeFilePath(); }};
   QPointer<QSystemTrayIcon> tray_;
   QHash<char, QPointer<QWidget>> sideWindows_;
+  key_routing::KeyEventRouter keyRouter_;
 
   QWidget* WindowOf(char id);  // the main window for "0" and any unknown identifier
 };

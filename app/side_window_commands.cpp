@@ -7,6 +7,7 @@
 #include "about_box.h"
 #include "big_panel.h"
 #include "check_tape.h"
+#include "desktop_look.h"
 #include "key_settings_dialog.h"
 #include "main_window.h"
 #include "tax_rate_dialog.h"
@@ -115,6 +116,7 @@ void TfrmMain::ToggleKeySettings() {
 
 void TfrmMain::OpenTaxRateDialog() {
   TfrmZeiritu dialog(*this, this);
+  FitToDesktopFont(&dialog);
   PlaceWindow(&dialog, 3);
   renderer_.DrawAllButtonsUp();
   dialog.exec();
@@ -124,6 +126,7 @@ void TfrmMain::OpenTaxRateDialog() {
 void TfrmMain::OpenAboutBox() {
   const auto* version = findChild<QLineEdit*>(QStringLiteral("AppVer"));
   TfrmVer dialog(version->text(), QStringLiteral(KELVO_HOME_PAGE), this);
+  FitToDesktopFont(&dialog);
   PlaceWindow(&dialog, 3);
   renderer_.DrawAllButtonsUp();
   dialog.exec();

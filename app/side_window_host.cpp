@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "big_panel.h"
+#include "desktop_look.h"
 #include "main_window.h"
 #include "placement.h"
 #include "shell_paths.h"
@@ -50,6 +52,7 @@ QList<const char*> MenuItemsOf(char id) {
 
 void TfrmMain::AttachSideWindow(char id, QWidget* window) {
   window->setAttribute(Qt::WA_DeleteOnClose);
+  if (id != TfrmBigPanel::kId) FitToDesktopFont(window);  // the enlarged panel is the face, pixel for pixel
   window->installEventFilter(new ActivationWatch(window, id, *this));
   sideWindows_.insert(id, window);
   SideWindowActivated(id);  // in the list from now on, even if it never becomes active

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "desktop_look.h"
 #include "download.h"
 #include "installer.h"
 #include "main_window.h"
@@ -54,6 +55,7 @@ class AfterFirstPaint : public QObject {
 void TfrmMain::OpenUpdateWindow(bool foundAtStart) {
   renderer_.DrawAllButtonsUp();
   TfrmUpdate window(*this, CurrentVersion(*this), foundAtStart, this);
+  FitToDesktopFont(&window);
   if (askUpdate) window.askYesNo = askUpdate;
   window.showMessage = showError;
   window.ShowModal();

@@ -14,6 +14,7 @@
 #include "placement.h"
 #include "settings.h"
 #include "side_windows.h"
+#include "window_system.h"
 
 using kelvo::MenuCheck;
 
@@ -47,7 +48,7 @@ void TfrmMain::ExplainResidencyWithoutTray() {
   const bool tray = trayAvailable();
   const QString tip = tray ? QString() : QStringLiteral("通知領域がないため、閉じる・最小化ではウィンドウを最小化します。");
   for (const char* name : {"Mb_TaskBarIn", "MigiKuriPop_TaskBarIn"}) menus_[name]->setToolTip(tip);
-  menus_.file->setToolTipsVisible(!tray);
+  menus_.file->setToolTipsVisible(!tray || !window_system::KeepsOnTop());  // and the always-on-top tip
   menus_.migiKuriPop->setToolTipsVisible(!tray);
 }
 
@@ -89,4 +90,17 @@ void TfrmMain::ShowAllWindows(bool show) {
       window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->setVisible(visible);
   });
+}
+
+bool TfrmMain::ComeBackRequested() {
+  if (!isVisible()) {
+    ShowRequested();
+    return false;
+  }
+  if (!(windowState() & Qt::WindowMinimized) || !IsChecked(MenuCheck::TaskBarIn)) return false;
+  showNormal();
+  ShowAllWindows(true);
+  activateWindow();
+  raise();
+  return true;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <utility>
+
 #include <cstdint>
 
 #include "ini_file.h"
@@ -63,6 +66,9 @@ void LoadSettingsPass2(SettingsChecks& checks, bool primaryInstance, std::uint32
 
 // The primary instance's exit: StartUpTop, StartUpLeft and CustumSkinType (from Settings()).
 FlushResult WriteExitSettings(std::int32_t left, std::int32_t top);
+// The same with the position left out (nullopt) where the window system never tells the real one
+// (Wayland): the position an earlier exit wrote stays.
+FlushResult WriteExitSettings(std::optional<std::pair<std::int32_t, std::int32_t>> leftTop);
 
 // Writers, one per user action. Each opens the current settings file, writes, flushes and
 // releases it; on failure the value stays changed in memory and the caller shows the message.

@@ -4,13 +4,17 @@
 
 namespace kelvo {
 
-FlushResult WriteExitSettings(std::int32_t left, std::int32_t top) {
+FlushResult WriteExitSettings(std::optional<std::pair<std::int32_t, std::int32_t>> leftTop) {
   return ChangeSettingsFile([&](IniFile& file) {
-    file.WriteInteger(ini::kStartUp, "StartUpTop", top);
-    file.WriteInteger(ini::kStartUp, "StartUpLeft", left);
+    if (leftTop) {
+      file.WriteInteger(ini::kStartUp, "StartUpTop", leftTop->second);
+      file.WriteInteger(ini::kStartUp, "StartUpLeft", leftTop->first);
+    }
     file.WriteInteger(ini::kSkin, "CustumSkinType", Settings().skinKind);
   });
 }
+
+FlushResult WriteExitSettings(std::int32_t left, std::int32_t top) { return WriteExitSettings(std::pair{left, top}); }
 
 FlushResult ToggleMenuSetting(SettingsChecks& checks, MenuCheck item) {
   if (!MenuSettingKey(item)) return {};

@@ -146,7 +146,7 @@ void TfrmSushiki::CreateControls() {
   txtMsg->setReadOnly(true);
   txtMsg->setFocusPolicy(Qt::ClickFocus);
   txtMsg->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  txtMsg->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #c0c0c0; }"));
+  txtMsg->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #c0c0c0; color: black; }"));  // dark on silver under any theme
   txtMsg->document()->setDocumentMargin(1);
   txtMsg->installEventFilter(this);
 

@@ -1,5 +1,7 @@
 #include "key_names.h"
 
+#include "keyboard_layout.h"
+#include "key_slots.h"
 #include "vk_codes.h"
 
 namespace kelvo {
@@ -32,6 +34,45 @@ std::string KeyDisplayName(int code) {
   for (const NamedKey& key : kNamedKeys)
     if (key.code == code) return key.name;
   return "";
+}
+
+namespace {
+
+bool PunctuationCode(int code) {
+  return (code >= vk::kColonAsterisk && code <= vk::kAtBackquote) ||
+         (code >= vk::kBracketBraceOpen && code <= vk::kCaretTilde) || code == vk::kBackslashUnderscore;
+}
+
+std::string Utf8(char32_t c) {
+  std::string out;
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string KeySlotFieldName(int slot, int code, const KeyboardLayout* layout) {
+  if (layout == nullptr || layout->japanese || code == 0) return KeyDisplayName(code);
+  if (const char typed = KeySlotTypedCharacter(slot); typed != 0 && code == KeySlotDefault(slot))
+    return std::string("[ ") + typed + " ]";
+  if (!PunctuationCode(code)) return KeyDisplayName(code);
+  if (const char32_t cap = KeyCapCharacter(*layout, code); cap != 0 && cap <= 0x10FFFF && (cap < 0xD800 || cap > 0xDFFF))
+    return "[ " + Utf8(cap) + " ]";
+  return KeyDisplayName(code);
 }
 
 }  // namespace kelvo

@@ -9,6 +9,7 @@
 #include "key_assignment.h"
 #include "key_entry.h"
 #include "key_names.h"
+#include "keyboard_layout.h"
 #include "settings_file.h"
 #include "virtual_key.h"
 
@@ -39,6 +40,7 @@ constexpr int kColumnLeft = 4, kColumnPitch = 57, kCellWidth = 54;
 constexpr int kGridTop = 82, kRowPitch = 42, kCaptionHeight = 14, kFieldHeight = 21;
 constexpr int kBottomRowTop = 406;  // the window commands, inside the dotted frame
 constexpr QRect kBottomFrame{3, 400, 284, 48};
+constexpr int kWindowWidth = 290, kWindowHeight = 519;  // at the usual 12-pixel font
 
 int ColumnX(int column) { return kColumnLeft + (column - 1) * kColumnPitch; }
 int RowTop(int row) { return row == 9 ? kBottomRowTop : kGridTop + (row - 1) * kRowPitch; }
@@ -99,7 +101,8 @@ constexpr QColor kMessageBackground{128, 128, 128};
 TfrmKeySet::TfrmKeySet(kelvo::SideWindowHost& host, QWidget* parent)
     : QWidget(parent, kelvo::kSideWindowFlags),
       host_(host) {
-  kelvo::SetUpSideWindowFrame(*this, "frmKeySet", QStringLiteral("キー設定"), {290, 519}, kelvo::Activation::LeavesKeyboard);
+  kelvo::SetUpSideWindowFrame(*this, "frmKeySet", QStringLiteral("キー設定"), {kWindowWidth, kWindowHeight},
+                              kelvo::Activation::LeavesKeyboard);
 
   chkRock_ = new QCheckBox(QStringLiteral("編集のロック (&R)"), this);
   chkRock_->setObjectName(QStringLiteral("chkRock"));
@@ -170,6 +173,8 @@ void TfrmKeySet::closeEvent(QCloseEvent* event) {
 
 void TfrmKeySet::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  const double scale = double(width()) / kWindowWidth;  // the window grows with a larger desktop font
+  painter.scale(scale, scale);
   painter.setPen(QPen(Qt::gray, 1, Qt::DotLine));
   painter.drawRect(kBottomFrame);
 }
@@ -183,7 +188,8 @@ void TfrmKeySet::ShowMessage(const QString& text, std::optional<std::uint32_t> c
 }
 
 void TfrmKeySet::ShowSlot(int slot) {
-  fields_[static_cast<size_t>(slot)]->setText(QString::fromStdString(kelvo::KeyDisplayName(kelvo::KeyAssignment[slot])));
+  const std::string name = kelvo::KeySlotFieldName(slot, kelvo::KeyAssignment[slot], kelvo::CurrentKeyboardLayout());
+  fields_[static_cast<size_t>(slot)]->setText(QString::fromStdString(name));
 }
 
 void TfrmKeySet::txtKeyDown(int slot, int vk, bool shift) {

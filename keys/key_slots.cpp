@@ -64,4 +64,9 @@ int KeySlotDefault(int slot) { return Slot(slot) ? Slot(slot)->defaultCode : 0; 
 std::string KeySlotLabel(int slot) { return Slot(slot) ? Slot(slot)->label : ""; }
 int KeySlotKeyCode(int slot) { return Slot(slot) ? Slot(slot)->keyCode : 0; }
 
+char KeySlotTypedCharacter(int slot) {
+  constexpr char kOperators[] = "+-*/.";  // slots 17..21
+  return slot >= 17 && slot <= 21 ? kOperators[slot - 17] : 0;
+}
+
 }  // namespace kelvo

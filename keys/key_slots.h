@@ -20,5 +20,8 @@ std::string KeySlotLabel(int slot);
 // The calculator key code the slot's key sends to the engine; 0 for the five window commands
 // (slots 22..26) and outside 1..37.
 int KeySlotKeyCode(int slot);
+// The character that works an operator slot's key on a layout other than Japanese, where the
+// factory code (a Japanese key's) does not: '+' '-' '*' '/' '.' for slots 17..21, else 0.
+char KeySlotTypedCharacter(int slot);
 
 }  // namespace kelvo

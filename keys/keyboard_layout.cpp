@@ -97,4 +97,12 @@ int PositionalKeyCode(const KeyboardLayout& layout, quint32 keyCode) {
   return UsPlaceCode(keyCode);
 }
 
+char32_t KeyCapCharacter(const KeyboardLayout& layout, int code) {
+  for (quint32 keyCode = 8; keyCode < layout.baseCharacter.size(); ++keyCode) {
+    const char32_t character = layout.baseCharacter[keyCode];
+    if (character > U' ' && character != 0x7F && PositionalKeyCode(layout, keyCode) == code) return character;
+  }
+  return 0;
+}
+
 }  // namespace kelvo

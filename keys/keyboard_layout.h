@@ -23,9 +23,18 @@ struct KeyboardLayout {
 // `layout`, or 0 for any other key.
 int PositionalKeyCode(const KeyboardLayout& layout, quint32 keyCode);
 
-// The layout of the keyboard that sent `event`, where the platform tells (X11); null elsewhere,
-// and the Japanese places then apply. Read from the X server on first use and again whenever a
-// key gives a symbol the layout held here does not have (the user switched layouts).
+// The layout of the keyboard that sent `event`, where the platform tells (X11 and Wayland); null
+// elsewhere, and the Japanese places then apply. Read on first use and again whenever a key gives
+// a symbol the layout held here does not have (the user switched layouts).
 const KeyboardLayout* ActiveKeyboardLayout(const QKeyEvent& event);
+
+// The layout the last key came from, read now when no key came yet; null where the platform does
+// not tell. For showing key names outside a key press.
+const KeyboardLayout* CurrentKeyboardLayout();
+
+// The character printed on the key that carries the punctuation code `code` under `layout` (the
+// character it gives without Shift, "=" for 187 on a US keyboard), or 0 when no key carries it or
+// its character is not printable.
+char32_t KeyCapCharacter(const KeyboardLayout& layout, int code);
 
 }  // namespace kelvo

@@ -74,6 +74,7 @@ void TfrmUpdate::CreateControls() {
   txtMsg_->setGeometry(8, 8, 281, 86);
   QPalette silver = txtMsg_->palette();
   silver.setColor(QPalette::Base, QColor(192, 192, 192));
+  silver.setColor(QPalette::Text, Qt::black);  // a dark desktop's light text would vanish on silver
   txtMsg_->setPalette(silver);
 
   // The bar: a white box of the full width with a blue one over it that grows.

@@ -6,7 +6,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build
-  qt6-base-dev libxkbcommon-x11-dev
+  qt6-base-dev libxkbcommon-dev libxkbcommon-x11-dev libwayland-dev pkgconf
+  qt6-translations-l10n qt6-wayland
   libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
   fonts-ipafont-gothic
   desktop-file-utils appstream

@@ -371,6 +371,27 @@ TEST_F(MainWindowTest, HiddenPrimaryShowsItselfWhenAChildStarts) {
   EXPECT_TRUE(window_->isVisible());
 }
 
+TEST_F(MainWindowTest, ASecondStartBringsBackAPrimaryMinimisedForWantOfATray) {
+  trayAvailable_ = false;
+  Open();
+  EXPECT_FALSE(window_->ComeBackRequested()) << "in view: the second start is a child";
+  window_->Menus()["Mb_TaskBarIn"]->trigger();
+  window_->close();
+  ASSERT_TRUE(window_->isMinimized());
+  EXPECT_TRUE(window_->ComeBackRequested()) << "back in view: no child wanted";
+  EXPECT_FALSE(window_->isMinimized());
+  EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_F(MainWindowTest, ASecondStartShowsAPrimaryHiddenInTheTrayAndStillRunsAsChild) {
+  Open();
+  window_->Menus()["Mb_TaskBarIn"]->trigger();
+  window_->close();
+  ASSERT_FALSE(window_->isVisible());
+  EXPECT_FALSE(window_->ComeBackRequested());
+  EXPECT_TRUE(window_->isVisible());
+}
+
 TEST_F(MainWindowTest, ExitWritesPositionAndSkinKind) {
   Open();
   window_->Shutdown();

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextEdit>
+#include <QWindow>
 
 #include "big_panel.h"
 #include "check_tape.h"
@@ -162,6 +163,52 @@ TEST_F(SideWindowsTest, TaxRateFromTheMenuIsWhatTheTaxKeyUses) {
   EXPECT_EQ(Label("labZei"), "軽6.5%");
   for (const char* key : {"bt1", "bt0", "bt0", "bt0", "btZeikomi"}) Click(key);
   EXPECT_EQ(Display(), "1065");
+}
+
+}  // namespace
+
+namespace {
+
+// Where the window system places windows itself (Wayland), it places side windows by the window
+// they belong to: each names the main window as its transient parent.
+TEST_F(SideWindowsTest, SideWindowsBelongToTheMainWindow) {
+  Open();
+  window_->Menus()["Mb_KeySetOn"]->trigger();
+  window_->Menus()["Mb_Kenzan"]->trigger();
+  window_->Menus()["Mb_BigPanelOn"]->trigger();
+  for (QWidget* side : std::initializer_list<QWidget*>{Find<TfrmKeySet>(), Find<TfrmKenzan>(), Find<TfrmBigPanel>()}) {
+    ASSERT_NE(side, nullptr);
+    ASSERT_NE(side->windowHandle(), nullptr) << side->objectName().toStdString();
+    EXPECT_EQ(side->windowHandle()->transientParent(), window_->windowHandle()) << side->objectName().toStdString();
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A larger desktop font grows the side windows laid out for 12 pixels, never the enlarged panel,
+// which is the face pixel for pixel.
+TEST_F(SideWindowsTest, ALargerDesktopFontGrowsSideWindowsButNotTheEnlargedPanel) {
+  const QFont usual = QApplication::font();
+  QFont large = usual;
+  large.setPixelSize(18);
+  QApplication::setFont(large);
+  Open();
+  window_->Menus()["Mb_KeySetOn"]->trigger();
+  window_->Menus()["Mb_BigPanelOn"]->trigger();
+  auto* keys = Find<TfrmKeySet>();
+  auto* panel = Find<TfrmBigPanel>();
+  ASSERT_NE(keys, nullptr);
+  ASSERT_NE(panel, nullptr);
+  EXPECT_GT(keys->width(), 290 * 5 / 4) << "a 1.5 times larger font";
+  EXPECT_GT(keys->findChild<QPushButton*>(QStringLiteral("btDef"))->width(), 130 * 5 / 4);
+  const QSize panelSize = panel->size();
+  QApplication::setFont(usual);
+  window_->Menus()["Mb_BigPanelOn"]->trigger();
+  window_->Menus()["Mb_BigPanelOn"]->trigger();
+  ASSERT_NE(Find<TfrmBigPanel>(), nullptr);
+  EXPECT_EQ(Find<TfrmBigPanel>()->size(), panelSize);
 }
 
 }  // namespace

@@ -111,6 +111,14 @@ TEST_F(SettingsTest, ExitWriteKeepsTheLastPositionAndSkinInOrder) {
             "[StartUp]\r\nStartUpTop=45\r\nStartUpLeft=120\r\n\r\n[Skin]\r\nCustumSkinType=3\r\n\r\n");
 }
 
+TEST_F(SettingsTest, ExitWriteWithoutAPositionKeepsTheOneWrittenBefore) {
+  test::WriteFileBytes(folder.MainSettings(), "[StartUp]\r\nStartUpLeft=300\r\nStartUpTop=-20\r\n");
+  Settings().skinKind = 2;
+  ASSERT_TRUE(WriteExitSettings(std::nullopt));
+  EXPECT_EQ(test::ReadFileBytes(folder.MainSettings()),
+            "[StartUp]\r\nStartUpLeft=300\r\nStartUpTop=-20\r\n\r\n[Skin]\r\nCustumSkinType=2\r\n\r\n");
+}
+
 TEST_F(SettingsTest, EveryChangeGoesToTheFileAtOnce) {
   LoadBothPasses();
   ASSERT_TRUE(ToggleMenuSetting(checks, MenuCheck::GrandTotal));
