@@ -14,7 +14,6 @@
 #include "skin_widgets.h"
 
 class QLabel;
-class QLineEdit;
 class QSystemTrayIcon;
 class InstanceChannel;
 class TfrmMain;
@@ -165,7 +164,6 @@ class TfrmMain : public QMainWindow, public kelvo::SettingsChecks, public kelvo:
   QLabel* labIpt_ = nullptr;
   QLabel* labRs_ = nullptr;
   QLabel* labDc_ = nullptr;
-  QLineEdit* focusField_ = nullptr;  // TFocus
   MainMenus menus_;
   QPointer<QSystemTrayIcon> tray_;
   QHash<char, QPointer<QWidget>> sideWindows_;

@@ -45,6 +45,9 @@ class KeyImageWidget : public SkinImageWidget {
  public:
   KeyImageWidget(Renderer* renderer, int keyCode, QWidget* parent);
   int KeyCode() const { return keyCode_; }
+  // Presses and releases the key as a left click does (a screen reader's press action, or
+  // Space while the key has the focus).
+  void Click();
 
  signals:
   // Any mouse button; the main window decides (the right one opens its popup menu).
@@ -54,6 +57,9 @@ class KeyImageWidget : public SkinImageWidget {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  // The tool tip names the key and its keyboard keys, read when it shows: the assignment changes.
+  bool event(QEvent* event) override;
 };
 
 }  // namespace kelvo

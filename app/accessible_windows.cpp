@@ -1,0 +1,27 @@
+#include "accessible_windows.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QWidget>
+
+namespace {
+
+// Only windows made straight from QWidget: dialogs and main windows have their own interfaces.
+QAccessibleInterface* SideWindowFactory(const QString& className, QObject* object) {
+  if (!object->isWidgetType() || object->metaObject()->superClass() != &QWidget::staticMetaObject ||
+      className != QLatin1String(object->metaObject()->className()))
+    return nullptr;
+  auto* window = static_cast<QWidget*>(object);
+  if (!window->isWindow()) return nullptr;
+  // The name is the caption: QAccessibleWidget names a window by its title.
+  return new QAccessibleWidget(window, window->windowType() == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window);
+}
+
+}  // namespace
+
+void InstallSideWindowAccessibility() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  QAccessible::installFactory(SideWindowFactory);
+}
