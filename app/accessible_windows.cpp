@@ -12,9 +12,10 @@ QAccessibleInterface* SideWindowFactory(const QString& className, QObject* objec
       className != QLatin1String(object->metaObject()->className()))
     return nullptr;
   auto* window = static_cast<QWidget*>(object);
-  if (!window->isWindow()) return nullptr;
+  const Qt::WindowType type = window->windowType();
+  if (type != Qt::Dialog && type != Qt::Window) return nullptr;  // popups and tool tips keep theirs
   // The name is the caption: QAccessibleWidget names a window by its title.
-  return new QAccessibleWidget(window, window->windowType() == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window);
+  return new QAccessibleWidget(window, type == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window);
 }
 
 }  // namespace

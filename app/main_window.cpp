@@ -210,14 +210,15 @@ TfrmMain::~TfrmMain() {
 }
 
 void TfrmMain::CreateControls() {
+  // Before any widget exists: an assistive technology may ask for a widget's interface at once.
+  kelvo::InstallFaceAccessibility();
+  InstallSideWindowAccessibility();
   client_ = new Client(*this);
   client_->setFixedSize(kelvo::kClientWidth, kelvo::kClientHeight);
   setCentralWidget(client_);
 
   // Creation order is stacking order: strips and keys first, the labels above them.
   widgets_ = kelvo::CreateSkinWidgets(client_, &renderer_);
-  kelvo::InstallFaceAccessibility();
-  InstallSideWindowAccessibility();
   kelvo::SetKeyboardKeysSource([](int keyCode) { return key_routing::KeyboardKeysFor(keyCode, kelvo::KeyAssignment); });
   kelvo::SetDisplayWords(widgets_.numberStrip, [this] {
     const kelvo::EngineState& s = engine_.State();

@@ -21,6 +21,20 @@ std::function<QString(int)>& KeyboardKeysSource() {
   return source;
 }
 
+AnnouncementSink& Sink() {
+  static AnnouncementSink sink;
+  return sink;
+}
+
+bool Listening() { return Sink().listening ? Sink().listening() : QAccessible::isActive(); }
+
+void Raise(QAccessibleEvent* event) {
+  if (Sink().raise)
+    Sink().raise(event);
+  else
+    QAccessible::updateAccessibility(event);
+}
+
 class AccessibleKey : public QAccessibleWidget {
  public:
   explicit AccessibleKey(KeyImageWidget* key) : QAccessibleWidget(key, QAccessible::Button) {}
@@ -72,12 +86,12 @@ class AccessibleDisplay : public QAccessibleWidget {
     if (now.name != said_.name) {
       said_.name = now.name;
       QAccessibleEvent event(this, QAccessible::NameChanged);
-      QAccessible::updateAccessibility(&event);
+      Raise(&event);
     }
     if (now.description != said_.description) {
       said_.description = now.description;
       QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-      QAccessible::updateAccessibility(&event);
+      Raise(&event);
     }
   }
 
@@ -92,7 +106,9 @@ class AccessibleDisplay : public QAccessibleWidget {
 
 QAccessibleInterface* FaceFactory(const QString& className, QObject* object) {
   if (className == QLatin1String("kelvo::KeyImageWidget")) return new AccessibleKey(static_cast<KeyImageWidget*>(object));
-  if (className == QLatin1String("kelvo::SkinImageWidget") && DisplaySources().contains(object))
+  // The number strip is the display; its words may be set after Qt first asks about it.
+  if (className == QLatin1String("kelvo::SkinImageWidget") &&
+      static_cast<SkinImageWidget*>(object)->Shows() == SkinImageWidget::Surface::NumberStrip)
     return new AccessibleDisplay(static_cast<QWidget*>(object));
   return nullptr;
 }
@@ -111,6 +127,8 @@ void SetDisplayWords(QWidget* display, std::function<DisplayWords()> words) {
   QObject::connect(display, &QObject::destroyed, [display] { DisplaySources().remove(display); });
 }
 
+void SetAnnouncementSink(AnnouncementSink sink) { Sink() = std::move(sink); }
+
 void SetKeyboardKeysSource(std::function<QString(int)> source) { KeyboardKeysSource() = std::move(source); }
 
 QString KeyboardKeysOf(int keyCode) { return KeyboardKeysSource() ? KeyboardKeysSource()(keyCode) : QString(); }
@@ -121,7 +139,7 @@ QString KeyToolTip(int keyCode) {
 }
 
 void AnnounceDisplay(QWidget* display) {
-  if (!QAccessible::isActive() || display == nullptr) return;
+  if (display == nullptr || !Listening()) return;
   if (auto* iface = dynamic_cast<AccessibleDisplay*>(QAccessible::queryAccessibleInterface(display))) iface->Announce();
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+class QAccessibleEvent;
 class QWidget;
 
 // How screen readers see the calculator face: each key is a push button named in words, with a
@@ -20,7 +21,7 @@ struct DisplayWords {
 // Teaches Qt the face's accessible objects. Once per process; later calls do nothing.
 void InstallFaceAccessibility();
 
-// Makes `display` the face's display, its words read from `words` whenever asked.
+// Gives the face's display (the number strip) its words, read from `words` whenever asked.
 void SetDisplayWords(QWidget* display, std::function<DisplayWords()> words);
 
 // Where the keyboard keys of a calculator key come from ("PgUp", "7、テンキー7"); the key
@@ -34,5 +35,14 @@ QString KeyToolTip(int keyCode);
 // description-change event if its marks or selectors did. Does nothing while no assistive
 // technology listens, so the engine may call it after every key.
 void AnnounceDisplay(QWidget* display);
+
+// Where the display's announcements go: Qt's accessibility by default (which drops them unless an
+// assistive technology listens). Headless tests, where Qt never listens, record them instead;
+// an empty member means Qt's own.
+struct AnnouncementSink {
+  std::function<bool()> listening;
+  std::function<void(QAccessibleEvent*)> raise;
+};
+void SetAnnouncementSink(AnnouncementSink sink);
 
 }  // namespace kelvo

@@ -20,6 +20,7 @@ class SkinImageWidget : public QWidget {
 
   SkinImageWidget(Renderer* renderer, Surface surface, int keyCode, QWidget* parent);
 
+  Surface Shows() const { return surface_; }
   // The renderer changed the image: rebuild the keyed copy at the next paint.
   void ImageChanged();
   // The keyed copy the widget paints (rebuilt first if the image changed).
