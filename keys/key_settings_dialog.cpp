@@ -93,11 +93,11 @@ void ColourCaption(QLabel* caption, int slot) {
 }
 
 // A dark box, so that every message colour reads at 4.5:1 or more: white 13:1, yellow 12:1, and
-// red, lightened to #FF6666, 4.6:1 (pure red on the former mid-grey box was 1:1).
+// red, lightened to #FF7070, 4.9:1 (pure red on the former mid-grey box was 1:1).
 constexpr QColor kMessageBackground{48, 48, 48};
 
 QColor ReadableMessageColour(std::uint32_t colour) {
-  return colour == kelvo::kMessageRed ? QColor(0xFF, 0x66, 0x66) : QColor::fromRgb(colour);
+  return colour == kelvo::kMessageRed ? QColor(0xFF, 0x70, 0x70) : QColor::fromRgb(colour);
 }
 
 }  // namespace
