@@ -48,13 +48,6 @@ TEST(SpokenFaceTest, MarksReadAreTheMarksTheStripShows) {
   }
 }
 
-TEST(SpokenFaceTest, DescriptionLeadsWithTheErrorThenMarksThenSelectors) {
-  LitMarks marks;
-  marks.set(8);
-  EXPECT_EQ(SpokenDisplayDescription(true, marks, 2, 2), "エラー、メモリー、端数処理: 切り捨て、小数点: 2 桁");
-  EXPECT_EQ(SpokenDisplayDescription(false, {}, 4, -9), "端数処理: 四捨五入、小数点: 浮動");
-}
-
 TEST(SpokenFaceTest, LabelTextStandsOutFromTheSkinsDisplay) {
   const Rect label{112, 17, 145, 13};
   const struct {
