@@ -158,9 +158,9 @@ QAction* MainMenus::operator[](const char* name) const {
 
 MainMenus BuildMainMenus(QMenuBar* bar, QObject* owner) {
   MainMenus menus;
-  menus.file = MakeMenu(bar, "Mb_File", "File ", kFileItems, menus);
-  menus.option = MakeMenu(bar, "Mb_Option", "Opt ", kOptionItems, menus);
-  menus.support = MakeMenu(bar, "Mb_Sp", "Spt ", kSupportItems, menus);
+  menus.file = MakeMenu(bar, "Mb_File", "&File ", kFileItems, menus);
+  menus.option = MakeMenu(bar, "Mb_Option", "&Opt ", kOptionItems, menus);
+  menus.support = MakeMenu(bar, "Mb_Sp", "&Spt ", kSupportItems, menus);
   for (QMenu* menu : {menus.file, menus.option, menus.support}) bar->addMenu(menu);
 
   auto* parent = qobject_cast<QWidget*>(owner);

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QFile>
@@ -22,12 +23,16 @@
 
 #include <optional>
 
+#include "accessible_face.h"
+#include "accessible_windows.h"
 #include "app_icon.h"
 #include "desktop_look.h"
+#include "display_label_look.h"
 #include "download_abort.h"
 #include "help_document.h"
 #include "instance_channel.h"
 #include "key_assignment.h"
+#include "keyboard_key_words.h"
 #include "key_routing.h"
 #include "keyboard_layout.h"
 #include "layout.h"
@@ -110,6 +115,15 @@ class TfrmMain::Client : public QWidget {
     if (dragOffset_ && (event->buttons() & Qt::LeftButton)) window_.move(event->globalPosition().toPoint() - *dragOffset_);
   }
   void mouseReleaseEvent(QMouseEvent*) override { dragOffset_.reset(); }
+  // The Menu key (or Shift+F10) on the face opens the window's popup menu below the display.
+  void contextMenuEvent(QContextMenuEvent* event) override {
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+      event->ignore();  // the right button has opened it already
+      return;
+    }
+    const QWidget* display = window_.widgets_.numberStrip;
+    window_.menus_.migiKuriPop->popup(display->mapToGlobal(QPoint(0, display->height())));
+  }
 
  private:
   TfrmMain& window_;
@@ -118,7 +132,10 @@ class TfrmMain::Client : public QWidget {
 
 // ---- Engine display hooks ----
 
-void MainDisplay::ReturnFocus() { window_.ReturnFocus(); }
+void MainDisplay::ReturnFocus() {
+  window_.ReturnFocus();
+  kelvo::AnnounceDisplay(window_.widgets_.numberStrip);  // every key ends here
+}
 
 void MainDisplay::ShowRegisters(const std::string& input, const std::string& answer) {
   const QString in = QString::fromStdString(input), ans = QString::fromStdString(answer);
@@ -197,12 +214,22 @@ TfrmMain::~TfrmMain() {
 }
 
 void TfrmMain::CreateControls() {
+  // Before any widget exists: an assistive technology may ask for a widget's interface at once.
+  kelvo::InstallFaceAccessibility();
+  InstallSideWindowAccessibility();
   client_ = new Client(*this);
   client_->setFixedSize(kelvo::kClientWidth, kelvo::kClientHeight);
   setCentralWidget(client_);
 
   // Creation order is stacking order: strips and keys first, the labels above them.
   widgets_ = kelvo::CreateSkinWidgets(client_, &renderer_);
+  kelvo::SetKeyboardKeysSource([](int keyCode) { return key_routing::KeyboardKeysFor(keyCode, kelvo::KeyAssignment); });
+  kelvo::SetDisplayWords(widgets_.numberStrip, [this] {
+    const kelvo::EngineState& s = engine_.State();
+    return kelvo::DisplayWords{kelvo::SpokenNumber(s.display, s.error),
+                               kelvo::SpokenDisplayDescription(s.error, renderer_.Lit(), kelvo::Settings().roundSelector,
+                                                               kelvo::Settings().decimalSelector)};
+  });
   connect(&renderer_, &kelvo::Renderer::panelChanged, client_, qOverload<>(&QWidget::update));
   for (kelvo::KeyImageWidget* key : widgets_.keys) {
     connect(key, &kelvo::KeyImageWidget::pressed, this, &TfrmMain::OnKeyImagePressed);
@@ -230,6 +257,7 @@ void TfrmMain::CreateControls() {
     label->setAlignment((cell.alignment > 0 ? Qt::AlignRight : cell.alignment == 0 ? Qt::AlignHCenter : Qt::AlignLeft) |
                         Qt::AlignVCenter);
     label->setAttribute(Qt::WA_TranslucentBackground);
+    kelvo::ColourFromSkin(label, renderer_);
     if (name == QLatin1String("labAns")) labAns_ = label;
     if (name == QLatin1String("labIpt")) labIpt_ = label;
     if (name == QLatin1String("labRs")) labRs_ = label;
@@ -237,16 +265,10 @@ void TfrmMain::CreateControls() {
   }
   labAns_->setText(QStringLiteral("0"));
   labIpt_->setText(QStringLiteral("0"));
-  labAns_->setAccessibleName(QStringLiteral("答え"));
-  labIpt_->setAccessibleName(QStringLiteral("入力"));
+  kelvo::DescribeDisplayLabel(labAns_, QStringLiteral("答え"));
+  kelvo::DescribeDisplayLabel(labIpt_, QStringLiteral("入力"));
 
-  // Below the visible client area: the focus holder and the version text.
-  focusField_ = new QLineEdit(QStringLiteral("H400 W272"), client_);
-  focusField_->setObjectName(QStringLiteral("TFocus"));
-  focusField_->setReadOnly(true);
-  focusField_->setFrame(false);
-  focusField_->setAttribute(Qt::WA_InputMethodEnabled, false);
-  focusField_->setGeometry(0, kelvo::kClientHeight + 8, 60, 16);
+  // Below the visible client area: the version text. The keyboard focus rests on the display.
   auto* version = new QLineEdit(QString::fromLatin1(kVersionText), client_);
   version->setObjectName(QStringLiteral("AppVer"));
   version->setGeometry(0, kelvo::kClientHeight + 30, 60, 16);
@@ -489,6 +511,7 @@ void TfrmMain::CopyToClipboard() {
   renderer_.DrawMark(12, true);
   QGuiApplication::clipboard()->setText(QString::fromStdString(engine_.State().display));
   display_.MirrorToEnlargedPanel();
+  kelvo::AnnounceDisplay(widgets_.numberStrip);
 }
 
 void TfrmMain::PasteFromClipboard() {
@@ -530,9 +553,11 @@ void TfrmMain::ApplyRoundSelector(int value) {
   for (const char* item : kItems) menus_[item]->setChecked(false);
   value = kelvo::EffectiveRoundSelector(value);
   labRs_->setText(QString::fromLatin1(kTexts[value - 1]));
+  labRs_->setAccessibleName(kelvo::SpokenRoundSelector(value));
   kelvo::Settings().roundSelector = value;
   menus_[kItems[value - 1]]->setChecked(true);
   MirrorToEnlargedPanel();
+  kelvo::AnnounceDisplay(widgets_.numberStrip);
 }
 
 void TfrmMain::ApplyDecimalSelector(int value) {
@@ -542,8 +567,10 @@ void TfrmMain::ApplyDecimalSelector(int value) {
   value = kelvo::EffectiveDecimalSelector(value);
   menus_[value < 0 ? "Mb_SsF" : kItems[value]]->setChecked(true);
   labDc_->setText(value < 0 ? QStringLiteral("F") : QString::number(value));
+  labDc_->setAccessibleName(kelvo::SpokenDecimalSelector(value));
   kelvo::Settings().decimalSelector = value;
   MirrorToEnlargedPanel();
+  kelvo::AnnounceDisplay(widgets_.numberStrip);
 }
 
 void TfrmMain::ChooseRoundSelector(int tag) {

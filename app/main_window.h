@@ -19,7 +19,6 @@
 #include "typed_key_routing.h"
 
 class QLabel;
-class QLineEdit;
 class QSystemTrayIcon;
 class InstanceChannel;
 class TaxRateLabel;
@@ -192,7 +191,6 @@ class TfrmMain : public QMainWindow,
   QLabel* labRs_ = nullptr;
   QLabel* labDc_ = nullptr;
   TaxRateLabel* labZei_ = nullptr;
-  QLineEdit* focusField_ = nullptr;  // TFocus
   MainMenus menus_;
   kelvo::TapeRecorder tapeRecorder_;
   tape::TapeWriter tapeWriter_{[] { return kelvo::CurrentSettingsPath(); }, [] { return tape::TapeFilePath(); }};

@@ -1,6 +1,7 @@
 // The main window as the host of its side windows: the auxiliary window list, the menu items
 // that follow each side window, placement and the focus.
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QScreen>
@@ -88,7 +89,10 @@ void TfrmMain::BringToFront(QWidget* side) {
 }
 
 void TfrmMain::ReturnFocus() {
-  if (focusField_ != nullptr && !focusField_->hasFocus()) focusField_->setFocus();
+  // The face keeps the focus: on a key a keyboard user moved to with Tab, else on the display.
+  const QWidget* focus = QApplication::focusWidget();
+  if (focus != nullptr && focus->window() == this && qobject_cast<const kelvo::KeyImageWidget*>(focus) != nullptr) return;
+  if (widgets_.numberStrip != nullptr && !widgets_.numberStrip->hasFocus()) widgets_.numberStrip->setFocus();
 }
 
 std::string TfrmMain::SettingsFilePath() const { return kelvo::CurrentSettingsPath(); }

@@ -40,7 +40,8 @@ class SideWindowHost {
   virtual void PlaceWindow(QWidget* side, int mode) = 0;
   // Raises `side` above the main window, which leaves the always-on-top band for it.
   virtual void BringToFront(QWidget* side) = 0;
-  // Gives the keyboard focus back to the main window's hidden focus field.
+  // Gives the keyboard focus back to the main window's face: its display, or the key a keyboard
+  // user moved to.
   virtual void ReturnFocus() = 0;
 
   // The settings file this instance reads and writes (Kelvo.ini, or a child's instance file).

@@ -94,7 +94,13 @@ void ColourCaption(QLabel* caption, int slot) {
   caption->setPalette(palette);
 }
 
-constexpr QColor kMessageBackground{128, 128, 128};
+// A dark box, so that every message colour reads at 4.5:1 or more: white 13:1, yellow 12:1, and
+// red, lightened to #FF7070, 4.9:1 (pure red on the former mid-grey box was 1:1).
+constexpr QColor kMessageBackground{48, 48, 48};
+
+QColor ReadableMessageColour(std::uint32_t colour) {
+  return colour == kelvo::kMessageRed ? QColor(0xFF, 0x70, 0x70) : QColor::fromRgb(colour);
+}
 
 }  // namespace
 
@@ -183,7 +189,7 @@ void TfrmKeySet::ShowMessage(const QString& text, std::optional<std::uint32_t> c
   txtMsg_->setText(text);
   if (!colour) return;
   QPalette palette = txtMsg_->palette();
-  palette.setColor(QPalette::WindowText, QColor::fromRgb(*colour));
+  palette.setColor(QPalette::WindowText, ReadableMessageColour(*colour));
   txtMsg_->setPalette(palette);
 }
 

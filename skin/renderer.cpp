@@ -128,18 +128,28 @@ void Renderer::CopyMark(int sourceX, int width, int destX) {
   emit markStripChanged();
 }
 
+void Renderer::UnlightMarks(int x, int width) {
+  for (const MarkCell& cell : kMarkCells)
+    if (cell.destX < x + width && x < cell.destX + cell.width) lit_.reset(static_cast<size_t>(cell.mark));
+}
+
 void Renderer::DrawMark(int mark, bool on) {
   const MarkCell* cell = FindMarkCell(mark);
   if (cell == nullptr) return;
+  UnlightMarks(cell->destX, cell->width);
+  if (on) lit_.set(static_cast<size_t>(mark));
   CopyMark(on ? cell->sourceX : kMarkBlankX, cell->width, cell->destX);
 }
 
 void Renderer::ClearOperatorMarks() {
+  UnlightMarks(kOperatorMarksX, kOperatorMarksWidth);
   CopyRect(blank_, 0, 0, kOperatorMarksWidth, kMarkHeight, markStrip_, kOperatorMarksX, 0);
   emit markStripChanged();
 }
 
 void Renderer::ClearTransientMarks() {
+  UnlightMarks(kTransientMarksX, kTransientMarksWidth);
+  UnlightMarks(kEqualsMarksX, kEqualsMarksWidth);
   CopyRect(blank_, 0, 0, kTransientMarksWidth, kMarkHeight, markStrip_, kTransientMarksX, 0);
   CopyRect(blank_, 0, 0, kEqualsMarksWidth, kMarkHeight, markStrip_, kEqualsMarksX, 0);
   emit markStripChanged();
@@ -152,6 +162,7 @@ void Renderer::ClearMemoryMarks() {
 }
 
 void Renderer::ClearMarkStrip() {
+  lit_.reset();
   CopyRect(blank_, 0, 0, kMarkStripRect.width, kMarkStripRect.height, markStrip_, 0, 0);
   emit markStripChanged();
 }

@@ -7,6 +7,7 @@
 
 #include "layout.h"
 #include "skin_parts.h"
+#include "spoken_face.h"
 
 class QPainter;
 
@@ -55,6 +56,8 @@ class Renderer : public QObject {
   void ClearMemoryMarks();
   void ClearMarkStrip();
   void RedrawMarks(const EngineState& state);
+  // The marks the strip shows now (a mark drawn over another's place hides it).
+  const LitMarks& Lit() const { return lit_; }
 
   // Panel composite: the digital panel keyed over the back panel.
   void BuildPanelComposite();
@@ -83,6 +86,8 @@ class Renderer : public QObject {
 
  private:
   void CopyMark(int sourceX, int width, int destX);
+  // Every mark with a pixel in [x, x + width) is no longer shown.
+  void UnlightMarks(int x, int width);
 
   std::array<QImage, kSkinPartCount> sheets_;
   std::array<QImage, kButtonCells.size()> keyImages_;
@@ -91,6 +96,7 @@ class Renderer : public QObject {
   QImage markStrip_;
   QImage panelComposite_;
   EnlargedPanelTarget* enlarged_ = nullptr;
+  LitMarks lit_;
 };
 
 }  // namespace kelvo

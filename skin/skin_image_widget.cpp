@@ -1,7 +1,12 @@
 #include "skin_image_widget.h"
 
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
+
+#include "accessible_face.h"
 
 #include "layout.h"
 #include "pixels.h"
@@ -42,7 +47,30 @@ void SkinImageWidget::paintEvent(QPaintEvent*) {
 void SkinImageWidget::mousePressEvent(QMouseEvent* event) { event->accept(); }
 
 KeyImageWidget::KeyImageWidget(Renderer* renderer, int keyCode, QWidget* parent)
-    : SkinImageWidget(renderer, Surface::Key, keyCode, parent) {}
+    : SkinImageWidget(renderer, Surface::Key, keyCode, parent) {
+  setFocusPolicy(Qt::TabFocus);
+}
+
+void KeyImageWidget::Click() {
+  emit pressed(keyCode_, Qt::LeftButton, mapToGlobal(rect().center()));
+  emit released(keyCode_, Qt::LeftButton);
+}
+
+void KeyImageWidget::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && !event->isAutoRepeat()) {
+    Click();
+    return;
+  }
+  SkinImageWidget::keyPressEvent(event);
+}
+
+bool KeyImageWidget::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), KeyToolTip(keyCode_), this);
+    return true;
+  }
+  return SkinImageWidget::event(event);
+}
 
 void KeyImageWidget::mousePressEvent(QMouseEvent* event) {
   event->accept();

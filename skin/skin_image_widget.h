@@ -20,6 +20,7 @@ class SkinImageWidget : public QWidget {
 
   SkinImageWidget(Renderer* renderer, Surface surface, int keyCode, QWidget* parent);
 
+  Surface Shows() const { return surface_; }
   // The renderer changed the image: rebuild the keyed copy at the next paint.
   void ImageChanged();
   // The keyed copy the widget paints (rebuilt first if the image changed).
@@ -45,6 +46,9 @@ class KeyImageWidget : public SkinImageWidget {
  public:
   KeyImageWidget(Renderer* renderer, int keyCode, QWidget* parent);
   int KeyCode() const { return keyCode_; }
+  // Presses and releases the key as a left click does (a screen reader's press action, or
+  // Space while the key has the focus).
+  void Click();
 
  signals:
   // Any mouse button; the main window decides (the right one opens its popup menu).
@@ -54,6 +58,9 @@ class KeyImageWidget : public SkinImageWidget {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  // The tool tip names the key and its keyboard keys, read when it shows: the assignment changes.
+  bool event(QEvent* event) override;
 };
 
 }  // namespace kelvo

@@ -1,5 +1,7 @@
 #include "skin_widgets.h"
 
+#include "spoken_face.h"
+
 namespace kelvo {
 namespace {
 
@@ -28,6 +30,7 @@ SkinWidgets CreateSkinWidgets(QWidget* window, Renderer* renderer) {
   Place(w.markStrip, kMarkStripRect, "picDgMark", QStringLiteral("マーク"));
   w.numberStrip = new SkinImageWidget(renderer, Surface::NumberStrip, 0, window);
   Place(w.numberStrip, kNumberStripRect, "picDgPnl", QStringLiteral("表示"));
+  w.numberStrip->setFocusPolicy(Qt::TabFocus);  // the face's keyboard focus rests on the display
   QObject::connect(renderer, &Renderer::markStripChanged, w.markStrip, &SkinImageWidget::ImageChanged);
   QObject::connect(renderer, &Renderer::numberStripChanged, w.numberStrip, &SkinImageWidget::ImageChanged);
 
@@ -36,7 +39,7 @@ SkinWidgets CreateSkinWidgets(QWidget* window, Renderer* renderer) {
     auto* key = new KeyImageWidget(renderer, cell.keyCode, window);
     const std::string name(cell.control);
     Place(key, Rect{cell.windowX, cell.windowY, kKeyWidth, cell.VisibleHeight()}, name.c_str(),
-          QString::fromUtf8(cell.caption.data(), static_cast<qsizetype>(cell.caption.size())));
+          SpokenKeyName(cell.keyCode));
     w.keys[i] = key;
   }
   // One connection for all keys: the renderer names the key that changed.

@@ -19,7 +19,7 @@ struct SkinWidgets {
 };
 
 // Creates the widgets on window at their places, names them ("btPlus", "picDgPnl" ...), gives
-// each key its caption as accessible name ("表示" for the number strip), and connects them to
+// each key its spoken name as accessible name ("表示" for the number strip), and connects them to
 // the renderer so that every change of an image repaints its widget.
 SkinWidgets CreateSkinWidgets(QWidget* window, Renderer* renderer);
 

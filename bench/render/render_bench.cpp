@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "accessible_face.h"
 #include "engine.h"
 #include "key_script.h"
 #include "renderer.h"
@@ -98,6 +99,45 @@ void PressKeyWithWindowRepaint(benchmark::State& state) {
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * Session().size()));
 }
 BENCHMARK(PressKeyWithWindowRepaint)->Unit(benchmark::kMillisecond);
+
+// A display that ends every key as the main window's does: the display's words are worked out and
+// compared, and an event raised for each change, as while a screen reader listens.
+class AnnouncingDisplay : public kelvo::SkinDisplay {
+ public:
+  AnnouncingDisplay(kelvo::Renderer& renderer, QWidget* strip) : SkinDisplay(renderer), strip_(strip) {}
+  void ReturnFocus() override { kelvo::AnnounceDisplay(strip_); }
+
+ private:
+  QWidget* strip_;
+};
+
+void PressKeyWithScreenReaderListening(benchmark::State& state) {
+  kelvo::Renderer renderer;
+  renderer.LoadBuiltInSheets();
+  QWidget window;
+  const kelvo::SkinWidgets widgets = kelvo::CreateSkinWidgets(&window, &renderer);
+  kelvo::InstallFaceAccessibility();
+  AnnouncingDisplay display(renderer, widgets.numberStrip);
+  kelvo::Engine engine(display);
+  kelvo::SetDisplayWords(widgets.numberStrip, [&] {
+    const kelvo::EngineState& s = engine.State();
+    return kelvo::DisplayWords{kelvo::SpokenNumber(s.display, s.error),
+                               kelvo::SpokenDisplayDescription(s.error, renderer.Lit(), 2, 2)};
+  });
+  int raised = 0;
+  kelvo::SetAnnouncementSink({[] { return true; }, [&raised](QAccessibleEvent*) { ++raised; }});
+  for (auto _ : state) {
+    for (const int key : Session()) {
+      engine.PressKey(key);
+      engine.ReleaseKey(key);
+    }
+  }
+  kelvo::SetAnnouncementSink({});
+  state.counters["events_per_key"] =
+      benchmark::Counter(static_cast<double>(raised) / static_cast<double>(state.iterations() * Session().size()));
+  state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * Session().size()));
+}
+BENCHMARK(PressKeyWithScreenReaderListening)->Unit(benchmark::kMillisecond);
 
 // Start-up: the six built-in sheets out of the program's resources.
 void LoadBuiltInSheets(benchmark::State& state) {

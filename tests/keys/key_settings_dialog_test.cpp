@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <cmath>
 #include <filesystem>
 
 #include "ini_file.h"
@@ -99,3 +100,28 @@ TEST_F(KeySettingsDialogTest, AFailedWriteIsReportedAndTheDialogStaysOpen) {
 }
 
 }  // namespace
+
+// Red (a key that cannot be assigned), yellow (a key taken from another slot) and white (a key
+// changed) all read at 4.5:1 or more on the message box.
+TEST_F(KeySettingsDialogTest, EveryMessageColourIsReadableOnItsBox) {
+  auto luminance = [](const QColor& c) {
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+  };
+  Unlock();
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* what;
+  } rows[] = {{Qt::Key_5, Qt::KeypadModifier, "red"}, {Qt::Key_P, Qt::NoModifier, "yellow"}, {Qt::Key_Q, Qt::NoModifier, "white"}};
+  QColor previous;
+  for (const auto& row : rows) {
+    Press(Field("MR"), row.key, row.modifiers);
+    const QColor text = Message()->palette().color(QPalette::WindowText);
+    const QColor box = Message()->palette().color(QPalette::Window);
+    const double a = luminance(text) + 0.05, b = luminance(box) + 0.05;
+    EXPECT_GE(std::max(a, b) / std::min(a, b), 4.5) << row.what << " " << text.name().toStdString();
+    EXPECT_NE(text, previous) << row.what;  // each message keeps its own colour
+    previous = text;
+  }
+}
