@@ -84,13 +84,14 @@ void TfrmMain::CheckForUpdateAtStart() {
   QAction* updateItem = menus_["Mb_Update"];
   const bool itemEnabled = updateItem->isEnabled();
   updateItem->setEnabled(false);
-  const int code = kelvo::DownloadFile(kelvo::ServerBaseUrl() + QStringLiteral("AppVer.csv"), listPath, QString(), 0);
+  const int code = kelvo::DownloadFile(kelvo::ServerBaseUrl() + QStringLiteral("AppVer.csv"), listPath,
+                                       kelvo::kMaxUpdateListBytes, QString(), 0);
   updateItem->setEnabled(itemEnabled);
   if (code != kelvo::kDownloadOk || shutDown_) return;
   const QByteArray content = kelvo::ReadUpdateListFile(listPath);
   const std::optional<QString> version = kelvo::FirstListedVersion(content);
   if (!version || !kelvo::IsNewerVersion(*version, CurrentVersion(*this))) return;
-  if (!kelvo::ParseUpdateList(content).HasInstaller()) return;  // nothing that could be offered
+  if (!kelvo::IsFreeInstallerName(kelvo::ParseUpdateList(content).fileName)) return;  // nothing to offer
   renderer_.DrawAllButtonsUp();
   const bool yes = askUpdate ? askUpdate(this, kNewerAtStart) : false;
   if (yes) OpenUpdateWindow(/*foundAtStart=*/true);
