@@ -23,9 +23,10 @@ class MainWindowSkinHost : public kelvo::SkinChooserHost {
   }
   bool TrayRestoring() const override { return window_.TrayRestoring(); }
   QString ServerBaseUrl() const override { return kelvo::ServerBaseUrl(); }
-  int Download(const QString& url, const QString& localPath, const QString& label,
+  int Download(const QString& url, const QString& localPath, qint64 maxBytes, const QString& label,
                const kelvo::SkinTransferProgress& progress) override {
-    return kelvo::DownloadFile(url, localPath, label, 1, [&progress](const QString& text, double) { progress(text); });
+    return kelvo::DownloadFile(url, localPath, maxBytes, label, 1,
+                               [&progress](const QString& text, double) { progress(text); });
   }
   QString DownloadResultText(int code) const override { return kelvo::DownloadResultText(code); }
 

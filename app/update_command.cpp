@@ -89,7 +89,8 @@ void TfrmMain::CheckForUpdateAtStart() {
   QAction* updateItem = menus_["Mb_Update"];
   const bool itemEnabled = updateItem->isEnabled();
   updateItem->setEnabled(false);
-  const int code = kelvo::DownloadFile(kelvo::ServerBaseUrl() + QStringLiteral("AppVer.csv"), listPath, QString(), 0);
+  const int code = kelvo::DownloadFile(kelvo::ServerBaseUrl() + QStringLiteral("AppVer.csv"), listPath,
+                                       kelvo::kMaxUpdateListBytes, QString(), 0);
   updateItem->setEnabled(itemEnabled);
   if (code != kelvo::kDownloadOk || shutDown_) return;
   const QByteArray content = kelvo::ReadUpdateListFile(listPath);
@@ -97,7 +98,7 @@ void TfrmMain::CheckForUpdateAtStart() {
   if (!version || !kelvo::IsNewerVersion(*version, CurrentVersion(*this))) return;
   // A build that may not update itself tells of the version even when the list offers no installer.
   const bool self = kelvo::SelfUpdateAllowed();
-  if (self && !kelvo::ParseUpdateList(content).HasInstaller()) return;  // nothing that could be offered
+  if (self && !kelvo::IsFreeInstallerName(kelvo::ParseUpdateList(content).fileName)) return;  // nothing to offer
   renderer_.DrawAllButtonsUp();
   const QString question = self ? kNewerAtStart : kelvo::NewerForPackageManagerQuestion();
   const bool yes = askUpdate ? askUpdate(this, question) : false;

@@ -13,11 +13,11 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QUrl>
 
+#include "calc_files.h"
 #include "data_folder.h"
 #include "formula_box.h"
 #include "formula_check.h"
@@ -79,10 +79,8 @@ TfrmSushiki::TfrmSushiki(kelvo::SideWindowHost* host, kelvo::FormulaFiles files,
 }
 
 void TfrmSushiki::InitAnswerFile(const kelvo::FormulaFiles& files) {
-  kelvo::IniFile answer(files.AnswerPath());
-  answer.WriteString("CalcAns", "Answer", "0");
-  answer.WriteString("CalcAns", "AnsMsg", "");
-  (void)answer.Flush();
+  // A new file renamed over the old one: never written through a link, a FIFO or a hard link.
+  (void)kelvo::wsh::WriteCalcFile(files.AnswerPath(), "[CalcAns]\r\nAnswer=0\r\nAnsMsg=\r\n\r\n");
 }
 
 QPushButton* TfrmSushiki::AddButton(const char* name, const QString& caption, QRect geometry) {
@@ -300,13 +298,10 @@ void TfrmSushiki::StartEvaluation(const QString& expression) {
   timer_.start();
 
   const std::string script = kelvo::wsh::BuildScript(files_.AnswerPath(), expression.toStdString(), runStamp_);
-  // Written through a file beside it that replaces it, so a host never reads half a script.
-  QSaveFile file(QuoteFree(files_.ScriptPath()));
-  if (file.open(QIODevice::WriteOnly)) {
-    file.write(script.data(), static_cast<qint64>(script.size()));
-    (void)file.commit();
-  }
-  (void)kelvo::WriteProfileString("CalcAns", "ID", "", files_.AnswerPath());
+  // Written through a file beside it that replaces it, so a host never reads half a script; the
+  // answer file goes back to its first state, without the stamp.
+  (void)kelvo::wsh::WriteCalcFile(files_.ScriptPath(), script);
+  InitAnswerFile(files_);
   txtMsg->clear();
   txtAns->clear();
 

@@ -30,7 +30,8 @@ class TfrmSushiki : public QWidget {
   // host may be null (tools): the window then places nothing and reports nothing.
   TfrmSushiki(kelvo::SideWindowHost* host, kelvo::FormulaFiles files, QWidget* parent = nullptr);
 
-  // Writes Answer = 0 and an empty AnsMsg into the answer file, as the window's opening does.
+  // Makes the answer file "[CalcAns]" with Answer = 0 and an empty AnsMsg, no ID, as the window's
+  // opening does: a new file renamed over the old one, never written through a link.
   static void InitAnswerFile(const kelvo::FormulaFiles& files);
 
   // The script host program: kelvo-wsh beside the executable (or in an installation's helper

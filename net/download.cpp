@@ -12,7 +12,9 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "download_abort.h"
 #include "download_progress.h"
@@ -110,6 +112,17 @@ bool IsHttpUrl(const QUrl& url) {
          (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
 }
 
+// The Content-Length of an answer: Qt joins repeated headers with ", ". Values that disagree give
+// nothing; so does a missing header.
+std::optional<double> AnnouncedLength(const QNetworkReply& reply) {
+  if (!reply.hasRawHeader("Content-Length")) return std::nullopt;
+  const QList<QByteArray> values = reply.rawHeader("Content-Length").split(',');
+  const QByteArray first = values.front().trimmed();
+  for (const QByteArray& value : values)
+    if (value.trimmed() != first) return std::nullopt;
+  return LeadingNumber(first);
+}
+
 // Answers that came from a server but are not HTTP.
 bool IsProtocolFailure(QNetworkReply::NetworkError error) {
   return error == QNetworkReply::ProtocolFailure || error == QNetworkReply::RemoteHostClosedError ||
@@ -134,8 +147,8 @@ QString DownloadResultText(int code) {
   }
 }
 
-int DownloadFile(const QString& url, const QString& localPath, const QString& label, int progressMode,
-                 const DownloadProgressSink& progress) {
+int DownloadFile(const QString& url, const QString& localPath, qint64 maxBytes, const QString& label,
+                 int progressMode, const DownloadProgressSink& progress) {
   ClearDownloadAbort();
   if (QCoreApplication::instance() == nullptr) return kDownloadNoSession;
   QNetworkAccessManager session;
@@ -170,15 +183,24 @@ int DownloadFile(const QString& url, const QString& localPath, const QString& la
     return kDownloadUrlNotOpened;
   if (!status().isValid()) return IsProtocolFailure(reply->error()) ? kDownloadNoStatus : kDownloadUrlNotOpened;
   const int statusCode = status().toInt();
+  // A redirect that was not followed: no Location, or one to file: or another scheme.
+  if (statusCode >= 300 && statusCode < 400) return kDownloadUrlNotOpened;
   if (statusCode < 200 || statusCode >= 300) return kDownloadNotFound;
-  if (!reply->hasRawHeader("Content-Length")) return kDownloadNoLength;
-  const double announced = LeadingNumber(reply->rawHeader("Content-Length"));
+  // Headers too many or too large to be read leave none at all (every server sends some).
+  if (reply->rawHeaderList().isEmpty()) return kDownloadNoStatus;
+  const std::optional<double> length = AnnouncedLength(*reply);
+  if (!length) return kDownloadNoLength;
+  const double announced = *length;
+  if (announced > static_cast<double>(maxBytes)) return kDownloadSizeMismatch;  // nothing written
 
-  // A fresh file: whatever had the name goes first, so that a link there is replaced, not followed.
-  QFile::remove(localPath);
-  QFile file(localPath);
+  // A fresh file beside the target: whatever had its name goes first, so that a link there is
+  // replaced, not followed.
+  const QString partPath = localPath + QLatin1String(kPartSuffix);
+  QFile::remove(partPath);
+  QFile file(partPath);
   if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return kDownloadSizeMismatch;
 
+  qint64 written = 0;
   double received = 0;
   ProgressLines lines(progressMode, announced, label);
   char block[kBlockSize];
@@ -191,6 +213,8 @@ int DownloadFile(const QString& url, const QString& localPath, const QString& la
     const qint64 got = reply->read(block, kBlockSize);
     if (got <= 0) break;
     if (file.write(block, got) != got) break;  // a full disk: the size check reports it
+    written += got;
+    if (written > maxBytes) break;  // more than its kind may be: the size check refuses it
     if (sinceEvents.nsecsElapsed() >= kEventIntervalNs) {
       QCoreApplication::processEvents();  // the stop button, closing a window, repainting
       sinceEvents.restart();
@@ -204,9 +228,12 @@ int DownloadFile(const QString& url, const QString& localPath, const QString& la
   }
   file.close();
 
-  if (static_cast<double>(QFileInfo(localPath).size()) != announced || file.error() != QFileDevice::NoError) {
-    QFile::remove(localPath);
-    return DownloadAbortRequested() ? kDownloadStopped : kDownloadSizeMismatch;
+  const bool whole = static_cast<double>(QFileInfo(partPath).size()) == announced && written <= maxBytes &&
+                     file.error() == QFileDevice::NoError;
+  // The whole file takes the name, replacing what had it (a link there included, never followed).
+  if (!whole || std::rename(QFile::encodeName(partPath).constData(), QFile::encodeName(localPath).constData()) != 0) {
+    QFile::remove(partPath);
+    return whole || !DownloadAbortRequested() ? kDownloadSizeMismatch : kDownloadStopped;
   }
   return kDownloadOk;
 }

@@ -14,11 +14,15 @@ enum DownloadResult : int {
   kDownloadStopped = 1,         // the download abort flag stopped it
   kDownloadNoInternet = 2,      // never produced by DownloadFile itself
   kDownloadNoSession = 3,
-  kDownloadUrlNotOpened = 4,    // no connection, a bad URL, too many redirects, no answer in time
-  kDownloadNoStatus = 5,        // the server answered something that is not an HTTP response
-  kDownloadNotFound = 6,        // a status outside 200..299
-  kDownloadNoLength = 7,        // no Content-Length (chunked answers included)
-  kDownloadSizeMismatch = 8,    // the file is not as long as announced, or could not be written
+  kDownloadUrlNotOpened = 4,    // no connection, a bad URL, no answer in time, a redirect that leads nowhere
+                                // (too many, to another scheme such as file:, or without a Location)
+  kDownloadNoStatus = 5,        // the server answered something that is not an HTTP response, or
+                                // headers too large to be read
+  kDownloadNotFound = 6,        // a status outside 200..399
+  kDownloadNoLength = 7,        // no Content-Length (chunked answers included), or Content-Length
+                                // headers that disagree
+  kDownloadSizeMismatch = 8,    // the file is not as long as announced, is longer than its kind may be,
+                                // or could not be written
 };
 
 // Progress modes: 0 none, 1 the skin chooser's text, 2 the update window's text and bar.
@@ -26,15 +30,21 @@ enum DownloadResult : int {
 using DownloadProgressSink = std::function<void(const QString& text, double barFraction)>;
 
 // Fetches `url` (http or https, straight from the server: no proxy, no cache, at most five
-// redirects) into `localPath`, which is made afresh once the server has answered with a 2xx
-// status and a Content-Length. The body is read in blocks of 1024 bytes; after each block the
-// pending window events run (at most every few milliseconds, so that the windows stay usable and
-// repaint without slowing a fast transfer), then the download abort flag is looked at, then
+// redirects) into `localPath`. Once the server has answered with a 2xx status and a
+// Content-Length of at most `maxBytes` (a larger one is refused before anything is written), the
+// body is written into a new file beside it, localPath + kPartSuffix, which replaces localPath
+// only when it is exactly as long as announced: the name localPath holds the whole file or
+// nothing, whenever the program stops. The body is read in blocks of 1024 bytes; after each block
+// the pending window events run (at most every few milliseconds, so that the windows stay usable
+// and repaint without slowing a fast transfer), then the download abort flag is looked at, then
 // progress is reported. While the server is silent the events run too, and the flag ends the
-// wait at once. A file that does not end up exactly as long as announced is deleted, so a stop
-// after the last block still leaves the whole file. Returns one of the codes above.
-int DownloadFile(const QString& url, const QString& localPath, const QString& label, int progressMode,
-                 const DownloadProgressSink& progress = {});
+// wait at once. A stop after the last block still gives the whole file. On any failure the
+// partial file is deleted and localPath is left as it was. Returns one of the codes above.
+int DownloadFile(const QString& url, const QString& localPath, qint64 maxBytes, const QString& label,
+                 int progressMode, const DownloadProgressSink& progress = {});
+
+// What the file being fetched is called until it is whole: localPath + this.
+inline constexpr const char* kPartSuffix = ".part";
 
 // The message a window shows for a result code: "" for 0 and for unknown codes, "ST: 接続の中断"
 // for 1, and an "NG: ..." line ending in CR LF for 2 to 8.

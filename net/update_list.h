@@ -14,15 +14,17 @@ namespace kelvo {
 struct UpdateList {
   QString version;   // [Ver] the latest version
   QString url;       // [Url] where the installer is, absolute or relative to the list
-  QString fileName;  // [Fil] the name it is stored under in the program folder before it becomes Update.exe
+  QString fileName;  // [Fil] the installer's name: fetched as "<name>.new" in the program folder, then Update.exe
   QString host;      // [Hos] a short description of the server
   QString sha256;    // [Sha] the installer's SHA-256 in hexadecimal; empty: not checked
 
-  // There is an installer to fetch: [Fil] is a plain file name (see IsPlainFileName).
+  // There may be an installer to fetch: [Fil] is a plain file name (see IsPlainFileName). Whether
+  // the name is free in the program folder is IsFreeInstallerName (installer.h).
   bool HasInstaller() const;
 };
 
-// The program folder's copy of the list, and what is read of it at most.
+// The program folder's copy of the list, and what is read of it at most (so also the most a
+// download of the list may bring).
 inline constexpr const char* kUpdateListFile = "KelvoFiles/_sys/AppVer.csv";
 inline constexpr qint64 kMaxUpdateListBytes = 1 << 20;
 

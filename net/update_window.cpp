@@ -22,6 +22,8 @@ const QString kLatest = QStringLiteral("現在最新バージョンをお使い�
 const QString kDownloaded = QStringLiteral("ダウンロード成功");
 const QString kRunUpdate = QStringLiteral("ダウンロードに成功しました。\r\nアップデートを実行しますか？");
 const QString kNotInstalled = QStringLiteral("アップデートファイルを Update.exe として保存出来ませんでした。");
+// The second line of the failure of an installer that is not the one the list describes.
+const QString kChecksumMismatch = QStringLiteral("ファイルがチェックサムと一致しませんでした。\r\n");
 
 QString FoundMessage(const QString& version) {
   return QStringLiteral("アップデートファイルが見つかりました。\r\n最新バージョンは ") + version +
@@ -142,9 +144,9 @@ void TfrmUpdate::reject() {
   QDialog::reject();
 }
 
-bool TfrmUpdate::Download(const QString& url, const QString& localPath) {
+bool TfrmUpdate::Download(const QString& url, const QString& localPath, qint64 maxBytes) {
   btConnectStop_->setEnabled(true);
-  const int code = kelvo::DownloadFile(url, localPath, QString(), 2,
+  const int code = kelvo::DownloadFile(url, localPath, maxBytes, QString(), 2,
                                        [this](const QString& text, double bar) { ShowProgress(text, bar); });
   SetMessage(kelvo::DownloadResultText(code));
   return code == kelvo::kDownloadOk;
@@ -157,7 +159,7 @@ void TfrmUpdate::CheckForUpdate() {
   ShowProgressControls(false);
   SetMessage(kConnecting);
   listUrl_ = kelvo::ServerBaseUrl() + QStringLiteral("AppVer.csv");
-  const bool fetched = Download(listUrl_, LocalListPath());
+  const bool fetched = Download(listUrl_, LocalListPath(), kelvo::kMaxUpdateListBytes);
   if (closing_) {
     QFile::remove(LocalListPath());  // it may have arrived after the window deleted it
     return;
@@ -176,7 +178,7 @@ void TfrmUpdate::CheckForUpdate() {
 }
 
 void TfrmUpdate::DownloadInstaller() {
-  if (!list_.HasInstaller() || !kelvo::SelfUpdateAllowed()) return;
+  if (!kelvo::IsFreeInstallerName(list_.fileName) || !kelvo::SelfUpdateAllowed()) return;
   btDownload_->setEnabled(false);
   btClose_->setEnabled(false);
   btConnect_->setEnabled(false);
@@ -184,15 +186,16 @@ void TfrmUpdate::DownloadInstaller() {
   ShowProgress(QString(), 0);
   SetMessage(kConnecting + u' ' + list_.host);
 
-  const QString local = QString::fromStdString(kelvo::ProgramPath(list_.fileName.toStdString()));
-  bool fetched = Download(kelvo::InstallerUrl(listUrl_, list_.url), local);
+  // Fetched and checked under a working name; only then does it become Update.exe.
+  const QString local = kelvo::InstallerDownloadPath(list_.fileName);
+  bool fetched = Download(kelvo::InstallerUrl(listUrl_, list_.url), local, kelvo::kMaxInstallerBytes);
   if (closing_) {
     if (fetched) QFile::remove(local);  // nobody is left to ask
     return;
   }
   if (fetched && !list_.sha256.isEmpty() && !kelvo::Sha256Matches(local, list_.sha256)) {
     QFile::remove(local);  // not the installer the list describes: never started
-    SetMessage(kelvo::DownloadResultText(kelvo::kDownloadSizeMismatch));
+    SetMessage(kelvo::DownloadResultText(kelvo::kDownloadSizeMismatch) + kChecksumMismatch);
     fetched = false;
   }
   btConnectStop_->setEnabled(false);
@@ -220,7 +223,7 @@ void TfrmUpdate::ShowFoundList(const kelvo::UpdateList& list) {
     btDownload_->setEnabled(false);
     return;
   }
-  const bool installer = list.HasInstaller();
+  const bool installer = kelvo::IsFreeInstallerName(list.fileName);
   SetMessage(installer ? FoundMessage(list.version) : NoInstallerMessage(list.version));
   btDownload_->setEnabled(installer);
 }

@@ -47,7 +47,7 @@ class TfrmUpdate : public QDialog {
   void CreateControls();
   void CheckForUpdate();     // btConnect
   void DownloadInstaller();  // btDownload
-  bool Download(const QString& url, const QString& localPath);
+  bool Download(const QString& url, const QString& localPath, qint64 maxBytes);
   void ShowFoundList(const kelvo::UpdateList& list);
   void ShowProgressControls(bool show);
   void ShowProgress(const QString& text, double barFraction);

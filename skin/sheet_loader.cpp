@@ -23,6 +23,7 @@ int32_t I32(const QByteArray& b, int at) { return static_cast<int32_t>(U32(b, at
 QString CheckBitmapHeader(const QByteArray& head, qint64 fileSize) {
   if (head.size() < kFileHeaderSize + kCoreHeaderSize || head[0] != 'B' || head[1] != 'M')
     return QStringLiteral("ビットマップ形式のファイルではありません。");
+  if (fileSize > kMaxSheetFileBytes) return QStringLiteral("ファイルが大きすぎます。");
   const uint32_t pixelOffset = U32(head, 10);
   const uint32_t infoSize = U32(head, kFileHeaderSize);
   int64_t width = 0, height = 0;

@@ -9,10 +9,13 @@ namespace kelvo {
 
 // No sheet may be wider or higher than this; a larger one is unreadable.
 inline constexpr int kMaxSheetSide = 4096;
+// Nor may its file be longer than the largest sheet needs (4096 x 4096 pixels of 32 bits, with
+// room for the headers and a palette): the most a skin file download may bring.
+inline constexpr qint64 kMaxSheetFileBytes = qint64{kMaxSheetSide} * kMaxSheetSide * 4 + 64 * 1024;
 
 // Checks the headers of a Windows bitmap before anything is decoded: the signature, a size of
-// 1..kMaxSheetSide in both directions, a known bit depth, and (for uncompressed pixels) a file
-// long enough to hold every row. Returns an empty text when the file may be decoded, else why not
+// 1..kMaxSheetSide in both directions, a known bit depth, a file of at most kMaxSheetFileBytes
+// and (for uncompressed pixels) one long enough to hold every row. Returns an empty text when the file may be decoded, else why not
 // (a sentence for the user).
 QString CheckBitmapHeader(const QByteArray& head, qint64 fileSize);
 

@@ -1,5 +1,6 @@
 #include "script_text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace kelvo::wsh {
@@ -106,17 +107,35 @@ std::optional<ScriptRequest> ParseScript(std::string_view text) {
   return ScriptRequest{*answerPath, std::string(lines[7].substr(kExpressionPrefix.size())), std::string(stamp)};
 }
 
-bool IsAnswerFilePath(std::string_view path) {
+std::optional<CalcFile> CalcFileOf(std::string_view path) {
   constexpr std::string_view kFolder = "/KelvoFiles/_sys/Calc/";
-  constexpr std::string_view kName = "CalcAns.ini";
+  if (path.empty() || path.front() != '/') return std::nullopt;
+  for (const char c : path)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return std::nullopt;
+  // Every part between slashes: none empty, none "." or "..".
+  for (std::size_t start = 1; start <= path.size();) {
+    const std::size_t end = std::min(path.find('/', start), path.size());
+    const std::string_view part = path.substr(start, end - start);
+    if (part.empty() || part == "." || part == "..") return std::nullopt;
+    start = end + 1;
+  }
   const std::size_t slash = path.rfind('/');
-  if (slash == std::string_view::npos || slash + 1 < kFolder.size()) return false;
-  if (path.substr(slash + 1 - kFolder.size(), kFolder.size()) != kFolder) return false;
-  std::string_view name = path.substr(slash + 1);
-  if (name == kName) return true;
+  if (slash + 1 < kFolder.size() || path.substr(slash + 1 - kFolder.size(), kFolder.size()) != kFolder)
+    return std::nullopt;
+  const std::size_t dataEnd = slash + 1 - kFolder.size() + std::string_view("/KelvoFiles").size();
+  return CalcFile{std::string(path.substr(0, dataEnd)), std::string(path.substr(slash + 1))};
+}
+
+std::optional<CalcFile> AnswerFileOf(std::string_view path) {
+  constexpr std::string_view kName = "CalcAns.ini";
+  std::optional<CalcFile> file = CalcFileOf(path);
+  if (!file) return std::nullopt;
+  const std::string_view name = file->name;
+  if (name == kName) return file;
   if (!StartsWith(name, "PID") || name.size() <= 3 + kName.size() || name.substr(name.size() - kName.size()) != kName)
-    return false;
-  return AllDigits(name.substr(3, name.size() - 3 - kName.size()));
+    return std::nullopt;
+  if (!AllDigits(name.substr(3, name.size() - 3 - kName.size()))) return std::nullopt;
+  return file;
 }
 
 std::string AnswerText(const Outcome& outcome, std::string_view stamp) {

@@ -24,9 +24,22 @@ struct ScriptRequest {
 // Reads a script of exactly the shape BuildScript writes; anything else gives nothing.
 std::optional<ScriptRequest> ParseScript(std::string_view text);
 
-// Is the path an answer file of this program: ".../KelvoFiles/_sys/Calc/CalcAns.ini" or a child
-// instance's ".../PID<digits>CalcAns.ini" in that folder?
-bool IsAnswerFilePath(std::string_view path);
+// A file of a Calc folder, "<data folder>/_sys/Calc/<name>", as the host opens it: the data folder
+// (an absolute path ending in "/KelvoFiles"), then "_sys" and "Calc" below it, then the name.
+struct CalcFile {
+  std::string dataFolder;
+  std::string name;
+};
+
+// Splits an absolute path ".../KelvoFiles/_sys/Calc/<name>". Nothing for a path holding a control
+// character (NUL included) or an empty, "." or ".." part, or one that does not end so. Put back
+// together, the two parts are the path, byte for byte, and neither holds a NUL.
+std::optional<CalcFile> CalcFileOf(std::string_view path);
+
+// The same for an answer file of this program: ".../KelvoFiles/_sys/Calc/CalcAns.ini" or a child
+// instance's ".../PID<digits>CalcAns.ini" in that folder.
+std::optional<CalcFile> AnswerFileOf(std::string_view path);
+inline bool IsAnswerFilePath(std::string_view path) { return AnswerFileOf(path).has_value(); }
 
 // The four lines the script writes into the answer file, each ending in CR LF:
 // "[CalcAns]", "Answer=" value or "error", "AnsMsg=成功:  " or "失敗:  " and the error's

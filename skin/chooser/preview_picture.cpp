@@ -1,5 +1,6 @@
 #include "preview_picture.h"
 
+#include <QFileInfo>
 #include <QMovie>
 
 namespace kelvo {
@@ -10,6 +11,7 @@ PreviewPicture::PreviewPicture(QWidget* parent) : QLabel(parent) {
 }
 
 bool PreviewPicture::ShowGif(const QString& path) {
+  if (QFileInfo(path).size() > kMaxPreviewBytes) return false;
   auto* movie = new QMovie(path, QByteArrayLiteral("gif"), this);
   if (!movie->isValid() || !movie->jumpToFrame(0) || movie->currentImage().isNull()) {
     delete movie;

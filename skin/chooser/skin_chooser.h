@@ -103,7 +103,7 @@ class TfrmSkinCh : public QMainWindow {
   void UpdateTabControls();
   QList<QWidget*> ControlsLockedWhileBusy() const;
   bool MakePreviewCache() const;
-  int Transfer(const QString& url, const QString& localPath, const QString& label, bool showResult);
+  int Transfer(const QString& url, const QString& localPath, qint64 maxBytes, const QString& label, bool showResult);
   void SetMessage(const QString& text);
   void AppendMessage(const QString& text);
 

@@ -26,11 +26,11 @@ class SkinChooserHost {
   // True while the windows are being shown again from the task tray.
   virtual bool TrayRestoring() const = 0;
 
-  // The download server: its base URL (ends with "/"), one blocking transfer that keeps the
-  // windows responsive and stops when the download abort flag is set (0 for success), and the
-  // message for a result code.
+  // The download server: its base URL (ends with "/"), one blocking transfer of at most maxBytes
+  // that keeps the windows responsive and stops when the download abort flag is set (0 for
+  // success), and the message for a result code.
   virtual QString ServerBaseUrl() const = 0;
-  virtual int Download(const QString& url, const QString& localPath, const QString& label,
+  virtual int Download(const QString& url, const QString& localPath, qint64 maxBytes, const QString& label,
                        const SkinTransferProgress& progress) = 0;
   virtual QString DownloadResultText(int code) const = 0;
 };

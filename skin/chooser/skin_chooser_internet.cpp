@@ -89,9 +89,10 @@ void TfrmSkinCh::UpdateTabControls() {
   btPrvGet_->setEnabled(internet);
 }
 
-int TfrmSkinCh::Transfer(const QString& url, const QString& localPath, const QString& label, bool showResult) {
+int TfrmSkinCh::Transfer(const QString& url, const QString& localPath, qint64 maxBytes, const QString& label,
+                         bool showResult) {
   if (!closing_) btConnectStop_->setEnabled(true);
-  const int code = host_->Download(url, localPath, label, [this](const QString& text) {
+  const int code = host_->Download(url, localPath, maxBytes, label, [this](const QString& text) {
     if (!closing_) txtProgressStatus_->setText(text);
   });
   if (showResult && !closing_) SetMessage(host_->DownloadResultText(code));
@@ -111,7 +112,7 @@ void TfrmSkinCh::FetchCatalogue() {
   catalogue_ = {};
   SetMessage(kConnecting + QStringLiteral("スキンリストの取得中・・・。"));
   const QString catalogueUrl = host_->ServerBaseUrl() + QStringLiteral("T7_SkinFilesList.csv");
-  const int code = Transfer(catalogueUrl, path, QStringLiteral("1/1"), true);
+  const int code = Transfer(catalogueUrl, path, kMaxCatalogueBytes, QStringLiteral("1/1"), true);
   if (closing_) return;
   if (code == 0) {
     // The reader leaves out every line whose names could lead out of the skin folders.
@@ -144,7 +145,8 @@ void TfrmSkinCh::FetchPreview() {
   EnterBusy();
   SetMessage(kConnecting + QStringLiteral("プレビュー画像の取得中・・・。"));
   MakePreviewCache();
-  const int code = Transfer(skinServerUrl_ + skin.id + QStringLiteral("/Preview.gif"), path, QStringLiteral("1/1"), true);
+  const int code = Transfer(skinServerUrl_ + skin.id + QStringLiteral("/Preview.gif"), path, kMaxPreviewBytes,
+                            QStringLiteral("1/1"), true);
   if (closing_) return;
   if (code == 0) {
     if (listJustFetched_) SetMessage(QStringLiteral("OK: リストの取得成功。\n"));
@@ -175,7 +177,7 @@ void TfrmSkinCh::DownloadSelected() {
   const QString prefix = skinServerUrl_ + skin.id;
   for (qsizetype i = 0; i < files.size(); ++i) {
     const QString label = QStringLiteral("%1/%2").arg(i + 1).arg(files.size());
-    const int code = Transfer(prefix + files[i], temporary + files[i], label, false);
+    const int code = Transfer(prefix + files[i], temporary + files[i], MaxSkinFileBytes(files[i]), label, false);
     if (closing_) {
       DeleteFolderTree(temporary.toStdString());
       return;

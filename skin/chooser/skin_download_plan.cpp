@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "preview_picture.h"
 #include "sheet_loader.h"
 #include "skin_parts.h"
 
@@ -23,6 +24,10 @@ QStringList SkinDownloadFiles(int category) {
     default: break;
   }
   return files;
+}
+
+qint64 MaxSkinFileBytes(const QString& file) {
+  return file.endsWith(QLatin1String(".gif")) ? kMaxPreviewBytes : kMaxSheetFileBytes;
 }
 
 DownloadOutcome JudgeDownload(const DownloadTally& tally, int category) {

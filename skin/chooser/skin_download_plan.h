@@ -8,6 +8,8 @@ namespace kelvo {
 
 // The files fetched for a skin of a category, each with its leading "/", "/Preview.gif" first.
 QStringList SkinDownloadFiles(int category);
+// The most one of those files may bring: what the preview picture or the skin loader accepts.
+qint64 MaxSkinFileBytes(const QString& file);
 
 // What the transfers of one download came to.
 struct DownloadTally {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -11,6 +12,7 @@
 #include "download.h"
 #include "download_abort.h"
 #include "download_progress.h"
+#include "installer.h"
 #include "loopback_http_server.h"
 #include "program_folder.h"
 #include "qt_print.h"
@@ -21,6 +23,9 @@ namespace {
 
 using test::HttpReply;
 using test::LoopbackHttpServer;
+
+// A limit no file of these tests comes near.
+constexpr qint64 kAnySize = 1 << 20;
 
 QByteArray Bytes(qsizetype size) {
   QByteArray bytes(size, '\0');
@@ -83,7 +88,7 @@ TEST_F(DownloadTest, ServerAnswersGiveTheirResultCodesAndLeaveOnlyWholeFiles) {
     SCOPED_TRACE(c.name);
     QFile::remove(Local());
     server_.Script(QStringLiteral("/f"), c.reply);
-    EXPECT_EQ(DownloadFile(server_.Url(QStringLiteral("f")), Local(), {}, 0), c.code);
+    EXPECT_EQ(DownloadFile(server_.Url(QStringLiteral("f")), Local(), kAnySize, {}, 0), c.code);
     EXPECT_EQ(QFile::exists(Local()), c.keptBytes >= 0);
     if (c.keptBytes >= 0) {
       EXPECT_EQ(LocalBytes(), c.reply.body.left(c.keptBytes));
@@ -91,14 +96,83 @@ TEST_F(DownloadTest, ServerAnswersGiveTheirResultCodesAndLeaveOnlyWholeFiles) {
   }
 }
 
+HttpReply WithHeader(HttpReply reply, QByteArray name, QByteArray value) {
+  reply.headers.push_back({std::move(name), std::move(value)});
+  return reply;
+}
+
+TEST_F(DownloadTest, LimitsAndHeadersThatCannotBeTrusted) {
+  SetDownloadStallTimeout(std::chrono::seconds(5));  // a header of 1 MB arrives without a sign of life
+  struct Case {
+    const char* name;
+    HttpReply reply;
+    qint64 limit;
+    int code;
+    qsizetype keptBytes;  // the file left behind: its length, or -1 for none
+  };
+  HttpReply twoGigabytes = Announcing(qint64{2} << 30, Bytes(100000));
+  twoGigabytes.stallAfter = 100000;  // the server would go on sending
+  const std::vector<Case> cases = {
+      {"exactly the limit", HttpReply::Ok(Bytes(3000)), 3000, 0, 3000},
+      {"one byte over the limit", HttpReply::Ok(Bytes(3000)), 2999, 8, -1},
+      {"2 GiB announced for a list", twoGigabytes, kMaxUpdateListBytes, 8, -1},
+      {"2 GiB announced for an installer", twoGigabytes, kMaxInstallerBytes, 8, -1},
+      {"Content-Length headers that disagree", WithHeader(HttpReply::Ok(Bytes(3000)), "Content-Length", "100"), kAnySize, 7, -1},
+      {"the same Content-Length twice", WithHeader(HttpReply::Ok(Bytes(3000)), "Content-Length", "3000"), kAnySize, 0, 3000},
+      {"a redirect without Location", HttpReply::Status(302), kAnySize, 4, -1},
+      {"a redirect to file:", HttpReply::Redirect("file:///etc/passwd"), kAnySize, 4, -1},
+      {"a redirect to ftp:", HttpReply::Redirect("ftp://127.0.0.1/f", 301), kAnySize, 4, -1},
+      {"a header of 1 MB", WithHeader(HttpReply::Ok(Bytes(3000)), "X-Big", QByteArray(1 << 20, 'a')), kAnySize, 5, -1},
+      {"200 headers", [] {
+         HttpReply reply = HttpReply::Ok(Bytes(3000));
+         for (int i = 0; i < 200; ++i) reply.headers.push_back({"X-H" + QByteArray::number(i), "v"});
+         return reply;
+       }(), kAnySize, 5, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QFile::remove(Local());
+    server_.Script(QStringLiteral("/f"), c.reply);
+    EXPECT_EQ(DownloadFile(server_.Url(QStringLiteral("f")), Local(), c.limit, {}, 0), c.code);
+    EXPECT_EQ(QFile::exists(Local()), c.keptBytes >= 0);
+    EXPECT_FALSE(QFile::exists(Local() + kPartSuffix));
+    if (c.keptBytes >= 0) {
+      EXPECT_EQ(LocalBytes(), c.reply.body.left(c.keptBytes));
+    }
+  }
+}
+
+TEST_F(DownloadTest, TheNameHoldsTheWholeFileOrNothingWhileTheBodyArrives) {
+  HttpReply stalled = HttpReply::Ok(Bytes(5000));
+  stalled.stallAfter = 2000;
+  server_.Script(QStringLiteral("/stall"), stalled);
+  server_.Script(QStringLiteral("/f"), HttpReply::Ok(Bytes(5000)));
+  test::WriteFileBytes(Local().toStdString(), "old");
+  test::WriteFileBytes((Local() + kPartSuffix).toStdString(), "left by a killed transfer");
+  bool namedDuring = true;
+  bool partDuring = false;
+  QTimer::singleShot(200, [&] {
+    namedDuring = LocalBytes() != "old";
+    partDuring = QFileInfo(Local() + kPartSuffix).isFile();
+  });
+  EXPECT_EQ(DownloadFile(server_.Url(QStringLiteral("stall")), Local(), kAnySize, {}, 0), 8);
+  EXPECT_FALSE(namedDuring);  // the old file, untouched, while the new one arrived beside it
+  EXPECT_TRUE(partDuring);
+  EXPECT_EQ(LocalBytes(), "old");
+  EXPECT_FALSE(QFile::exists(Local() + kPartSuffix));
+  EXPECT_EQ(DownloadFile(server_.Url(QStringLiteral("f")), Local(), kAnySize, {}, 0), 0);
+  EXPECT_EQ(LocalBytes(), Bytes(5000));
+  EXPECT_FALSE(QFile::exists(Local() + kPartSuffix));
+}
+
 TEST_F(DownloadTest, RedirectsAreFollowedUpToFive) {
   server_.Script(QStringLiteral("/file"), HttpReply::Ok(Bytes(2500)));
   for (int i = 1; i <= 6; ++i)
     server_.Script(QStringLiteral("/r%1").arg(i), HttpReply::Redirect(i == 1 ? "/file" : "/r" + QByteArray::number(i - 1)));
-  EXPECT_EQ(DownloadFile(server_.Url(QStringLiteral("r5")), Local(), {}, 0), 0);
+  EXPECT_EQ(DownloadFile(server_.Url(QStringLiteral("r5")), Local(), kAnySize, {}, 0), 0);
   EXPECT_EQ(LocalBytes(), Bytes(2500));
   QFile::remove(Local());
-  EXPECT_EQ(DownloadFile(server_.Url(QStringLiteral("r6")), Local(), {}, 0), 4);
+  EXPECT_EQ(DownloadFile(server_.Url(QStringLiteral("r6")), Local(), kAnySize, {}, 0), 4);
   EXPECT_FALSE(QFile::exists(Local()));
 }
 
@@ -113,7 +187,7 @@ TEST_F(DownloadTest, AddressesThatCannotBeOpened) {
                              QStringLiteral("file:///etc/passwd"), QStringLiteral("http:///x"),
                              QStringLiteral("http://127.0.0.1:%1/x").arg(unusedPort)}) {
     SCOPED_TRACE(url.toStdString());
-    EXPECT_EQ(DownloadFile(url, Local(), {}, 0), 4);
+    EXPECT_EQ(DownloadFile(url, Local(), kAnySize, {}, 0), 4);
     EXPECT_FALSE(QFile::exists(Local()));
   }
 }
@@ -142,7 +216,7 @@ TEST_F(DownloadTest, ProgressAfterEachBlockOfAThreeThousandByteFile) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.mode);
     std::vector<Report> reports;
-    EXPECT_EQ(DownloadFile(server_.Url(QStringLiteral("f")), Local(), c.label, c.mode,
+    EXPECT_EQ(DownloadFile(server_.Url(QStringLiteral("f")), Local(), kAnySize, c.label, c.mode,
                            [&](const QString& text, double bar) { reports.push_back({text, bar}); }),
               0);
     EXPECT_EQ(reports, c.reports);
@@ -183,7 +257,7 @@ TEST_F(DownloadTest, AStopEndsTheTransferUnlessTheLastBlockIsIn) {
   for (const Case& c : {Case{1, 1, 1}, Case{3, 1, 3}, Case{5, 0, 5}}) {
     SCOPED_TRACE(c.stopAtReport);
     int reports = 0;
-    const int code = DownloadFile(server_.Url(QStringLiteral("f")), Local(), {}, 2, [&](const QString&, double) {
+    const int code = DownloadFile(server_.Url(QStringLiteral("f")), Local(), kAnySize, {}, 2, [&](const QString&, double) {
       if (++reports == c.stopAtReport) RequestDownloadAbort();
     });
     EXPECT_EQ(code, c.code);
@@ -203,7 +277,7 @@ TEST_F(DownloadTest, AStopWhileTheServerIsSilentEndsAtOnce) {
   for (const char* path : {"stall", "silent"}) {
     SCOPED_TRACE(path);
     QTimer::singleShot(200, [] { RequestDownloadAbort(); });
-    EXPECT_EQ(DownloadFile(server_.Url(QString::fromLatin1(path)), Local(), {}, 0), 1);
+    EXPECT_EQ(DownloadFile(server_.Url(QString::fromLatin1(path)), Local(), kAnySize, {}, 0), 1);
     EXPECT_FALSE(QFile::exists(Local()));
   }
 }
@@ -213,7 +287,7 @@ TEST_F(DownloadTest, AnOldFileOrLinkAtThePathIsReplacedNotFollowed) {
   const QString outside = dir_.filePath(QStringLiteral("outside.txt"));
   test::WriteFileBytes(outside.toStdString(), "keep");
   ASSERT_TRUE(QFile::link(outside, Local()));
-  EXPECT_EQ(DownloadFile(server_.Url(QStringLiteral("f")), Local(), {}, 0), 0);
+  EXPECT_EQ(DownloadFile(server_.Url(QStringLiteral("f")), Local(), kAnySize, {}, 0), 0);
   EXPECT_EQ(LocalBytes(), Bytes(100));
   EXPECT_EQ(test::ReadFileBytes(outside.toStdString()), "keep");
 }
@@ -221,11 +295,11 @@ TEST_F(DownloadTest, AnOldFileOrLinkAtThePathIsReplacedNotFollowed) {
 TEST_F(DownloadTest, TheSampleServerTreeOffersItsOwnInstaller) {
   LoopbackHttpServer tree(QStringLiteral(KELVO_SERVER_TREE));
   const QString listUrl = tree.Url(QStringLiteral("AppVer.csv"));
-  ASSERT_EQ(DownloadFile(listUrl, Local(), {}, 0), 0);
+  ASSERT_EQ(DownloadFile(listUrl, Local(), kMaxUpdateListBytes, {}, 0), 0);
   const UpdateList list = ParseUpdateList(LocalBytes());
   EXPECT_TRUE(IsNewerVersion(list.version, QStringLiteral("2.10.01")));
   ASSERT_TRUE(list.HasInstaller());
-  ASSERT_EQ(DownloadFile(InstallerUrl(listUrl, list.url), Local(), {}, 0), 0);
+  ASSERT_EQ(DownloadFile(InstallerUrl(listUrl, list.url), Local(), kMaxInstallerBytes, {}, 0), 0);
   EXPECT_TRUE(Sha256Matches(Local(), list.sha256)) << "write the installer's new checksum into server/AppVer.csv";
 }
 

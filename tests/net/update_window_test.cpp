@@ -1,15 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QThread>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
+#include <csignal>
+#include <filesystem>
 #include <vector>
 
 #include "download.h"
+#include "installer.h"
 #include "loopback_http_server.h"
 #include "program_folder.h"
 #include "qt_print.h"
@@ -191,7 +199,8 @@ TEST_F(UpdateWindowTest, AnInstallerThatIsNotTheListedOneIsThrownAway) {
     EXPECT_EQ(InFolder("Update.exe"), c.kept);
     EXPECT_FALSE(InFolder("KelvoSetup.tmp"));
     EXPECT_EQ(questions_.size(), c.kept ? 1u : 0u);
-    EXPECT_EQ(Message(*window), c.kept ? QStringLiteral("ダウンロード成功") : Text("NG: ダウンロードに失敗しました。\r\n"));
+    EXPECT_EQ(Message(*window), c.kept ? QStringLiteral("ダウンロード成功")
+                                       : Text("NG: ダウンロードに失敗しました。\r\nファイルがチェックサムと一致しませんでした。\r\n"));
   }
 }
 
@@ -210,8 +219,8 @@ TEST_F(UpdateWindowTest, StopAndCloseDuringTheInstallerTransferLeaveNothing) {
       }
     });
     Button(*window, "btDownload")->click();
-    EXPECT_FALSE(InFolder("KelvoSetup.tmp"));
-    EXPECT_FALSE(InFolder("Update.exe"));
+    for (const char* name : {"KelvoSetup.tmp", "KelvoSetup.tmp.new", "KelvoSetup.tmp.new.part", "Update.exe"})
+      EXPECT_FALSE(InFolder(name)) << name;
     EXPECT_TRUE(questions_.empty());
     if (std::string(how) == "stop") {
       EXPECT_EQ(Message(*window), QStringLiteral("ST: 接続の中断"));
@@ -222,6 +231,133 @@ TEST_F(UpdateWindowTest, StopAndCloseDuringTheInstallerTransferLeaveNothing) {
       EXPECT_FALSE(InFolder("KelvoFiles/_sys/AppVer.csv"));
     }
   }
+}
+
+TEST_F(UpdateWindowTest, AnInstallerNameThatIsTakenIsNeverUsed) {
+  // What the program folder holds: the program and its helpers, the data folder, a link.
+  const std::string program = "#!/bin/sh\necho the program\n";
+  for (const char* name : {"kelvo", "kelvo-wsh", "kelvo-keys"}) test::WriteFileBytes(folder_.Path(name), program);
+  std::filesystem::create_symlink(folder_.Path("nowhere"), folder_.Path("link"));
+  const QString besideTheTests = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+  struct Case {
+    QString name;
+    bool offered;
+  };
+  const std::vector<Case> cases = {
+      {QStringLiteral("kelvo"), false},        {QStringLiteral("kelvo-wsh"), false},
+      {QStringLiteral("kelvo-keys"), false},   {QStringLiteral("KelvoFiles"), false},
+      {QStringLiteral("link"), false},         {besideTheTests, false},  // beside the executable
+      {QStringLiteral("../kelvo"), false},     {QStringLiteral(".kelvo"), false},
+      {QStringLiteral("KelvoSetup.tmp"), true}, {QStringLiteral("Update.exe"), true},
+  };
+  test::WriteFileBytes(folder_.Path("Update.exe"), "an earlier download");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name.toStdString());
+    Offer("[Ver]2.10.02\r\n[Url]setup/KelvoSetup.run\r\n[Fil]" + c.name.toUtf8() + "\r\n");
+    auto window = Open();
+    Button(*window, "btConnect")->click();
+    EXPECT_EQ(Message(*window), c.offered ? kFound : Text("最新バージョンは 2.10.02 です。\r\n\r\n"
+                                                         "リストのアップデートファイル名が正しくないため、\r\nダウンロード出来ません。"));
+    EXPECT_EQ(Buttons(*window), c.offered ? "DC-X" : "-C-X");
+    if (c.offered) {
+      Button(*window, "btDownload")->click();
+      EXPECT_EQ(UpdateExe(), kInstaller.toStdString());
+    }
+    for (const char* name : {"kelvo", "kelvo-wsh", "kelvo-keys"}) EXPECT_EQ(test::ReadFileBytes(folder_.Path(name)), program);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder_.Path("link")));
+    EXPECT_TRUE(std::filesystem::is_directory(folder_.Path("KelvoFiles/_sys")));
+    EXPECT_FALSE(InFolder("KelvoSetup.tmp"));
+  }
+}
+
+TEST_F(UpdateWindowTest, DownloadsLargerThanTheirKindMayBeAreRefusedBeforeAnythingIsWritten) {
+  auto huge = [](qint64 announced) {
+    HttpReply reply = HttpReply::Ok(QByteArray(100000, 'x'));
+    reply.length = HttpReply::Length::Announce;
+    reply.announced = announced;
+    reply.stallAfter = 100000;  // the server would go on sending
+    return reply;
+  };
+  const QString failed = Text("NG: ダウンロードに失敗しました。\r\n");
+  // An update list of 2 GiB.
+  server_.Script(QStringLiteral("/AppVer.csv"), huge(qint64{2} << 30));
+  auto window = Open();
+  Button(*window, "btConnect")->click();
+  EXPECT_EQ(Message(*window), failed);
+  EXPECT_FALSE(InFolder("KelvoFiles/_sys/AppVer.csv"));
+  EXPECT_FALSE(InFolder("KelvoFiles/_sys/AppVer.csv.part"));
+  window->close();
+  // An installer over 512 MiB.
+  Offer("[Ver]2.10.02\r\n[Url]setup/KelvoSetup.run\r\n[Fil]KelvoSetup.tmp\r\n");
+  server_.Script(QStringLiteral("/setup/KelvoSetup.run"), huge(kMaxInstallerBytes + 1));
+  window = Open();
+  Button(*window, "btConnect")->click();
+  Button(*window, "btDownload")->click();
+  EXPECT_EQ(Message(*window), failed);
+  for (const char* name : {"KelvoSetup.tmp", "KelvoSetup.tmp.new", "KelvoSetup.tmp.new.part", "Update.exe"})
+    EXPECT_FALSE(InFolder(name)) << name;
+  EXPECT_TRUE(questions_.empty());
+}
+
+// The child process of the next test: the update window of the program folder it is given fetches
+// the installer until it is killed.
+TEST(UpdateWindowChild, FetchesTheInstallerUntilKilled) {
+  const QByteArray folder = qgetenv("KELVO_TEST_KILLED_FOLDER");
+  if (folder.isEmpty()) GTEST_SKIP() << "runs only as the child of AKillDuringTheInstallerTransferLeavesNothing";
+  SetProgramFolder(folder.toStdString());
+  UsePrimaryInstanceFiles();
+  NoHost host;
+  TfrmUpdate window(host, QStringLiteral("2.10.01"), false);
+  window.askYesNo = [](QWidget*, const QString&) { return false; };
+  window.show();
+  window.findChild<QPushButton*>(QStringLiteral("btConnect"))->click();
+  window.findChild<QPushButton*>(QStringLiteral("btDownload"))->click();
+}
+
+TEST_F(UpdateWindowTest, AKillDuringTheInstallerTransferLeavesNothingUnderItsName) {
+  server_.Script(QStringLiteral("/setup/KelvoSetup.run"), Stalled(HttpReply::Ok(kInstaller), 3000));
+  const std::string part = "KelvoSetup.tmp.new.part";
+  for (int round = 0; round < 3; ++round) {
+    SCOPED_TRACE(round);
+    server_.ClearRequests();
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("KELVO_TEST_KILLED_FOLDER"), QString::fromStdString(folder_.Root()));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=UpdateWindowChild.FetchesTheInstallerUntilKilled")});
+    ASSERT_TRUE(child.waitForStarted());
+    // The server runs here: events run until the child is fetching the installer (its file has
+    // been made and the server has sent the first 3000 bytes).
+    QElapsedTimer clock;
+    clock.start();
+    const auto fetching = [&] {
+      return server_.Requests().contains(QStringLiteral("/setup/KelvoSetup.run")) && InFolder(part.c_str());
+    };
+    while (!fetching() && clock.elapsed() < 10000) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+      QThread::msleep(5);
+    }
+    ASSERT_TRUE(fetching());
+    for (int i = 0; i < 10 * round; ++i) {  // a later moment of the transfer each round
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+      QThread::msleep(5);
+    }
+    kill(static_cast<pid_t>(child.processId()), SIGKILL);
+    child.waitForFinished();
+    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+    EXPECT_FALSE(InFolder("KelvoSetup.tmp"));
+    EXPECT_FALSE(InFolder("KelvoSetup.tmp.new"));
+    EXPECT_FALSE(InFolder("Update.exe"));
+  }
+  // The next download replaces what the killed one left.
+  server_.Script(QStringLiteral("/setup/KelvoSetup.run"), HttpReply::Ok(kInstaller));
+  auto window = Open();
+  Button(*window, "btConnect")->click();
+  Button(*window, "btDownload")->click();
+  EXPECT_EQ(UpdateExe(), kInstaller.toStdString());
+  EXPECT_FALSE(InFolder(part.c_str()));
 }
 
 TEST_F(UpdateWindowTest, OpenedByTheCheckAtStartItShowsTheListItLeft) {

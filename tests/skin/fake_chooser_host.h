@@ -19,9 +19,11 @@ class ChooserHost : public SkinChooserHost, public SideWindowHost {
   SkinTarget SkinChangeTarget() override { return SkinTarget{renderer_, state_, SkinContext{folders_, false, primary_}}; }
   bool TrayRestoring() const override { return trayRestoring; }
   QString ServerBaseUrl() const override { return serverUrl; }
-  int Download(const QString& url, const QString& path, const QString& label, const SkinTransferProgress& progress) override {
+  int Download(const QString& url, const QString& path, qint64 maxBytes, const QString& label,
+               const SkinTransferProgress& progress) override {
     requested.push_back(url);
-    return download ? download(url, path, label, progress) : 4;
+    limits.push_back(maxBytes);
+    return download ? download(url, path, maxBytes, label, progress) : 4;
   }
   QString DownloadResultText(int code) const override { return code == 0 ? QString() : QStringLiteral("NG %1\r\n").arg(code); }
 
@@ -37,8 +39,9 @@ class ChooserHost : public SkinChooserHost, public SideWindowHost {
 
   bool trayRestoring = false;
   QString serverUrl = QStringLiteral("http://127.0.0.1:1/");
-  std::function<int(const QString&, const QString&, const QString&, const SkinTransferProgress&)> download;
+  std::function<int(const QString&, const QString&, qint64, const QString&, const SkinTransferProgress&)> download;
   std::vector<QString> requested;
+  std::vector<qint64> limits;  // the maxBytes of each download, in order
   std::vector<char> closed;
 
  private:

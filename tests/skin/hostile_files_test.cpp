@@ -88,6 +88,14 @@ TEST(HostileSkinFiles, AreRefusedAsUnreadableWithoutLargeAllocations) {
   }
 }
 
+TEST(HostileSkinFiles, AFileLongerThanTheLargestSheetIsRefused) {
+  // The most a skin file download may bring is what the loader would take.
+  const QByteArray head = Bitmap(4096, 4096, 32, 0);
+  EXPECT_EQ(CheckBitmapHeader(head, kMaxSheetFileBytes), QString());
+  EXPECT_EQ(CheckBitmapHeader(head, kMaxSheetFileBytes + 1), QStringLiteral("ファイルが大きすぎます。"));
+  EXPECT_GE(kMaxSheetFileBytes, 54 + qint64{4096} * 4096 * 4);
+}
+
 TEST(HostileSkinFiles, AMissingFileIsUnreadableToo) {
   QString error;
   EXPECT_TRUE(LoadSkinSheet(QStringLiteral("/nonexistent/imgButtonUp.bmp"), &error).isNull());

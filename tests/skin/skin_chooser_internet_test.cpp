@@ -10,6 +10,7 @@
 #include "ini_file.h"
 #include "download.h"
 #include "loopback_http_server.h"
+#include "preview_picture.h"
 #include "sheet_loader.h"
 
 namespace kelvo::test {
@@ -34,8 +35,9 @@ class InternetTabTest : public ChooserTest {
     ASSERT_TRUE(ini.Flush().ok);
     Open();
     host->serverUrl = server->BaseUrl();
-    host->download = [](const QString& url, const QString& path, const QString& label, const SkinTransferProgress& progress) {
-      return DownloadFile(url, path, label, 1, [&](const QString& text, double) { progress(text); });
+    host->download = [](const QString& url, const QString& path, qint64 maxBytes, const QString& label,
+                        const SkinTransferProgress& progress) {
+      return DownloadFile(url, path, maxBytes, label, 1, [&](const QString& text, double) { progress(text); });
     };
     SelectTab("tabForm", TfrmSkinCh::kInternetTab);
   }
@@ -196,6 +198,29 @@ TEST_F(InternetTabTest, AHostileCatalogueListsOnlyItsSafeLinesAndWritesOnlyInIts
     EXPECT_TRUE(inside) << file.toStdString();
   }
   for (const QString& request : server->Requests()) EXPECT_TRUE(request.startsWith("/T7_") || request.startsWith("/T7/SET_Midnight/")) << request.toStdString();
+}
+
+TEST_F(InternetTabTest, EachKindOfFileComesWithTheLimitOfItsReader) {
+  OpenInternet(true, false);
+  Choose(0, "Sample Kelvo:Midnight");
+  Key(Qt::Key_Return);
+  ASSERT_EQ(host->limits.size(), host->requested.size());
+  ASSERT_GE(host->requested.size(), 9u);  // the catalogue, a preview, then a set of seven files
+  for (std::size_t i = 0; i < host->requested.size(); ++i) {
+    const QString& url = host->requested[i];
+    const qint64 limit = url.endsWith(".csv") ? kMaxCatalogueBytes : url.endsWith(".gif") ? kMaxPreviewBytes : kMaxSheetFileBytes;
+    EXPECT_EQ(host->limits[i], limit) << url.toStdString();
+  }
+  // A preview announced larger than the picture would show is never written.
+  HttpReply huge = HttpReply::Ok(QByteArray(100000, 'G'));
+  huge.length = HttpReply::Length::Announce;
+  huge.announced = kMaxPreviewBytes + 1;
+  huge.stallAfter = 100000;
+  server->Script("/T7/BTN_Sorbet/Preview.gif", huge);
+  Choose(3, "Sample Kelvo:Sorbet");
+  EXPECT_FALSE(QFileInfo::exists(folders.PreviewCache() + "BTN_Sorbet.gif"));
+  EXPECT_FALSE(QFileInfo::exists(folders.PreviewCache() + "BTN_Sorbet.gif" + kPartSuffix));
+  EXPECT_TRUE(Preview()->ShownPath().isEmpty());
 }
 
 }  // namespace
