@@ -6,8 +6,8 @@
 #include "layout.h"
 #include "main_window.h"
 #include "settings.h"
+#include "display_label_look.h"
 #include "tax_rate_label.h"
-#include "text_colour.h"
 
 using kelvo::MenuCheck;
 
@@ -26,8 +26,8 @@ void TfrmMain::ConnectTaxRateCommands() {
       ShowTaxRate();
     });
   }
-  // The label's text takes the colour that reads best on the skin's panel under it.
-  connect(&renderer_, &kelvo::Renderer::panelChanged, labZei_, [this] { ShowTaxRate(); });
+  // Like the other labels on the display, coloured from the skin's panel under it.
+  kelvo::ColourFromSkin(labZei_, renderer_);
   ShowTaxRate();
 }
 
@@ -39,13 +39,4 @@ void TfrmMain::ChooseTaxRate(bool reduced) {
 void TfrmMain::ShowTaxRate() {
   const kelvo::SettingValues& values = kelvo::Settings();
   labZei_->ShowRates(values.taxRate, values.reducedTaxRate, values.reducedTaxRateOn);
-  // The composite lies at its own place on the window; the label's area is taken from it.
-  const kelvo::Rect& panel = kelvo::kPanelCompositeRect;
-  const QColor colour =
-      kelvo::ReadableTextColour(renderer_.PanelComposite(), labZei_->geometry().translated(-panel.x, -panel.y));
-  QPalette palette = labZei_->palette();
-  if (palette.color(QPalette::WindowText) != colour) {
-    palette.setColor(QPalette::WindowText, colour);
-    labZei_->setPalette(palette);
-  }
 }
