@@ -23,7 +23,7 @@
 #include "ini_file.h"
 #include "loopback_http_server.h"
 #include "shell_paths.h"
-#include "side_window_host.h"
+#include "recording_host.h"
 #include "update_window.h"
 
 namespace {
@@ -102,19 +102,6 @@ void DownloadFile(benchmark::State& state) {
 }
 BENCHMARK(DownloadFile)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
-class NoHost : public kelvo::SideWindowHost {
- public:
-  void AttachSideWindow(char, QWidget*) override {}
-  void SideWindowActivated(char) override {}
-  void SideWindowClosed(char) override {}
-  void PlaceWindow(QWidget*, int) override {}
-  void BringToFront(QWidget*) override {}
-  void ReturnFocus() override {}
-  std::string SettingsFilePath() const override { return kelvo::CurrentSettingsPath(); }
-  void ReportFailedWrite(const kelvo::FlushResult&) override {}
-  bool IsPrimaryInstance() const override { return true; }
-};
-
 // Counts the paints of a widget.
 class PaintCounter : public QObject {
  public:
@@ -137,7 +124,7 @@ void UpdateWindow(benchmark::State& state) {
   settings.WriteString("Net", "ServerUrl", server.server->BaseUrl().toStdString());
   settings.Flush();
 
-  NoHost host;
+  kelvo::test::RecordingHost host;
   TfrmUpdate window(host, QStringLiteral("2.10.01"), false);
   window.askYesNo = [](QWidget*, const QString&) { return false; };
   window.show();

@@ -11,7 +11,7 @@
 
 #include "key_script.h"
 #include "recording_display.h"
-#include "side_window_host.h"
+#include "recording_host.h"
 #include "tape_file.h"
 #include "tape_format.h"
 #include "tape_model.h"
@@ -79,18 +79,10 @@ void BM_AppendThatTrimsAFullTape(benchmark::State& state) {
 }
 BENCHMARK(BM_AppendThatTrimsAFullTape)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-class NoHost : public kelvo::SideWindowHost, public TapeWindowHost {
+class NoHost : public kelvo::test::RecordingHost, public TapeWindowHost {
  public:
   explicit NoHost(std::string path) : path_(std::move(path)) {}
-  void AttachSideWindow(char, QWidget*) override {}
-  void SideWindowActivated(char) override {}
-  void SideWindowClosed(char) override {}
-  void PlaceWindow(QWidget*, int) override {}
-  void BringToFront(QWidget*) override {}
-  void ReturnFocus() override {}
   std::string SettingsFilePath() const override { return {}; }
-  void ReportFailedWrite(const kelvo::FlushResult&) override {}
-  bool IsPrimaryInstance() const override { return true; }
   std::string TapeFilePath() override { return path_; }
   bool ClearTape() override { return true; }
   void EnterFigure(const QString&) override {}

@@ -7,27 +7,14 @@
 
 #include "loopback_http_server.h"
 #include "program_folder.h"
+#include "recording_host.h"
 #include "self_update.h"
-#include "side_window_host.h"
 #include "update_window.h"
 
 namespace kelvo {
 namespace {
 
 using test::HttpReply;
-
-class QuietHost : public SideWindowHost {
- public:
-  void AttachSideWindow(char, QWidget*) override {}
-  void SideWindowActivated(char) override {}
-  void SideWindowClosed(char) override {}
-  void PlaceWindow(QWidget*, int) override {}
-  void BringToFront(QWidget*) override {}
-  void ReturnFocus() override {}
-  std::string SettingsFilePath() const override { return CurrentSettingsPath(); }
-  void ReportFailedWrite(const FlushResult&) override {}
-  bool IsPrimaryInstance() const override { return true; }
-};
 
 QString Shown(const QString& text) { return QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")); }
 
@@ -56,7 +43,7 @@ class PackagedUpdateTest : public testing::Test {
 
   test::ProgramFolder folder_;
   test::LoopbackHttpServer server_;
-  QuietHost host_;
+  test::RecordingHost host_;
   bool asked_ = false;
 };
 
