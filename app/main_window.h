@@ -55,18 +55,6 @@ class TfrmMain : public QMainWindow,
   TfrmMain(bool primaryInstance, InstanceChannel* channel, QWidget* parent = nullptr);
   ~TfrmMain() override;
 
-  // The shutdown steps, run once after the message loop has ended.
-  void Shutdown();
-
-  // Quit as the Quit command does, also in tray residency (signals, the tray's end item).
-  void QuitRequested();
-  // A child started while this primary instance was hidden: show every window again.
-  void ShowRequested();
-  // A second start asks this primary to come back: hidden in the tray it shows itself and the
-  // start goes on as a child; minimised for want of a tray it is restored and the start is done
-  // (true).
-  bool ComeBackRequested();
-
   bool IsPrimaryInstance() const override { return primary_; }
   bool FirstActivationDone() const { return !firstActivation_; }
   // True while the windows are being shown again from the task tray.
@@ -76,38 +64,59 @@ class TfrmMain : public QMainWindow,
   const MainMenus& Menus() const { return menus_; }
   const kelvo::SkinWidgets& Widgets() const { return widgets_; }
 
-  // The window commands (menus, popups, key slots).
+  // The first activation's work: pass 2, the selectors, the key assignment. Runs once.
+  void FirstActivation();
+
+  // The end (quit_commands.cpp).
+  // The shutdown steps, run once after the message loop has ended.
+  void Shutdown();
+  // Quit as the Quit command does, also in tray residency (signals, the tray's end item).
+  void QuitRequested();
+  // A child started while this primary instance was hidden: show every window again.
+  void ShowRequested();
+  void CloseTopWindow();  // F12
+
+  // The clipboard (keyboard_and_clipboard.cpp).
   void CopyToClipboard();
   // Types the clipboard's number as if its keys were pressed; anything else changes nothing.
   void PasteFromClipboard();
-  void CloseTopWindow();
+
+  // The round and decimal selectors (selector_commands.cpp).
   void ApplyRoundSelector(int value);
   void ApplyDecimalSelector(int value);
+
+  // The window modes (window_modes.cpp).
   void ToggleMiniSize();
   void ToggleButtonDisplay();
   void ToggleTaskBarIn();
-  void ToggleFormula();  // Mb_SushikiOn and the key of slot 26 (formula_command.cpp)
   void EndResidency();  // Pop_Task_ZyocyuOff
   void FitWindow();
   void ShowAllWindows(bool show);
+  // A second start asks this primary to come back: hidden in the tray it shows itself and the
+  // start goes on as a child; minimised for want of a tray it is restored and the start is done
+  // (true).
+  bool ComeBackRequested();
+
+  void ToggleFormula();  // Mb_SushikiOn and the key of slot 26 (formula_command.cpp)
+
   // The side windows and dialogs (side_window_commands.cpp).
   void ToggleCheckTape();   // Mb_Kenzan, the 検算 key
   void ShowCheckTape();     // opens the check tape or shows the tapes anew
   void ToggleBigPanel();    // Mb_BigPanelOn, MigiKuriPop_BigPanelOn, key slot 24
   void ToggleKeySettings(); // Mb_KeySetOn, key slot 22
   void OpenTaxRateDialog(); // Mb_Zeiritu
+  void OpenAboutBox();      // Mb_Ver
+  void MirrorToEnlargedPanel();
   // The tax-rate switch (tax_rate_command.cpp): Mb_Keigen, MigiKuriPop_Keigen and labZei.
   void ChooseTaxRate(bool reduced);
   void ShowTaxRate();  // the rate label after a change of the rates, the switch or the skin
-  void OpenAboutBox();      // Mb_Ver
-  void MirrorToEnlargedPanel();
   // The paper tape (tape_command.cpp): its window, Mb_Tape and MigiKuriPop_Tape, and what a
   // key adds to it.
   void ToggleTapeWindow();
   std::string TapeFilePath() override;
   bool ClearTape() override;
   void EnterFigure(const QString& figure) override;
-  // SideWindowHost: what the side windows ask of this window.
+  // SideWindowHost (side_window_host.cpp): what the side windows ask of this window.
   void AttachSideWindow(char id, QWidget* window) override;
   void SideWindowActivated(char id) override;
   void SideWindowClosed(char id) override;
@@ -116,8 +125,6 @@ class TfrmMain : public QMainWindow,
   void ReturnFocus() override;
   std::string SettingsFilePath() const override;
   void ReportFailedWrite(const kelvo::FlushResult& result) override { Report(result); }
-  // The first activation's work: pass 2, the selectors, the key assignment. Runs once.
-  void FirstActivation();
 
   // The update commands (update_command.cpp): the update window of Mb_Update, and the check at
   // start that runs after the first paint when AutoUpdate is on.
@@ -133,44 +140,48 @@ class TfrmMain : public QMainWindow,
   // Whether the desktop has a system tray to reside in; tests replace it.
   std::function<bool()> trayAvailable;
 
-  // SettingsChecks: the check marks of the menu items that are settings.
+  // SettingsChecks (menu_commands.cpp): the check marks of the menu items that are settings.
   bool IsChecked(kelvo::MenuCheck item) const override;
   void SetChecked(kelvo::MenuCheck item, bool checked) override;
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;  // keyboard_and_clipboard.cpp
+  void closeEvent(QCloseEvent* event) override;                // quit_commands.cpp
 
  private:
-  friend class MainDisplay;
+  friend class MainDisplay;  // its hooks: main_display.cpp and beside the commands they serve
   class Client;
 
   void CreateControls();
+  void PlaceAtStart(bool restorePosition, int left, int top);
+  void OnActivated();
+  void ApplyAlwaysOnTop();
+  void Report(const kelvo::FlushResult& result);
+  // The menu items (menu_commands.cpp) and the files that wire the rest of them.
   void ConnectMenus();
+  void ToggleSetting(kelvo::MenuCheck item, bool qtChecked);
+  QList<QAction*> CheckActions(kelvo::MenuCheck item) const;
   void ConnectSideWindowCommands();
   void ConnectTaxRateCommands();
   void ConnectTapeCommands();
-  void RecordKey(int keyCode);
-  void PlaceAtStart(bool restorePosition, int left, int top);
-  void OnActivated();
+  void RecordKey(int keyCode);  // tape_command.cpp
+  // The keys (keyboard_and_clipboard.cpp).
+  void PressKey(int keyCode);
+  void OnKeyImagePressed(int keyCode, Qt::MouseButton button, QPoint globalPosition);
   bool OnKeyDown(QKeyEvent* event);
   bool OnKeyUp(QKeyEvent* event);
-  void OnKeyImagePressed(int keyCode, Qt::MouseButton button, QPoint globalPosition);
-  void OnSelectorLabelClicked(QMenu* popup, int value, QPoint globalPosition);
-  void KeepSelectorPopupOpenOnItsLabel(QMenu* popup, const char* labelPrefix);
+  // The selectors (selector_commands.cpp).
   void ChooseRoundSelector(int tag);
   void ChooseDecimalSelector(int tag);
-  void ToggleSetting(kelvo::MenuCheck item, bool qtChecked);
-  void Report(const kelvo::FlushResult& result);
-  void PressKey(int keyCode);
-  void ApplyAlwaysOnTop();
+  void OnSelectorLabelClicked(QMenu* popup, int value, QPoint globalPosition);
+  void KeepSelectorPopupOpenOnItsLabel(QMenu* popup, const char* labelPrefix);
+  // Tray residency (window_modes.cpp).
   void TrayIcon(bool add);
-  void ScheduleUpdateCheckAtStart();
   void ExplainResidencyWithoutTray();
-  QList<QAction*> CheckActions(kelvo::MenuCheck item) const;
+  void ScheduleUpdateCheckAtStart();  // update_command.cpp
 
   const bool primary_;
   InstanceChannel* channel_;
@@ -198,5 +209,5 @@ class TfrmMain : public QMainWindow,
   QHash<char, QPointer<QWidget>> sideWindows_;
   key_routing::KeyEventRouter keyRouter_;
 
-  QWidget* WindowOf(char id);  // the main window for "0" and any unknown identifier
+  QWidget* WindowOf(char id);  // the main window for "0" and any unknown identifier (side_window_host.cpp)
 };

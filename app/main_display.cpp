@@ -1,0 +1,35 @@
+// The engine's display hooks that the main window answers itself: the focus, the register labels
+// and the settings a calculation reads.
+#include <QAction>
+#include <QLabel>
+
+#include "accessible_face.h"
+#include "main_window.h"
+#include "settings.h"
+
+using kelvo::MenuCheck;
+
+void MainDisplay::ReturnFocus() {
+  window_.ReturnFocus();
+  kelvo::AnnounceDisplay(window_.widgets_.numberStrip);  // every key ends here
+}
+
+void MainDisplay::ShowRegisters(const std::string& input, const std::string& answer) {
+  const QString in = QString::fromStdString(input), ans = QString::fromStdString(answer);
+  if (window_.labIpt_->text() != in) window_.labIpt_->setText(in);
+  if (window_.labAns_->text() != ans) window_.labAns_->setText(ans);
+}
+
+kelvo::EngineSettings MainDisplay::Settings() const {
+  const kelvo::SettingValues& values = kelvo::Settings();
+  kelvo::EngineSettings s;
+  s.roundSelector = values.roundSelector;
+  s.decimalSelector = values.decimalSelector;
+  s.percentType = values.percentType;
+  s.taxRate = kelvo::ActiveTaxRate();
+  s.reducedTaxRate = values.reducedTaxRateOn;
+  s.grandTotalOn = window_.IsChecked(MenuCheck::GrandTotal);
+  s.answerCheckOn = window_.IsChecked(MenuCheck::AnswerCK);
+  s.checkTapeOpen = window_.menus_["Mb_Kenzan"]->isChecked();
+  return s;
+}
