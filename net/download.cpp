@@ -102,14 +102,27 @@ QNetworkRequest FreshRequest(const QUrl& url) {
   // The bytes as the server stores them, so that they add up to the Content-Length.
   request.setRawHeader("Accept-Encoding", "identity");
   request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
-  request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-  request.setMaximumRedirectsAllowed(5);
+  // Redirects are followed here, one reply each (see OpenAnswer).
+  request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
   return request;
 }
 
 bool IsHttpUrl(const QUrl& url) {
   return url.isValid() && !url.host().isEmpty() &&
          (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
+}
+
+constexpr int kMaxRedirects = 5;
+
+// Where a redirect from `from` leads, if it may be followed: to http or https, never from https
+// down to http. An empty URL when not.
+QUrl RedirectTarget(const QUrl& from, const QVariant& location) {
+  const QUrl target = location.toUrl();
+  if (!location.isValid() || target.isEmpty()) return {};
+  const QUrl next = from.resolved(target);
+  if (!IsHttpUrl(next)) return {};
+  if (from.scheme() == QLatin1String("https") && next.scheme() != QLatin1String("https")) return {};
+  return next;
 }
 
 // The Content-Length of an answer: Qt joins repeated headers with ", ". Values that disagree give
@@ -161,30 +174,30 @@ int DownloadFile(const QString& url, const QString& localPath, qint64 maxBytes, 
     reply->abort();
     delete reply;
   };
-  const std::unique_ptr<QNetworkReply, decltype(closeReply)> reply(session.get(FreshRequest(address)), closeReply);
-  reply->setReadBufferSize(kReadBufferSize);
-
-  // The status line and the headers.
+  std::unique_ptr<QNetworkReply, decltype(closeReply)> reply(nullptr, closeReply);
   const auto status = [&] { return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute); };
-  // The answer is there when headers arrive that are not a redirect the reply goes on to follow
-  // (its status stays visible for a while after its headers are gone), or when the reply ends.
-  bool headersSeen = false;
-  QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, reply.get(), [&] {
+
+  // The status line and the headers, following redirects with a fresh reply for each: a reply that
+  // follows them by itself may keep the headers of a redirect and join them to those of the answer
+  // after it ("Content-Length: 0, 2500"), depending on how its thread's signals interleave.
+  QUrl at = address;
+  for (int redirects = 0;; ++redirects) {
+    reply.reset(session.get(FreshRequest(at)));
+    reply->setReadBufferSize(kReadBufferSize);
+    switch (WaitFor(*reply, [&] { return status().isValid() || reply->isFinished(); })) {
+      case WaitEnd::Stopped: return kDownloadStopped;
+      case WaitEnd::Stalled: return kDownloadUrlNotOpened;
+      case WaitEnd::Ready: break;
+    }
+    if (!status().isValid()) return IsProtocolFailure(reply->error()) ? kDownloadNoStatus : kDownloadUrlNotOpened;
     const int code = status().toInt();
-    headersSeen = !(code >= 300 && code < 400 && reply->hasRawHeader("Location"));
-  });
-  const auto answered = [&] { return headersSeen || reply->isFinished(); };
-  switch (WaitFor(*reply, answered)) {
-    case WaitEnd::Stopped: return kDownloadStopped;
-    case WaitEnd::Stalled: return kDownloadUrlNotOpened;
-    case WaitEnd::Ready: break;
+    if (code < 300 || code >= 400) break;
+    // A redirect that leads nowhere: too many, no Location, or one to file: or another scheme.
+    const QUrl next = RedirectTarget(at, reply->attribute(QNetworkRequest::RedirectionTargetAttribute));
+    if (next.isEmpty() || redirects == kMaxRedirects) return kDownloadUrlNotOpened;
+    at = next;
   }
-  if (reply->error() == QNetworkReply::TooManyRedirectsError || reply->error() == QNetworkReply::InsecureRedirectError)
-    return kDownloadUrlNotOpened;
-  if (!status().isValid()) return IsProtocolFailure(reply->error()) ? kDownloadNoStatus : kDownloadUrlNotOpened;
   const int statusCode = status().toInt();
-  // A redirect that was not followed: no Location, or one to file: or another scheme.
-  if (statusCode >= 300 && statusCode < 400) return kDownloadUrlNotOpened;
   if (statusCode < 200 || statusCode >= 300) return kDownloadNotFound;
   // Headers too many or too large to be read leave none at all (every server sends some).
   if (reply->rawHeaderList().isEmpty()) return kDownloadNoStatus;

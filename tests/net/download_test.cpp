@@ -167,8 +167,10 @@ TEST_F(DownloadTest, TheNameHoldsTheWholeFileOrNothingWhileTheBodyArrives) {
 
 TEST_F(DownloadTest, RedirectsAreFollowedUpToFive) {
   server_.Script(QStringLiteral("/file"), HttpReply::Ok(Bytes(2500)));
+  const int statuses[] = {301, 302, 303, 307, 308, 302};  // every kind of redirect in the chain
   for (int i = 1; i <= 6; ++i)
-    server_.Script(QStringLiteral("/r%1").arg(i), HttpReply::Redirect(i == 1 ? "/file" : "/r" + QByteArray::number(i - 1)));
+    server_.Script(QStringLiteral("/r%1").arg(i),
+                   HttpReply::Redirect(i == 1 ? "/file" : "r" + QByteArray::number(i - 1), statuses[i - 1]));
   EXPECT_EQ(DownloadFile(server_.Url(QStringLiteral("r5")), Local(), kAnySize, {}, 0), 0);
   EXPECT_EQ(LocalBytes(), Bytes(2500));
   QFile::remove(Local());
