@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "file_path.h"
+#include "whole_file.h"
 
 namespace kelvo {
 namespace {
@@ -47,22 +48,6 @@ Stamp ReadStamp(const fs::path& path) {
 bool Exists(const fs::path& path) {
   std::error_code error;
   return fs::symlink_status(path, error).type() != fs::file_type::not_found;
-}
-
-// Writes `content` to `target` through a scratch file renamed into place.
-std::error_code WriteWhole(const fs::path& target, const std::string& content) {
-  fs::path scratch = target;
-  scratch += kScratchSuffix;
-  {
-    std::ofstream out(scratch, std::ios::binary | std::ios::trunc);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.flush();
-    if (!out) return std::make_error_code(std::errc::io_error);
-  }
-  std::error_code error;
-  fs::rename(scratch, target, error);
-  if (error) fs::remove(scratch, error);
-  return error;
 }
 
 // Copies one template file into the copy through a scratch name, writable by its owner.
@@ -136,7 +121,8 @@ std::string RefreshFromTemplate(const std::string& templateFolder, const std::st
   std::sort(entries.begin(), entries.end());
   std::string stamp = installed.version + "\n";
   for (const std::string& name : entries) stamp += name + "\n";
-  if (const std::error_code written = WriteWhole(to / kTemplateStampFile, stamp)) return written.message();
+  const std::string stampPath = (to / kTemplateStampFile).string();
+  if (const std::error_code written = ReplaceFileWith(stampPath, stamp, kScratchSuffix)) return written.message();
   return {};
 }
 

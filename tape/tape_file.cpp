@@ -10,25 +10,14 @@
 #include <cstring>
 #include <vector>
 
+#include "whole_file.h"
+
 namespace tape {
 namespace {
 
 // The smallest tape line with its line end ("0＊　" is 8 bytes): a file below lines * 8 bytes
 // cannot hold that many lines, so it needs no counting.
 constexpr std::uint64_t kSmallestLineBytes = 8;
-
-bool WriteAll(int fd, const char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t written = ::write(fd, data, size);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data += written;
-    size -= static_cast<std::size_t>(written);
-  }
-  return true;
-}
 
 bool ReadAll(int fd, std::string& out, std::uint64_t size) {
   out.resize(size);
@@ -76,20 +65,6 @@ int OpenLocked(const std::string& path) {
   return -1;
 }
 
-// Writes `text` to a temporary file beside `path` and renames it over `path`.
-bool ReplaceWith(const std::string& path, std::string_view text) {
-  const std::string temporary = path + ".new";
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
-  if (fd < 0) return false;
-  const bool written = WriteAll(fd, text.data(), text.size()) && ::fsync(fd) == 0;
-  ::close(fd);
-  if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  return true;
-}
-
 std::size_t CountLines(std::string_view text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
 
 }  // namespace
@@ -108,7 +83,7 @@ bool TapeFile::Append(std::string_view block, std::size_t blockLines) {
     blockLines += 2;
   }
   text.append(block);
-  bool ok = WriteAll(fd, text.data(), text.size());
+  bool ok = kelvo::WriteAllTo(fd, text.data(), text.size());
   if (ok) {
     const auto sizeBefore = static_cast<std::uint64_t>(before.st_size);
     const std::uint64_t sizeAfter = sizeBefore + text.size();
@@ -153,7 +128,7 @@ bool TapeFile::Trim(int fd) {
     if (text[begin] == '[' && (begin == 0 || (begin >= 2 && text[begin - 2] == '\n'))) keepFrom = begin;
     at = begin;
   }
-  if (!ReplaceWith(path_, std::string_view(text).substr(keepFrom))) return false;
+  if (kelvo::ReplaceFileWith(path_, std::string_view(text).substr(keepFrom), ".new")) return false;
   knownSize_ = text.size() - keepFrom;
   knownLines_ = CountLines(std::string_view(text).substr(keepFrom));
   return true;
@@ -162,7 +137,7 @@ bool TapeFile::Trim(int fd) {
 bool TapeFile::Clear() {
   const int fd = OpenLocked(path_);
   if (fd < 0) return false;
-  const bool ok = ReplaceWith(path_, {});
+  const bool ok = !kelvo::ReplaceFileWith(path_, {}, ".new");
   ::close(fd);
   knownSize_ = 0;
   knownLines_ = 0;
