@@ -8,10 +8,24 @@
 namespace kelvo {
 namespace {
 
+enum class Platform { X11, Wayland, Other };
+
+// The platform stays what it was at start: asked once, not at every key.
+Platform CurrentPlatform() {
+  static const Platform platform = [] {
+    const QString name = QGuiApplication::platformName();
+    if (name == QLatin1String("xcb")) return Platform::X11;
+    return name.startsWith(QLatin1String("wayland")) ? Platform::Wayland : Platform::Other;
+  }();
+  return platform;
+}
+
 const KeyboardLayout* FromPlatform(const QKeyEvent* event) {
-  const QString platform = QGuiApplication::platformName();
-  if (platform == QLatin1String("xcb")) return layout_sources::FromX11(event);
-  if (platform.startsWith(QLatin1String("wayland"))) return layout_sources::FromWayland(event);
+  switch (CurrentPlatform()) {
+    case Platform::X11: return layout_sources::FromX11(event);
+    case Platform::Wayland: return layout_sources::FromWayland(event);
+    case Platform::Other: return nullptr;
+  }
   return nullptr;
 }
 
