@@ -79,10 +79,7 @@ TEST_F(AccessibilityTest, KeysArePushButtonsNamedInWordsWithTheirKeyboardKeys) {
 
 TEST_F(AccessibilityTest, PressActionActsAsAClickAndDescriptionsFollowTheAssignment) {
   Open();
-  Of("bt7")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  Of("btPlus")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  Of("bt8")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  Of("btEq")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  for (const char* key : {"bt7", "btPlus", "bt8", "btEq"}) Of(key)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(Display(), "15");
   // A key moved to another keyboard key is described by its new one at once.
   kelvo::KeyAssignment[11] = kelvo::vk::kA + 'T' - 'A';  // 税込 on T

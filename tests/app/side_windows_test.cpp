@@ -165,27 +165,17 @@ TEST_F(SideWindowsTest, TaxRateFromTheMenuIsWhatTheTaxKeyUses) {
   EXPECT_EQ(Display(), "1065");
 }
 
-}  // namespace
-
-namespace {
-
 // Where the window system places windows itself (Wayland), it places side windows by the window
 // they belong to: each names the main window as its transient parent.
 TEST_F(SideWindowsTest, SideWindowsBelongToTheMainWindow) {
   Open();
-  window_->Menus()["Mb_KeySetOn"]->trigger();
-  window_->Menus()["Mb_Kenzan"]->trigger();
-  window_->Menus()["Mb_BigPanelOn"]->trigger();
+  for (const char* item : {"Mb_KeySetOn", "Mb_Kenzan", "Mb_BigPanelOn"}) window_->Menus()[item]->trigger();
   for (QWidget* side : std::initializer_list<QWidget*>{Find<TfrmKeySet>(), Find<TfrmKenzan>(), Find<TfrmBigPanel>()}) {
     ASSERT_NE(side, nullptr);
     ASSERT_NE(side->windowHandle(), nullptr) << side->objectName().toStdString();
     EXPECT_EQ(side->windowHandle()->transientParent(), window_->windowHandle()) << side->objectName().toStdString();
   }
 }
-
-}  // namespace
-
-namespace {
 
 // A larger desktop font grows the side windows laid out for 12 pixels, never the enlarged panel,
 // which is the face pixel for pixel.
@@ -195,8 +185,7 @@ TEST_F(SideWindowsTest, ALargerDesktopFontGrowsSideWindowsButNotTheEnlargedPanel
   large.setPixelSize(18);
   QApplication::setFont(large);
   Open();
-  window_->Menus()["Mb_KeySetOn"]->trigger();
-  window_->Menus()["Mb_BigPanelOn"]->trigger();
+  for (const char* item : {"Mb_KeySetOn", "Mb_BigPanelOn"}) window_->Menus()[item]->trigger();
   auto* keys = Find<TfrmKeySet>();
   auto* panel = Find<TfrmBigPanel>();
   ASSERT_NE(keys, nullptr);

@@ -38,13 +38,13 @@ std::string Record(const std::string& keys, double rate, bool reduced = false) {
   return out;
 }
 
-struct Row {
-  const char* keys;
-  double rate;
-  const char* lines;
-};
-
 TEST(TapeRecorder, RecordsWhatEachCalculationPrints) {
+  struct Row {
+    const char* keys;
+    double rate;
+    const char* lines;
+    bool reduced = false;
+  };
   const Row rows[] = {
       {"1 2 + 3 4 =", 0.05, "12＋　|34＝　|46＊　"},
       {"1 2 3 4 + 1 =", 0.05, "1,234＋　|1＝　|1,235＊　"},
@@ -55,6 +55,7 @@ TEST(TapeRecorder, RecordsWhatEachCalculationPrints) {
       {"1 0 8 0 tax-", 0.08, "8%税率|1,000税抜"},
       {"1 0 0 0 tax+ tax+", 0.1, "10%税率|1,100税込 / 10%税率|100税額"},
       {"2 0 0 tax+", 0.025, "2.5%税率|205税込"},
+      {"1 0 0 0 tax+", 0.08, "軽8%税率|1,080税込", true},  // the reduced rate is named when used
       // Grand total and memory: recall, M+ of a shown figure, M+ finishing a calculation.
       {"1 2 + 3 4 = gt", 0.05, "12＋　|34＝　|46＊　 / 46GT"},
       {"gt gt", 0.05, "0GT"},  // the second press clears: no line
@@ -65,11 +66,7 @@ TEST(TapeRecorder, RecordsWhatEachCalculationPrints) {
       {"9 9 9 9 9 9 9 9 9 9 9 9 9 9 * 1 0 =", 0.05, "99,999,999,999,999×　|10＝　|999,999,999,999,990＊　|E　　"},
       {"1 0 / 0 = 5 + 5 = c 1 + 1 =", 0.05, "10÷　|E　　 / 1＋　|1＝　|2＊　"},  // keys in error add nothing
   };
-  for (const Row& row : rows) EXPECT_EQ(Record(row.keys, row.rate), row.lines) << row.keys;
-}
-
-TEST(TapeRecorder, ATaxLineNamesTheReducedRateWhenItWasUsed) {
-  EXPECT_EQ(Record("1 0 0 0 tax+", 0.08, /*reduced=*/true), "軽8%税率|1,080税込");
+  for (const Row& row : rows) EXPECT_EQ(Record(row.keys, row.rate, row.reduced), row.lines) << row.keys;
 }
 
 }  // namespace

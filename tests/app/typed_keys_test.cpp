@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -68,15 +69,22 @@ constexpr int kPlus = kelvo::kKeyPlus, kMinus = kelvo::kKeyMinus, kTimes = kelvo
               kPoint = kelvo::kKeyPoint;
 constexpr int Digit(int d) { return kelvo::kKeyDigit0 + d; }
 
+struct Press {
+  const char* layout;
+  quint32 keyCode;  // XKB key code: 10..19 the top-row digits, 20 right of 0, 21 left of Backspace
+  bool shift;
+  const char* text;
+  int calculatorKey;  // 0: nothing
+};
+
+void ExpectPresses(std::initializer_list<Press> presses, const key_routing::Slots& table) {
+  for (const Press& row : presses)
+    EXPECT_EQ(CalculatorKey(row.layout, row.keyCode, row.shift, row.text, table), row.calculatorKey)
+        << row.layout << " key " << row.keyCode << (row.shift ? " with Shift" : "") << " typing " << row.text;
+}
+
 TEST(TypedKeys, EveryLayoutTypesTheOperatorsItShows) {
-  struct Row {
-    const char* layout;
-    quint32 keyCode;  // XKB key code: 10..19 the top-row digits, 20 right of 0, 21 left of Backspace
-    bool shift;
-    const char* text;
-    int calculatorKey;  // 0: nothing
-  };
-  const Row rows[] = {
+  ExpectPresses({
       {"us", 17, true, "*", kTimes},     {"us", 21, false, "=", kEquals},   {"us", 14, true, "%", kPercent},
       {"us", 21, true, "+", kPlus},      {"us", 20, false, "-", kMinus},    {"us", 61, false, "/", kDivide},
       {"us", 60, false, ".", kPoint},    {"us", 17, false, "8", Digit(8)},  {"us", 47, false, ";", 0},
@@ -93,22 +101,16 @@ TEST(TypedKeys, EveryLayoutTypesTheOperatorsItShows) {
       {"jp", 48, true, "*", kTimes},     {"jp", 48, false, ":", kTimes},    {"jp", 47, false, ";", kPlus},
       {"jp", 47, true, "+", kPlus},      {"jp", 20, true, "=", kMinus},     {"jp", 14, true, "%", Digit(5)},
       {"jp", 17, true, "(", Digit(8)},   {"jp", 61, false, "/", kDivide},   {"jp", 60, false, ".", kPoint},
-  };
-  const key_routing::Slots table = Factory();
-  for (const Row& row : rows)
-    EXPECT_EQ(CalculatorKey(row.layout, row.keyCode, row.shift, row.text, table), row.calculatorKey)
-        << row.layout << " key " << row.keyCode << (row.shift ? " with Shift" : "") << " typing " << row.text;
+  }, Factory());
 }
 
 TEST(TypedKeys, AKeyTheUserAssignedKeepsItsMeaning) {
   key_routing::Slots table = Factory();
   table[1] = 187;   // percent on the key that carries 187: "=+" on a US keyboard
   table[19] = 'X';  // multiply on X
-  EXPECT_EQ(CalculatorKey("us", 21, false, "=", table), kPercent);
-  EXPECT_EQ(CalculatorKey("us", 21, true, "+", table), kPercent);
-  EXPECT_EQ(CalculatorKey("us", 53, false, "x", table), kTimes);
-  EXPECT_EQ(CalculatorKey("us", 17, true, "*", table), kTimes);
-  EXPECT_EQ(CalculatorKey("jp", 47, false, ";", table), kPercent);  // 187 on JIS is the ";+" key
+  ExpectPresses({{"us", 21, false, "=", kPercent}, {"us", 21, true, "+", kPercent}, {"us", 53, false, "x", kTimes},
+                 {"us", 17, true, "*", kTimes}, {"jp", 47, false, ";", kPercent}},  // 187 on JIS is the ";+" key
+                table);
 }
 
 TEST(TypedKeys, KeySettingsNameKeysAsTheLayoutPrintsThem) {
