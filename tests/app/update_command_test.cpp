@@ -18,6 +18,7 @@
 #include "main_window.h"
 #include "program_folder.h"
 #include "qt_print.h"
+#include "self_update.h"
 #include "update_window.h"
 
 namespace {
@@ -183,6 +184,30 @@ TEST_F(UpdateCommandTest, AnInstallerThatCannotStartIsReportedAndTheProgramStays
   main.Menus()["Mb_Update"]->trigger();
   EXPECT_EQ(errors_, std::vector<QString>{QStringLiteral("Update.exe を起動出来ませんでした。")});
   EXPECT_TRUE(main.isVisible());
+}
+
+// A build that may not update itself tells at start of a newer version, even one whose list offers
+// no installer, and its window leaves the update to the package manager.
+TEST_F(UpdateCommandTest, APackagedBuildTellsOfTheNewerVersionAtStartAndFetchesNoInstaller) {
+  kelvo::SetSelfUpdateAllowed(false);
+  struct Restore {
+    ~Restore() { kelvo::SetSelfUpdateAllowed(true); }
+  } restore;  // also when an assertion ends the test early
+  Setting("StartUp", "AutoUpdate", "1");
+  Offer("[Ver]2.10.02\r\n[Url]setup.run\r\n[Fil]../setup.tmp\r\n");
+  QString shown;
+  OnUpdateWindow([&](TfrmUpdate& window) {
+    shown = Message(window);
+    window.close();
+  });
+  Open({true});
+  ASSERT_TRUE(Until([&] { return !questions_.empty() && !shown.isEmpty(); }));
+  EXPECT_EQ(questions_, std::vector<QString>{kelvo::NewerForPackageManagerQuestion()});
+  EXPECT_EQ(shown, kelvo::NewerForPackageManagerMessage(QStringLiteral("2.10.02")).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+  EXPECT_EQ(server_.Requests(), QStringList{QStringLiteral("/AppVer.csv")});
+  EXPECT_FALSE(InFolder("Update.exe"));
+  window_->Shutdown();
+  window_.reset();
 }
 
 }  // namespace

@@ -93,9 +93,6 @@ TEST_F(ScriptHostProcess, HostileAnswerPathsNeverWriteOutsideTheDataFolder) {
   const std::string kCalc = "KelvoFiles/_sys/Calc";
   const std::string kAnswer = kCalc + "/CalcAns.ini";
   const std::string kVictim = "secret\n";  // 7 bytes that must stay as they are
-  auto linked = [](std::string target, std::string link) {
-    return [=](const std::string& root) { fs::create_symlink(root + "/" + target, root + "/" + link); };
-  };
   auto folder = [](std::string path) { return [=](const std::string& root) { fs::create_directories(root + "/" + path); }; };
   auto nothing = [](const std::string&) {};
   const std::vector<HostileCase> cases = {
@@ -126,7 +123,8 @@ TEST_F(ScriptHostProcess, HostileAnswerPathsNeverWriteOutsideTheDataFolder) {
          fs::remove_all(root + "/KelvoFiles/_sys");
          fs::create_symlink(root + "/outside", root + "/KelvoFiles/_sys");
        }, kCalc, kAnswer, false},
-      {"the answer file a link", linked("victim", kAnswer), kCalc, kAnswer, false},
+      {"the answer file a link", [&](const std::string& root) { fs::create_symlink(root + "/victim", root + "/" + kAnswer); },
+       kCalc, kAnswer, false},
       {"the answer file a hard link", [&](const std::string& root) { fs::create_hard_link(root + "/victim", root + "/" + kAnswer); },
        kCalc, kAnswer, true},
       {"the answer file a FIFO", [&](const std::string& root) { mkfifo((root + "/" + kAnswer).c_str(), 0600); }, kCalc, kAnswer, false},

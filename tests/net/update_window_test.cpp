@@ -21,6 +21,7 @@
 #include "loopback_http_server.h"
 #include "program_folder.h"
 #include "qt_print.h"
+#include "self_update.h"
 #include "side_window_host.h"
 #include "update_window.h"
 
@@ -91,6 +92,11 @@ class UpdateWindowTest : public testing::Test {
   static bool ProgressShown(const TfrmUpdate& w) { return !Child<QLineEdit>(w, "txtProgressStatus")->isHidden(); }
 
   bool InFolder(const char* name) const { return test::Exists(folder_.Path(name)); }
+  // Nothing of a fetched installer under any of its names, whole or in part.
+  void ExpectNoInstaller() const {
+    for (const char* name : {"KelvoSetup.tmp", "KelvoSetup.tmp.new", "KelvoSetup.tmp.new.part", "Update.exe"})
+      EXPECT_FALSE(InFolder(name)) << name;
+  }
   std::string UpdateExe() const { return test::ReadFileBytes(folder_.Path("Update.exe")); }
 
   test::ProgramFolder folder_;
@@ -219,8 +225,7 @@ TEST_F(UpdateWindowTest, StopAndCloseDuringTheInstallerTransferLeaveNothing) {
       }
     });
     Button(*window, "btDownload")->click();
-    for (const char* name : {"KelvoSetup.tmp", "KelvoSetup.tmp.new", "KelvoSetup.tmp.new.part", "Update.exe"})
-      EXPECT_FALSE(InFolder(name)) << name;
+    ExpectNoInstaller();
     EXPECT_TRUE(questions_.empty());
     if (std::string(how) == "stop") {
       EXPECT_EQ(Message(*window), QStringLiteral("ST: 接続の中断"));
@@ -294,8 +299,7 @@ TEST_F(UpdateWindowTest, DownloadsLargerThanTheirKindMayBeAreRefusedBeforeAnythi
   Button(*window, "btConnect")->click();
   Button(*window, "btDownload")->click();
   EXPECT_EQ(Message(*window), failed);
-  for (const char* name : {"KelvoSetup.tmp", "KelvoSetup.tmp.new", "KelvoSetup.tmp.new.part", "Update.exe"})
-    EXPECT_FALSE(InFolder(name)) << name;
+  ExpectNoInstaller();
   EXPECT_TRUE(questions_.empty());
 }
 
@@ -347,9 +351,7 @@ TEST_F(UpdateWindowTest, AKillDuringTheInstallerTransferLeavesNothingUnderItsNam
     kill(static_cast<pid_t>(child.processId()), SIGKILL);
     child.waitForFinished();
     EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
-    EXPECT_FALSE(InFolder("KelvoSetup.tmp"));
-    EXPECT_FALSE(InFolder("KelvoSetup.tmp.new"));
-    EXPECT_FALSE(InFolder("Update.exe"));
+    for (const char* name : {"KelvoSetup.tmp", "KelvoSetup.tmp.new", "Update.exe"}) EXPECT_FALSE(InFolder(name)) << name;
   }
   // The next download replaces what the killed one left.
   server_.Script(QStringLiteral("/setup/KelvoSetup.run"), HttpReply::Ok(kInstaller));
@@ -368,6 +370,46 @@ TEST_F(UpdateWindowTest, OpenedByTheCheckAtStartItShowsTheListItLeft) {
   Button(*window, "btDownload")->click();
   EXPECT_EQ(UpdateExe(), kInstaller.toStdString());
   EXPECT_EQ(server_.Requests(), QStringList{QStringLiteral("/setup/KelvoSetup.run")});
+}
+
+// A build that may not update itself (a distribution's package) tells of a newer version and says
+// to update through the package manager, and never fetches an installer.
+TEST_F(UpdateWindowTest, APackagedBuildLeavesANewerVersionToThePackageManager) {
+  SetSelfUpdateAllowed(false);
+  struct Restore {
+    ~Restore() { SetSelfUpdateAllowed(true); }
+  } restore;  // also when an assertion ends the test early
+  const QString packaged = NewerForPackageManagerMessage(QStringLiteral("2.10.02")).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  const QByteArray newer = "[Ver]2.10.02\r\n[Url]setup/KelvoSetup.run\r\n[Fil]KelvoSetup.tmp\r\n";
+  struct Case {
+    const char* name;
+    QByteArray list;
+    bool foundAtStart;
+    QString message;
+  };
+  const std::vector<Case> cases = {
+      {"newer, checked from the menu", newer, false, packaged},
+      {"newer, found at start", newer, true, packaged},
+      {"newer without a usable installer", "[Ver]2.10.02\r\n[Fil]../a.exe\r\n", false, packaged},
+      {"the same", "[Ver]2.10.01\r\n[Fil]a.exe\r\n", false,
+       QStringLiteral("現在最新バージョンをお使いです。\nバージョンアップの必要はありません。")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    server_.ClearRequests();
+    Offer(c.list);
+    if (c.foundAtStart) test::WriteFileBytes(folder_.Path("KelvoFiles/_sys/AppVer.csv"), c.list.toStdString());
+    auto window = Open(c.foundAtStart);
+    if (!c.foundAtStart) Button(*window, "btConnect")->click();
+    EXPECT_EQ(Message(*window), c.message);
+    EXPECT_FALSE(Button(*window, "btDownload")->isEnabled());
+    Button(*window, "btDownload")->click();
+    EXPECT_EQ(server_.Requests(), c.foundAtStart ? QStringList{} : QStringList{QStringLiteral("/AppVer.csv")});
+    EXPECT_FALSE(InFolder("Update.exe"));
+    EXPECT_FALSE(window->InstallerAccepted());
+    EXPECT_TRUE(questions_.empty());
+    window->close();
+  }
 }
 
 }  // namespace
