@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <functional>
 
 #include "about_box.h"
 #include "big_panel.h"
@@ -28,6 +29,17 @@ void KeepKeyboard(TfrmMain& window) {
   window.SideWindowActivated('0');
 }
 
+// A side window chosen from a menu takes the keyboard (and a screen reader announces it by its
+// caption); opened by a calculator key while typing, it leaves the keyboard where it is.
+void Activate(QWidget* side, TfrmMain& window, bool fromMenu) {
+  if (!fromMenu) {
+    KeepKeyboard(window);
+    return;
+  }
+  side->activateWindow();
+  side->raise();
+}
+
 }  // namespace
 
 void MainDisplay::MirrorToEnlargedPanel() { window_.MirrorToEnlargedPanel(); }
@@ -37,17 +49,17 @@ void MainDisplay::RefreshCheckTape() { window_.ShowCheckTape(); }
 void TfrmMain::ConnectSideWindowCommands() {
   // Qt flips a checkable item before it reports the choice; the command sets the check marks
   // itself, as its window opens or closes.
-  auto toggle = [this](const char* item, void (TfrmMain::*command)()) {
+  auto toggle = [this](const char* item, std::function<void()> command) {
     QAction* action = menus_[item];
-    connect(action, &QAction::triggered, this, [this, action, command](bool checked) {
+    connect(action, &QAction::triggered, this, [action, command](bool checked) {
       action->setChecked(!checked);
-      (this->*command)();
+      command();
     });
   };
-  toggle("Mb_Kenzan", &TfrmMain::ToggleCheckTape);
-  toggle("Mb_KeySetOn", &TfrmMain::ToggleKeySettings);
-  toggle("Mb_BigPanelOn", &TfrmMain::ToggleBigPanel);
-  toggle("MigiKuriPop_BigPanelOn", &TfrmMain::ToggleBigPanel);
+  toggle("Mb_Kenzan", [this] { ToggleCheckTape(); });
+  toggle("Mb_KeySetOn", [this] { ToggleKeySettings(/*fromMenu=*/true); });
+  toggle("Mb_BigPanelOn", [this] { ToggleBigPanel(/*fromMenu=*/true); });
+  toggle("MigiKuriPop_BigPanelOn", [this] { ToggleBigPanel(/*fromMenu=*/true); });
   connect(menus_["Mb_Zeiritu"], &QAction::triggered, this, &TfrmMain::OpenTaxRateDialog);
   connect(menus_["Mb_Ver"], &QAction::triggered, this, &TfrmMain::OpenAboutBox);
 }
@@ -75,7 +87,7 @@ void TfrmMain::ShowCheckTape() {
   KeepKeyboard(*this);
 }
 
-void TfrmMain::ToggleBigPanel() {
+void TfrmMain::ToggleBigPanel(bool fromMenu) {
   if (TfrmBigPanel* open = OpenSideWindow<TfrmBigPanel>(sideWindows_)) {
     open->close();
     ReturnFocus();
@@ -91,7 +103,7 @@ void TfrmMain::ToggleBigPanel() {
   MirrorToEnlargedPanel();
   panel->show();
   panel->SetFrontPanel(renderer_.PanelComposite());
-  KeepKeyboard(*this);
+  Activate(panel, *this, fromMenu);
 }
 
 void TfrmMain::MirrorToEnlargedPanel() {
@@ -102,16 +114,17 @@ void TfrmMain::MirrorToEnlargedPanel() {
   panel->ShowTexts(labAns_->text(), labIpt_->text(), labRs_->text(), labDc_->text());
 }
 
-void TfrmMain::ToggleKeySettings() {
+void TfrmMain::ToggleKeySettings(bool fromMenu) {
   if (TfrmKeySet* open = OpenSideWindow<TfrmKeySet>(sideWindows_)) {
     open->close();
-  } else {
-    auto* dialog = new TfrmKeySet(*this, this);
-    AttachSideWindow(TfrmKeySet::kId, dialog);
-    PlaceWindow(dialog, 1);
-    dialog->show();
+    KeepKeyboard(*this);
+    return;
   }
-  KeepKeyboard(*this);
+  auto* dialog = new TfrmKeySet(*this, this);
+  AttachSideWindow(TfrmKeySet::kId, dialog);
+  PlaceWindow(dialog, 1);
+  dialog->show();
+  Activate(dialog, *this, fromMenu);
 }
 
 void TfrmMain::OpenTaxRateDialog() {

@@ -119,21 +119,20 @@ void PressKeyWithScreenReaderListening(benchmark::State& state) {
   kelvo::InstallFaceAccessibility();
   AnnouncingDisplay display(renderer, widgets.numberStrip);
   kelvo::Engine engine(display);
-  kelvo::SetDisplayWords(widgets.numberStrip, [&] {
+  kelvo::SetDisplayReading(widgets.numberStrip, [&] {
     const kelvo::EngineState& s = engine.State();
-    return kelvo::DisplayWords{kelvo::SpokenNumber(s.display, s.error),
-                               kelvo::SpokenDisplayDescription(s.error, renderer.Lit(), 2, 2)};
+    return kelvo::DisplayReading{s.display, s.error, renderer.Lit(), 2, 2, kelvo::SpokenTaxRate(0.1, false)};
   });
   int raised = 0;
-  kelvo::SetAnnouncementSink({[] { return true; }, [&raised](QAccessibleEvent*) { ++raised; }});
+  kelvo::SetAnnouncementHook([&raised](QWidget*, const QString&) { ++raised; });
   for (auto _ : state) {
     for (const int key : Session()) {
       engine.PressKey(key);
       engine.ReleaseKey(key);
     }
   }
-  kelvo::SetAnnouncementSink({});
-  state.counters["events_per_key"] =
+  kelvo::SetAnnouncementHook({});
+  state.counters["announcements_per_key"] =
       benchmark::Counter(static_cast<double>(raised) / static_cast<double>(state.iterations() * Session().size()));
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * Session().size()));
 }

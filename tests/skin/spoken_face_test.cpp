@@ -20,7 +20,7 @@ TEST(SpokenFaceTest, NumbersReadAsTheDisplayGroupsThem) {
   } rows[] = {
       {"0", false, "0"},          {"999", false, "999"},   {"1234567.5", false, "1,234,567.5"},
       {"-1234", false, "-1,234"}, {"-123", false, "-123"}, {"12.", false, "12."},
-      {"0", true, "E 0"},         {"0.0001", false, "0.0001"},
+      {"0", true, "エラー 0"},         {"0.0001", false, "0.0001"},
   };
   for (const auto& row : rows) EXPECT_EQ(SpokenNumber(row.display, row.error), QString::fromUtf8(row.spoken)) << row.display;
 }

@@ -1,0 +1,90 @@
+#include "spoken_message.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QWidget>
+
+namespace kelvo {
+
+// The status line and its notification: widgets without size or focus, so that nobody sees or
+// tabs to them; made at the first announcement of their window.
+class SpokenStatusLine : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit SpokenStatusLine(QWidget* window);
+  void Say(const QString& words);
+
+ private:
+  QWidget* message_;
+};
+
+class SpokenNotification : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
+};
+
+namespace {
+
+AnnouncementHook& Hook() {
+  static AnnouncementHook hook;
+  return hook;
+}
+
+QWidget* Invisible(QWidget* widget, const char* name) {
+  widget->setObjectName(QLatin1String(name));
+  widget->setFocusPolicy(Qt::NoFocus);
+  widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+  widget->setGeometry(0, 0, 0, 0);
+  return widget;
+}
+
+QAccessibleInterface* SpokenMessageFactory(const QString& className, QObject* object) {
+  if (className == QLatin1String("kelvo::SpokenStatusLine"))
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);
+  if (className == QLatin1String("kelvo::SpokenNotification"))
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+  return nullptr;
+}
+
+}  // namespace
+
+SpokenStatusLine::SpokenStatusLine(QWidget* window) : QWidget(window) {
+  Invisible(this, "spokenStatus");
+  message_ = Invisible(new SpokenNotification(this), "spokenMessage");
+  show();
+}
+
+void SpokenStatusLine::Say(const QString& words) {
+  // The name first (which also tells caches it changed), then the appearance that is spoken.
+  message_->setAccessibleName(words);
+  QAccessibleEvent shown(message_, QAccessible::ObjectShow);
+  QAccessible::updateAccessibility(&shown);
+}
+
+void Announce(QWidget* where, const QString& words) {
+  if (where == nullptr || words.isEmpty()) return;
+  QWidget* window = where->window();
+  if (Hook()) {
+    Hook()(window, words);
+    return;
+  }
+  if (!QAccessible::isActive()) return;
+  auto* line = window->findChild<SpokenStatusLine*>(QString(), Qt::FindDirectChildrenOnly);
+  if (line == nullptr) {
+    static const bool installed = (QAccessible::installFactory(SpokenMessageFactory), true);
+    (void)installed;
+    line = new SpokenStatusLine(window);
+  }
+  line->Say(words);
+}
+
+bool AnnouncementsHeard() { return Hook() || QAccessible::isActive(); }
+
+void SetAnnouncementHook(AnnouncementHook hook) { Hook() = std::move(hook); }
+
+}  // namespace kelvo
+
+#include "spoken_message.moc"
