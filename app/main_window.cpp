@@ -32,6 +32,7 @@
 #include "shell_paths.h"
 #include "side_windows.h"
 #include "skin_folders.h"
+#include "spoken_message.h"
 #include "unshown_window_events.h"
 #include "version.h"
 #include "window_system.h"
@@ -170,6 +171,7 @@ void TfrmMain::CreateControls() {
   kelvo::InstallFaceAccessibility();
   InstallSideWindowAccessibility();
   kelvo::DropEventsOfUnshownWindows();
+  kelvo::SetAnnouncingWindow(this);
   client_ = new Client(*this);
   client_->setFixedSize(kelvo::kClientWidth, kelvo::kClientHeight);
   setCentralWidget(client_);

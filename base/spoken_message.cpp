@@ -2,7 +2,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QPointer>
 #include <QWidget>
+
+#include "unshown_window_events.h"
 
 namespace kelvo {
 
@@ -31,6 +34,11 @@ namespace {
 AnnouncementHook& Hook() {
   static AnnouncementHook hook;
   return hook;
+}
+
+QPointer<QWidget>& AnnouncingWindow() {
+  static QPointer<QWidget> window;
+  return window;
 }
 
 QWidget* Invisible(QWidget* widget, const char* name) {
@@ -67,19 +75,24 @@ void SpokenStatusLine::Say(const QString& words) {
 void Announce(QWidget* where, const QString& words) {
   if (where == nullptr || words.isEmpty()) return;
   QWidget* window = where->window();
+  // A window being built or first shown says nothing: it is read whole when it appears.
+  if (!ShownToAssistiveTechnologies(window)) return;
   if (Hook()) {
     Hook()(window, words);
     return;
   }
   if (!QAccessible::isActive()) return;
-  auto* line = window->findChild<SpokenStatusLine*>(QString(), Qt::FindDirectChildrenOnly);
+  QWidget* speaker = AnnouncingWindow() != nullptr ? AnnouncingWindow().data() : window;
+  auto* line = speaker->findChild<SpokenStatusLine*>(QString(), Qt::FindDirectChildrenOnly);
   if (line == nullptr) {
     static const bool installed = (QAccessible::installFactory(SpokenMessageFactory), true);
     (void)installed;
-    line = new SpokenStatusLine(window);
+    line = new SpokenStatusLine(speaker);
   }
   line->Say(words);
 }
+
+void SetAnnouncingWindow(QWidget* window) { AnnouncingWindow() = window; }
 
 bool AnnouncementsHeard() { return Hook() || QAccessible::isActive(); }
 

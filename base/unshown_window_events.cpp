@@ -9,16 +9,6 @@ namespace {
 
 constexpr char kShownProperty[] = "kelvoShownToAssistiveTechnology";
 
-// Whether a window has been shown to assistive technologies: it said it appeared, or it is on
-// the screen (a window shown before they started to listen).
-bool Presented(QWidget* window) {
-  if (window->property(kShownProperty).toBool()) return true;
-  const QWindow* handle = window->windowHandle();
-  if (handle == nullptr || !handle->isExposed()) return false;
-  window->setProperty(kShownProperty, true);
-  return true;
-}
-
 void Forward(QAccessibleEvent* event);
 
 void Filter(QAccessibleEvent* event) {
@@ -35,7 +25,7 @@ void Filter(QAccessibleEvent* event) {
     Forward(event);
     return;
   }
-  if (Presented(window)) Forward(event);
+  if (ShownToAssistiveTechnologies(window)) Forward(event);
 }
 
 // Qt hands events either to a handler or to the platform's bridge: the bridge is reached by
@@ -47,6 +37,15 @@ void Forward(QAccessibleEvent* event) {
 }
 
 }  // namespace
+
+bool ShownToAssistiveTechnologies(QWidget* window) {
+  // On the screen also counts: a window may have been shown before anyone listened.
+  if (window->property(kShownProperty).toBool()) return true;
+  const QWindow* handle = window->windowHandle();
+  if (handle == nullptr || !handle->isExposed()) return false;
+  window->setProperty(kShownProperty, true);
+  return true;
+}
 
 void DropEventsOfUnshownWindows() {
   static bool installed = false;

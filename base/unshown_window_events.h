@@ -6,8 +6,14 @@
 // appears), and a dialog of seventy fields raises hundreds, which a screen reader works through
 // one by one before it gets to announce the window. Those events are dropped; the window's own
 // events, and everything after its first showing, go through. Installs once per process.
+class QWidget;
+
 namespace kelvo {
 
 void DropEventsOfUnshownWindows();
+
+// Whether the window has been shown as assistive technologies see it: it told them it appeared,
+// or it is on the screen.
+bool ShownToAssistiveTechnologies(QWidget* window);
 
 }  // namespace kelvo

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <cmath>
 #include <filesystem>
 
@@ -15,6 +16,7 @@
 #include "key_settings_dialog.h"
 #include "program_folder.h"
 #include "recording_host.h"
+#include "spoken_message.h"
 
 using namespace kelvo;
 
@@ -65,6 +67,23 @@ TEST_F(KeySettingsDialogTest, ATakenKeyMovesAndSpaceEmptiesBothStoredAtOnce) {
   EXPECT_EQ(Field("MR")->text(), "");
   EXPECT_EQ(Stored("MR"), "0");
   EXPECT_EQ(KeyAssignment[4], 0);
+}
+
+TEST_F(KeySettingsDialogTest, ScreenReadersHearEachMessageWithKeysNamedInWords) {
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_.get()));  // a window says nothing before it is shown
+  QStringList said;
+  SetAnnouncementHook([&said](QWidget*, const QString& words) { said << words; });
+  Unlock();
+  Press(Field("Route"), Qt::Key_P);  // P belongs to the percent key
+  Press(Field("Route"), Qt::Key_Q);
+  Press(Field("Route"), Qt::Key_Shift);
+  dialog_->btDefClick();
+  SetAnnouncementHook({});
+  EXPECT_EQ(said.join(u'|').toStdString(),
+            "*ロックを解除しました* \n 該当する枠内で、新しく割り当てるキーを入力して下さい。|"
+            "パーセントの設定と重複しているので,パーセントの設定を空にしました。|変更しました。ルート|"
+            "※[Shift]は登録出来ないキーです。|初期値の設定に戻しました。");
+  EXPECT_EQ(Message()->text(), "初期値の設定に戻しました。");
 }
 
 TEST_F(KeySettingsDialogTest, TabMovesToTheNextFieldAndIsNeverAKey) {
