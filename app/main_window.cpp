@@ -26,6 +26,7 @@
 #include "instance_channel.h"
 #include "key_assignment.h"
 #include "keyboard_key_words.h"
+#include "keyboard_layout.h"
 #include "layout.h"
 #include "placement.h"
 #include "settings.h"
@@ -178,7 +179,9 @@ void TfrmMain::CreateControls() {
 
   // Creation order is stacking order: strips and keys first, the labels above them.
   widgets_ = kelvo::CreateSkinWidgets(client_, &renderer_);
-  kelvo::SetKeyboardKeysSource([](int keyCode) { return key_routing::KeyboardKeysFor(keyCode, kelvo::KeyAssignment); });
+  kelvo::SetKeyboardKeysSource([](int keyCode) {
+    return key_routing::KeyboardKeysFor(keyCode, kelvo::KeyAssignment, kelvo::CurrentKeyboardLayout());
+  });
   kelvo::SetDisplayReading(widgets_.numberStrip, [this] {
     const kelvo::EngineState& s = engine_.State();
     const kelvo::SettingValues& values = kelvo::Settings();
