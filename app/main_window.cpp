@@ -171,6 +171,7 @@ void TfrmMain::CreateControls() {
   // Before any widget exists: an assistive technology may ask for a widget's interface at once.
   kelvo::InstallFaceAccessibility();
   InstallSideWindowAccessibility();
+  InstallMenuAccessibility();
   kelvo::DropEventsOfUnshownWindows();
   kelvo::SetAnnouncingWindow(this);
   client_ = new Client(*this);
