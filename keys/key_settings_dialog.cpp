@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "display_label_look.h"
 #include "key_assignment.h"
 #include "key_entry.h"
 #include "key_names.h"
@@ -91,8 +92,8 @@ void ColourCaption(QLabel* caption, int slot) {
   const QColor block = CaptionColour(slot);
   QPalette palette = caption->palette();
   palette.setColor(QPalette::Window, block);
-  // White on every block; the pale operator blocks take black to stay readable.
-  palette.setColor(QPalette::WindowText, block.lightness() > 200 ? Qt::black : Qt::white);
+  // Black or white, whichever reads better: every block reads at 4.5:1 or more.
+  palette.setColor(QPalette::WindowText, kelvo::ReadableTextOn(block));
   caption->setPalette(palette);
 }
 
