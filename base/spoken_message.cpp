@@ -11,6 +11,14 @@ namespace kelvo {
 
 // The status line and its notification: widgets without size or focus, so that nobody sees or
 // tabs to them; made at the first announcement of their window.
+class SpokenNotification : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
+  QString words;  // its accessible name: what it says
+};
+
 class SpokenStatusLine : public QWidget {
   Q_OBJECT
 
@@ -19,15 +27,9 @@ class SpokenStatusLine : public QWidget {
   void Say(const QString& words);
 
  private:
-  QWidget* message_;
+  SpokenNotification* message_;
 };
 
-class SpokenNotification : public QWidget {
-  Q_OBJECT
-
- public:
-  using QWidget::QWidget;
-};
 
 namespace {
 
@@ -49,11 +51,22 @@ QWidget* Invisible(QWidget* widget, const char* name) {
   return widget;
 }
 
+// The notification's name is read from its words when asked: a name-change event for every
+// message would only cost a screen reader more questions (it speaks the appearance).
+class AccessibleNotification : public QAccessibleWidget {
+ public:
+  explicit AccessibleNotification(SpokenNotification* notification)
+      : QAccessibleWidget(notification, QAccessible::Notification) {}
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? static_cast<SpokenNotification*>(widget())->words : QAccessibleWidget::text(t);
+  }
+};
+
 QAccessibleInterface* SpokenMessageFactory(const QString& className, QObject* object) {
   if (className == QLatin1String("kelvo::SpokenStatusLine"))
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);
   if (className == QLatin1String("kelvo::SpokenNotification"))
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    return new AccessibleNotification(static_cast<SpokenNotification*>(object));
   return nullptr;
 }
 
@@ -61,13 +74,13 @@ QAccessibleInterface* SpokenMessageFactory(const QString& className, QObject* ob
 
 SpokenStatusLine::SpokenStatusLine(QWidget* window) : QWidget(window) {
   Invisible(this, "spokenStatus");
-  message_ = Invisible(new SpokenNotification(this), "spokenMessage");
+  message_ = new SpokenNotification(this);
+  Invisible(message_, "spokenMessage");
   show();
 }
 
 void SpokenStatusLine::Say(const QString& words) {
-  // The name first (which also tells caches it changed), then the appearance that is spoken.
-  message_->setAccessibleName(words);
+  message_->words = words;
   QAccessibleEvent shown(message_, QAccessible::ObjectShow);
   QAccessible::updateAccessibility(&shown);
 }

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QHash>
+#include <QTimer>
 #include <optional>
 
 #include "skin_image_widget.h"
@@ -16,7 +17,13 @@ struct DisplaySource {
   std::function<DisplayReading()> read;
   std::optional<DisplayReading> said;  // none: the next change says the number alone
   bool started = false;
+  QTimer* quiet = nullptr;  // runs from a change until the display has been still a moment
 };
+
+int& AnnouncementDelay() {
+  static int milliseconds = 40;
+  return milliseconds;
+}
 
 QHash<const QObject*, DisplaySource>& DisplaySources() {
   static QHash<const QObject*, DisplaySource> sources;
@@ -102,7 +109,7 @@ void InstallFaceAccessibility() {
 }
 
 void SetDisplayReading(QWidget* display, std::function<DisplayReading()> reading) {
-  DisplaySources().insert(display, DisplaySource{std::move(reading), std::nullopt});
+  DisplaySources().insert(display, DisplaySource{std::move(reading), std::nullopt, false, nullptr});
   QObject::connect(display, &QObject::destroyed, [display] { DisplaySources().remove(display); });
 }
 
@@ -115,16 +122,14 @@ QString KeyToolTip(int keyCode) {
   return keys.isEmpty() ? SpokenKeyName(keyCode) : QStringLiteral("%1 (%2)").arg(SpokenKeyName(keyCode), keys);
 }
 
-void AnnounceDisplay(QWidget* display) {
+namespace {
+
+void SayDisplayChange(QWidget* display) {
   const auto source = DisplaySources().find(display);
-  if (source == DisplaySources().end() || !source->read) return;
-  if (!AnnouncementsHeard()) {
-    source->said.reset();  // whoever listens later hears the number first
-    return;
-  }
+  if (source == DisplaySources().end() || !AnnouncementsHeard()) return;
   const DisplayReading now = source->read();
   const bool numberChanged = !source->said || source->said->number != now.number || source->said->error != now.error;
-  const QString words = source->started ? SpokenDisplayChange(source->said ? &*source->said : nullptr, now) : QString();
+  const QString words = SpokenDisplayChange(source->said ? &*source->said : nullptr, now);
   source->said = now;
   // The name follows the number (screen readers keep names they were told of), and the change
   // is said through a notification: a label's name change is never spoken.
@@ -134,6 +139,31 @@ void AnnounceDisplay(QWidget* display) {
   }
   Announce(display, words);
 }
+
+}  // namespace
+
+void AnnounceDisplay(QWidget* display) {
+  const auto source = DisplaySources().find(display);
+  if (source == DisplaySources().end() || !source->read) return;
+  if (!AnnouncementsHeard()) {
+    source->said.reset();  // whoever listens later hears the number first
+    return;
+  }
+  if (!source->started) {
+    source->said = source->read();
+    return;
+  }
+  // Keys that come faster than anyone can listen (a burst, a paste) are said once, as the
+  // display ends up: a screen reader would cut each word off with the next anyway.
+  if (source->quiet == nullptr) {
+    source->quiet = new QTimer(display);
+    source->quiet->setSingleShot(true);
+    QObject::connect(source->quiet, &QTimer::timeout, display, [display] { SayDisplayChange(display); });
+  }
+  source->quiet->start(AnnouncementDelay());
+}
+
+void SetDisplayAnnouncementDelay(int milliseconds) { AnnouncementDelay() = milliseconds; }
 
 void StartDisplayAnnouncements(QWidget* display) {
   const auto source = DisplaySources().find(display);

@@ -27,11 +27,14 @@ QString KeyboardKeysOf(int keyCode);
 // The key's name and keyboard keys as its tool tip shows them: "税込 (PgUp)".
 QString KeyToolTip(int keyCode);
 
-// Has a listening screen reader say what changed on the display since the last call, once
-// (SpokenDisplayChange), and keeps the display's name up to date. Does next to nothing while no
-// assistive technology listens, so the engine may call it after every key. Silent until
+// Has a listening screen reader say what changed on the display since it last spoke, once
+// (SpokenDisplayChange), and keeps the display's name up to date: as soon as the display has been
+// still for a moment (40 ms), so a burst of keys is said once, as it ends. Does next to nothing
+// while no assistive technology listens, so the engine may call it after every key. Silent until
 // StartDisplayAnnouncements: the set-up of a starting window is nothing to say.
 void AnnounceDisplay(QWidget* display);
+// That moment, for tests and benchmarks (0: at the next turn of the event loop).
+void SetDisplayAnnouncementDelay(int milliseconds);
 // From now on the display's changes are said; what it shows now counts as heard (a screen reader
 // reads the focused display itself when its window appears).
 void StartDisplayAnnouncements(QWidget* display);

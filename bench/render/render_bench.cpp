@@ -125,12 +125,16 @@ void PressKeyWithScreenReaderListening(benchmark::State& state) {
   });
   int raised = 0;
   kelvo::SetAnnouncementHook([&raised](QWidget*, const QString&) { ++raised; });
+  kelvo::StartDisplayAnnouncements(widgets.numberStrip);
+  kelvo::SetDisplayAnnouncementDelay(0);  // every key said, as keys typed one by one are
   for (auto _ : state) {
     for (const int key : Session()) {
       engine.PressKey(key);
       engine.ReleaseKey(key);
+      QApplication::processEvents();
     }
   }
+  kelvo::SetDisplayAnnouncementDelay(40);
   kelvo::SetAnnouncementHook({});
   state.counters["announcements_per_key"] =
       benchmark::Counter(static_cast<double>(raised) / static_cast<double>(state.iterations() * Session().size()));
