@@ -9,11 +9,14 @@
 
 #include "date_text.h"
 #include "japanese_era.h"
+#include "tab_widgets.h"
 #include "typed_text.h"
 
 namespace {
 
+using timecalc::Button;
 using timecalc::Date;
+using timecalc::ResultLabel;
 
 // The most days a shift may ask for: more than the whole range of dates.
 constexpr int kMostShiftDigits = 7;
@@ -25,21 +28,6 @@ QString DateLine(const Date& date) {
 // "30日後", "30日前".
 QString ShiftName(long days) {
   return QString::number(days < 0 ? -days : days) + (days < 0 ? QStringLiteral("日前") : QStringLiteral("日後"));
-}
-
-QLabel* ResultLabel(const char* name, const QString& spokenName, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QLatin1String(name));
-  label->setAccessibleName(spokenName);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return label;
-}
-
-QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QLatin1String(name));
-  button->setAutoDefault(false);
-  return button;
 }
 
 QLineEdit* DateField(const char* name, const QString& spokenName, const Date& date, QWidget* parent) {
@@ -69,6 +57,8 @@ DaysTab::DaysTab(const Date& today, std::function<void(const QString&)> refuse, 
   shiftEntry_ = new QLineEdit(QStringLiteral("0"), this);
   shiftEntry_->setObjectName(QStringLiteral("ShiftDays"));
   shiftEntry_->setAccessibleName(QStringLiteral("開始日から数える日数"));
+  shiftEntry_->setMaxLength(kMostShiftDigits);
+  shiftEntry_->setMinimumWidth(shiftEntry_->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 12);
   auto* shiftLabel = new QLabel(QStringLiteral("開始日から (&N)"), this);
   shiftLabel->setBuddy(shiftEntry_);
   auto* after = Button(QStringLiteral("日後 (&A)"), "DaysAfter", this);
@@ -95,7 +85,7 @@ DaysTab::DaysTab(const Date& today, std::function<void(const QString&)> refuse, 
   shift->addWidget(shiftEntry_);
   shift->addWidget(after);
   shift->addWidget(before);
-  shift->addWidget(shifted_, 1);
+  shift->addStretch(1);
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);
   bottom->addWidget(record_);
@@ -103,6 +93,7 @@ DaysTab::DaysTab(const Date& today, std::function<void(const QString&)> refuse, 
   layout->addLayout(grid);
   layout->addSpacing(8);
   layout->addLayout(shift);
+  layout->addWidget(shifted_);
   layout->addStretch(1);
   layout->addLayout(bottom);
 

@@ -10,30 +10,17 @@
 #include <QVBoxLayout>
 
 #include "format.h"
+#include "tab_widgets.h"
 #include "time_days_tape.h"
 
 namespace {
 
+using timecalc::Button;
+using timecalc::ResultLabel;
+
 QString Shown(const std::string& figure) {
   if (figure == "E") return QStringLiteral("E (桁あふれ)");
   return QString::fromStdString(kelvo::GroupDigits(figure));
-}
-
-QLabel* ResultLabel(const char* name, const QString& spokenName, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QLatin1String(name));
-  label->setAccessibleName(spokenName);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label->setMinimumWidth(150);
-  return label;
-}
-
-QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QLatin1String(name));
-  button->setAutoDefault(false);
-  return button;
 }
 
 }  // namespace
@@ -64,9 +51,14 @@ TimeTab::TimeTab(TimeDaysHost& host, std::function<void(const QString&)> refuse,
   wageEntry_ = new QLineEdit(this);
   wageEntry_->setObjectName(QStringLiteral("HourlyWage"));
   wageEntry_->setAccessibleName(QStringLiteral("時給"));
-  wageEntry_->setPlaceholderText(QStringLiteral("時給"));
+  auto* wageLabel = new QLabel(QStringLiteral("時給 (&W):"), this);
+  wageLabel->setBuddy(wageEntry_);
   auto* wageButton = Button(QStringLiteral("× 時給"), "WageButton", this);
   wageResult_ = ResultLabel("Wage", QStringLiteral("賃金"), this);
+  for (QLabel* figure : {total_, decimal_, wageResult_}) {
+    figure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    figure->setMinimumWidth(150);
+  }
   auto* toCalculator = Button(QStringLiteral("電卓へ (&E)"), "TimeToCalculator", this);
   auto* record = Button(QStringLiteral("テープに記録 (&T)"), "TimeRecord", this);
   record_ = record;
@@ -79,13 +71,14 @@ TimeTab::TimeTab(TimeDaysHost& host, std::function<void(const QString&)> refuse,
   top->addWidget(clear);
   auto* results = new QGridLayout;
   results->addWidget(new QLabel(QStringLiteral("合計"), this), 0, 0);
-  results->addWidget(total_, 0, 2);
-  results->addWidget(decimalButton, 1, 0, 1, 2);
-  results->addWidget(decimal_, 1, 2);
-  results->addWidget(wageEntry_, 2, 0);
-  results->addWidget(wageButton, 2, 1);
-  results->addWidget(wageResult_, 2, 2);
-  results->setColumnStretch(2, 1);
+  results->addWidget(total_, 0, 3);
+  results->addWidget(decimalButton, 1, 0, 1, 3);
+  results->addWidget(decimal_, 1, 3);
+  results->addWidget(wageLabel, 2, 0);
+  results->addWidget(wageEntry_, 2, 1);
+  results->addWidget(wageButton, 2, 2);
+  results->addWidget(wageResult_, 2, 3);
+  results->setColumnStretch(3, 1);
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);
   bottom->addWidget(toCalculator);
