@@ -3,16 +3,22 @@
 #include "format.h"
 
 namespace timecalc {
+namespace {
+
+// A figure with digit-group commas; "E" (overflow) as it is.
+std::string Grouped(const std::string& figure) { return figure == "E" ? figure : kelvo::GroupDigits(figure); }
+
+}  // namespace
 
 std::vector<std::string> TimeSumLines(const TimeSumRecord& record) {
   std::vector<std::string> lines;
   for (const TimeSum::Entry& entry : record.sum->Entries())
     lines.push_back(TimeText(entry.seconds) + (entry.subtract ? kTimeSubtractMark : kTimeAddMark));
   lines.push_back(TimeText(record.sum->Total()) + kTimeTotalMark);
-  if (!record.decimalHours.empty()) lines.push_back(kelvo::GroupDigits(record.decimalHours) + kDecimalHoursMark);
+  if (!record.decimalHours.empty()) lines.push_back(Grouped(record.decimalHours) + kDecimalHoursMark);
   if (!record.hourlyWage.empty()) {
-    lines.push_back(kelvo::GroupDigits(record.hourlyWage) + kHourlyWageMark);
-    lines.push_back(kelvo::GroupDigits(record.wage) + kWageMark);
+    lines.push_back(Grouped(record.hourlyWage) + kHourlyWageMark);
+    lines.push_back(Grouped(record.wage) + kWageMark);
   }
   return lines;
 }

@@ -46,6 +46,7 @@ TfrmTimeDays::TfrmTimeDays(kelvo::SideWindowHost& host, TimeDaysHost& calculator
   connect(tabs_, &QTabWidget::currentChanged, this, &TfrmTimeDays::FocusTab);
   connect(times_->RecordButton(), &QPushButton::clicked, this, [this] { RecordLines(times_->TapeLines()); });
   connect(days_->RecordButton(), &QPushButton::clicked, this, [this] { RecordLines(days_->TapeLines()); });
+  times_->FocusEntry();  // the field has the keyboard once the window is active
   showError = [](QWidget* parent, const QString& text) { QMessageBox::warning(parent, QStringLiteral("Kelvo"), text); };
 }
 
@@ -81,11 +82,6 @@ void TfrmTimeDays::FocusTab(int index) {
     times_->FocusEntry();
   else
     days_->FocusFirst();
-}
-
-void TfrmTimeDays::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  FocusTab(tabs_->currentIndex());
 }
 
 bool TfrmTimeDays::eventFilter(QObject* watched, QEvent* event) {

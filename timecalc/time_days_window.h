@@ -39,7 +39,6 @@ class TfrmTimeDays : public QWidget {
   std::function<void(QWidget*, const QString&)> showError;
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 

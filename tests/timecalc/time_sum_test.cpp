@@ -161,6 +161,8 @@ TEST(TimeSum, TapeLinesAreTapeLinesWithTheirMarks) {
     EXPECT_TRUE(tape::IsTapeLine(line)) << line;
     EXPECT_EQ(tape::Split(line).mark, line.substr(line.size() - 6)) << line;  // two 3-byte characters
   }
+  // An overflowed figure is written as the display shows it.
+  EXPECT_EQ(timecalc::TimeSumLines({&sum, "E", "9999999999", "E"}).back(), "E賃金");
   // Without decimal hours or a wage, the entries and the total only.
   EXPECT_EQ(timecalc::TimeSumLines({&sum, "", "", ""}).size(), 4u);
 }
