@@ -19,6 +19,9 @@ TfrmTimeDays::TfrmTimeDays(kelvo::SideWindowHost& host, TimeDaysHost& calculator
     : QWidget(parent, kelvo::kSideWindowFlags & ~Qt::MSWindowsFixedSizeDialogHint), host_(host), calculator_(calculator) {
   setWindowTitle(QStringLiteral("時間・日数計算"));
   setObjectName(QStringLiteral("frmTimeDays"));
+  showError = [](QWidget* parent, const QString& text) { QMessageBox::warning(parent, QStringLiteral("Kelvo"), text); };
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("TimeDaysStatus"));
   auto refuse = [this](const QString& message) { Refuse(message); };
   times_ = new TimeTab(calculator_, refuse, this);
   const QDate today = QDate::currentDate();
@@ -27,8 +30,6 @@ TfrmTimeDays::TfrmTimeDays(kelvo::SideWindowHost& host, TimeDaysHost& calculator
   tabs_->setObjectName(QStringLiteral("TimeDaysTabs"));
   tabs_->addTab(times_, QStringLiteral("時間 (&1)"));
   tabs_->addTab(days_, QStringLiteral("日数 (&2)"));
-  status_ = new QLabel(this);
-  status_->setObjectName(QStringLiteral("TimeDaysStatus"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
   layout->addWidget(tabs_, 1);
@@ -47,7 +48,6 @@ TfrmTimeDays::TfrmTimeDays(kelvo::SideWindowHost& host, TimeDaysHost& calculator
   connect(times_->RecordButton(), &QPushButton::clicked, this, [this] { RecordLines(times_->TapeLines()); });
   connect(days_->RecordButton(), &QPushButton::clicked, this, [this] { RecordLines(days_->TapeLines()); });
   times_->FocusEntry();  // the field has the keyboard once the window is active
-  showError = [](QWidget* parent, const QString& text) { QMessageBox::warning(parent, QStringLiteral("Kelvo"), text); };
 }
 
 QString TfrmTimeDays::CopyText() const {
@@ -58,8 +58,6 @@ void TfrmTimeDays::Copy() {
   const QString text = CopyText();
   if (!text.isEmpty()) QApplication::clipboard()->setText(text);
 }
-
-void TfrmTimeDays::Record() { RecordLines(tabs_->currentWidget() == times_ ? times_->TapeLines() : days_->TapeLines()); }
 
 void TfrmTimeDays::RecordLines(const std::vector<std::string>& lines) {
   if (lines.empty()) {

@@ -32,8 +32,6 @@ class TfrmTimeDays : public QWidget {
   // The results of the tab shown, as Ctrl+C copies them.
   QString CopyText() const;
   void Copy();
-  // Records the results of the tab shown on the paper tape.
-  void Record();
 
   // How the window shows a refusal; tests replace it.
   std::function<void(QWidget*, const QString&)> showError;
