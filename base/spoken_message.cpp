@@ -86,7 +86,7 @@ void SpokenStatusLine::Say(const QString& words) {
 }
 
 void Announce(QWidget* where, const QString& words) {
-  if (where == nullptr || words.isEmpty()) return;
+  if (where == nullptr || words.isEmpty() || !AnnouncementsHeard()) return;
   QWidget* window = where->window();
   // A window being built or first shown says nothing: it is read whole when it appears.
   if (!ShownToAssistiveTechnologies(window)) return;
@@ -94,7 +94,6 @@ void Announce(QWidget* where, const QString& words) {
     Hook()(window, words);
     return;
   }
-  if (!QAccessible::isActive()) return;
   QWidget* speaker = AnnouncingWindow() != nullptr ? AnnouncingWindow().data() : window;
   auto* line = speaker->findChild<SpokenStatusLine*>(QString(), Qt::FindDirectChildrenOnly);
   if (line == nullptr) {

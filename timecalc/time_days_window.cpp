@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "days_tab.h"
+#include "spoken_message.h"
 #include "time_tab.h"
 
 TfrmTimeDays::TfrmTimeDays(kelvo::SideWindowHost& host, TimeDaysHost& calculator, QWidget* parent)
@@ -66,6 +67,7 @@ void TfrmTimeDays::RecordLines(const std::vector<std::string>& lines) {
     Refuse(QStringLiteral("テープへの記録は止められています（Kelvo.ini の [Tape] で Recording=0）。"));
   } else {
     status_->setText(QStringLiteral("テープに記録しました。"));
+    kelvo::Announce(this, status_->text());
   }
 }
 
