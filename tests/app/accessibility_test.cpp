@@ -3,6 +3,7 @@
 // as dialogs named by their captions.
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QAction>
 #include <QPalette>
 
 #include "accessible_face.h"
@@ -135,6 +136,34 @@ TEST_F(AccessibilityTest, SettingsChosenFromTheMenusAreSaidOnce) {
     item->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(said_, row.said ? QStringList{QString::fromUtf8(row.said)} : QStringList{}) << row.item;
+  }
+}
+
+TEST_F(AccessibilityTest, MenuItemsSayTheirCheckMarksAndSubmenus) {
+  Open();
+  const struct {
+    const char* item;
+    QAccessible::Role role;
+    bool expandable;
+  } rows[] = {
+      {"Mb_Keigen", QAccessible::CheckBox, false},     {"Mb_GrandTotal", QAccessible::CheckBox, false},
+      {"Mb_RsCUT", QAccessible::RadioButton, false},   {"Mb_Ss2", QAccessible::RadioButton, false},
+      {"Mb_Rs", QAccessible::MenuItem, true},          {"Mb_Zeiritu", QAccessible::MenuItem, false},
+  };
+  for (const auto& row : rows) {
+    QAction* action = window_->findChild<QAction*>(QString::fromLatin1(row.item));
+    ASSERT_NE(action, nullptr) << row.item;
+    QAccessibleInterface* item = QAccessible::queryAccessibleInterface(action);
+    ASSERT_NE(item, nullptr) << row.item;
+    EXPECT_EQ(item->role(), row.role) << row.item;
+    EXPECT_EQ(item->state().checked, action->isChecked()) << row.item;
+    EXPECT_EQ(item->state().expandable, row.expandable) << row.item;
+    // A screen reader drops an item its menu does not count as its child.
+    QAccessibleInterface* menu = item->parent();
+    ASSERT_NE(menu, nullptr) << row.item;
+    const int index = menu->indexOfChild(item);
+    ASSERT_GE(index, 0) << row.item;
+    EXPECT_EQ(menu->child(index), item) << row.item;
   }
 }
 
