@@ -1,7 +1,6 @@
 // The main window's update commands: the update window (Mb_Update) and the check at start.
 #include <QAction>
 #include <QEvent>
-#include <QLineEdit>
 #include <QTimer>
 #include <QWindow>
 
@@ -14,17 +13,14 @@
 #include "shell_paths.h"
 #include "update_list.h"
 #include "update_window.h"
+#include "version.h"
 
 namespace {
 
 const QString kNewerAtStart = QStringLiteral("現在お使いのKelvoより、最新版が見つかりました。アップデートしますか？");
 const QString kNotStarted = QStringLiteral("Update.exe を起動出来ませんでした。");
 
-// The version the main window carries in its hidden field AppVer.
-QString CurrentVersion(const QWidget& window) {
-  const auto* field = window.findChild<QLineEdit*>(QStringLiteral("AppVer"));
-  return field != nullptr ? field->text() : QString();
-}
+QString CurrentVersion() { return QString::fromLatin1(kVersionText); }
 
 // Runs a task once, after the watched widget has painted for the first time.
 class AfterFirstPaint : public QObject {
@@ -54,7 +50,7 @@ class AfterFirstPaint : public QObject {
 
 void TfrmMain::OpenUpdateWindow(bool foundAtStart) {
   renderer_.DrawAllButtonsUp();
-  TfrmUpdate window(*this, CurrentVersion(*this), foundAtStart, this);
+  TfrmUpdate window(*this, CurrentVersion(), foundAtStart, this);
   FitToDesktopFont(&window);
   if (askUpdate) window.askYesNo = askUpdate;
   window.showMessage = showError;
@@ -86,7 +82,7 @@ void TfrmMain::ScheduleUpdateCheckAtStart() {
 void TfrmMain::CheckForUpdateAtStart() {
   const QString listPath = QString::fromStdString(kelvo::ProgramPath(kelvo::kUpdateListFile));
   // The update window would share the list file with this check: it waits until the check is done.
-  QAction* updateItem = menus_["Mb_Update"];
+  QAction* updateItem = Action("Mb_Update");
   const bool itemEnabled = updateItem->isEnabled();
   updateItem->setEnabled(false);
   const int code = kelvo::DownloadFile(kelvo::ServerBaseUrl() + QStringLiteral("AppVer.csv"), listPath,
@@ -95,7 +91,7 @@ void TfrmMain::CheckForUpdateAtStart() {
   if (code != kelvo::kDownloadOk || shutDown_) return;
   const QByteArray content = kelvo::ReadUpdateListFile(listPath);
   const std::optional<QString> version = kelvo::FirstListedVersion(content);
-  if (!version || !kelvo::IsNewerVersion(*version, CurrentVersion(*this))) return;
+  if (!version || !kelvo::IsNewerVersion(*version, CurrentVersion())) return;
   // A build that may not update itself tells of the version even when the list offers no installer.
   const bool self = kelvo::SelfUpdateAllowed();
   if (self && !kelvo::IsFreeInstallerName(kelvo::ParseUpdateList(content).fileName)) return;  // nothing to offer

@@ -23,7 +23,7 @@ class SideWindowsTest : public MainWindowTest {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // closed windows are gone
     return window_->findChild<Window*>();
   }
-  bool Checked(const char* item) { return window_->Menus()[item]->isChecked(); }
+  bool Checked(const char* item) { return window_->Menus().Named(item)->isChecked(); }
   QString Text(QWidget* window, const char* name) {
     auto* view = window->findChild<QTextEdit*>(QString::fromLatin1(name));
     return view != nullptr ? view->toPlainText() : window->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
@@ -93,7 +93,7 @@ TEST_F(SideWindowsTest, EveryWayOfClosingClearsTheMenuChecks) {
   auto button = [](const char* name) -> Close {
     return [name](QWidget* window) { window->findChild<QPushButton*>(QString::fromLatin1(name))->click(); };
   };
-  auto item = [this](const char* name) -> Close { return [this, name](QWidget*) { window_->Menus()[name]->trigger(); }; };
+  auto item = [this](const char* name) -> Close { return [this, name](QWidget*) { window_->Menus().Named(name)->trigger(); }; };
   auto key = [this](Qt::Key k) -> Close { return [this, k](QWidget*) { Type(k); }; };
   struct Row {
     std::function<QWidget*()> find;
@@ -169,7 +169,7 @@ TEST_F(SideWindowsTest, TaxRateFromTheMenuIsWhatTheTaxKeyUses) {
 // they belong to: each names the main window as its transient parent.
 TEST_F(SideWindowsTest, SideWindowsBelongToTheMainWindow) {
   Open();
-  for (const char* item : {"Mb_KeySetOn", "Mb_Kenzan", "Mb_BigPanelOn"}) window_->Menus()[item]->trigger();
+  for (const char* item : {"Mb_KeySetOn", "Mb_Kenzan", "Mb_BigPanelOn"}) window_->Menus().Named(item)->trigger();
   for (QWidget* side : std::initializer_list<QWidget*>{Find<TfrmKeySet>(), Find<TfrmKenzan>(), Find<TfrmBigPanel>()}) {
     ASSERT_NE(side, nullptr);
     ASSERT_NE(side->windowHandle(), nullptr) << side->objectName().toStdString();
@@ -185,7 +185,7 @@ TEST_F(SideWindowsTest, ALargerDesktopFontGrowsSideWindowsButNotTheEnlargedPanel
   large.setPixelSize(18);
   QApplication::setFont(large);
   Open();
-  for (const char* item : {"Mb_KeySetOn", "Mb_BigPanelOn"}) window_->Menus()[item]->trigger();
+  for (const char* item : {"Mb_KeySetOn", "Mb_BigPanelOn"}) window_->Menus().Named(item)->trigger();
   auto* keys = Find<TfrmKeySet>();
   auto* panel = Find<TfrmBigPanel>();
   ASSERT_NE(keys, nullptr);
