@@ -146,6 +146,16 @@ class MenuItem {
   std::size_t row_;
 };
 
+// Two rows of one name would make the second unreachable.
+consteval bool NamesAreUnique() {
+  for (std::size_t a = 0; a < kRowCount; ++a)
+    for (std::size_t b = a + 1; b < kRowCount; ++b)
+      if (kRows[a].name != nullptr && kRows[b].name != nullptr && std::string_view(kRows[a].name) == kRows[b].name)
+        return false;
+  return true;
+}
+static_assert(NamesAreUnique(), "two menu items share a name");
+
 // The selector items: each chooses the value it carries as its tag.
 inline constexpr MenuItem kRoundItems[] = {"Mb_RsF", "Mb_RsCUT", "Mb_RsUP", "Mb_Rs45"};
 inline constexpr MenuItem kRoundPopItems[] = {"RsPop1", "RsPop2", "RsPop3", "RsPop4"};

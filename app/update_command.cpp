@@ -1,9 +1,7 @@
 // The main window's update commands: the update window (Mb_Update) and the check at start.
 #include <QAction>
-#include <QEvent>
-#include <QTimer>
-#include <QWindow>
 
+#include "after_first_paint.h"
 #include "desktop_look.h"
 #include "download.h"
 #include "installer.h"
@@ -21,30 +19,6 @@ const QString kNewerAtStart = QStringLiteral("現在お使いのKelvoより、�
 const QString kNotStarted = QStringLiteral("Update.exe を起動出来ませんでした。");
 
 QString CurrentVersion() { return QString::fromLatin1(kVersionText); }
-
-// Runs a task once, after the watched widget has painted for the first time.
-class AfterFirstPaint : public QObject {
- public:
-  AfterFirstPaint(QWidget* widget, std::function<void()> task) : QObject(widget), task_(std::move(task)) {
-    widget->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    // A paint into a window that is not on the screen yet does not count.
-    const QWindow* handle = static_cast<QWidget*>(watched)->window()->windowHandle();
-    if (event->type() == QEvent::Paint && handle != nullptr && handle->isExposed()) {
-      watched->removeEventFilter(this);
-      // After the paint has reached the screen, once the event loop is free again.
-      QTimer::singleShot(0, parent(), std::move(task_));
-      deleteLater();
-    }
-    return false;
-  }
-
- private:
-  std::function<void()> task_;
-};
 
 }  // namespace
 
@@ -70,13 +44,8 @@ void TfrmMain::OpenUpdateWindow(bool foundAtStart) {
 void TfrmMain::ScheduleUpdateCheckAtStart() {
   // One question for the whole program: children started beside the primary never ask it.
   if (!primary_) return;
-  // Nothing of it may delay the first painted window. A window already on the screen has been
-  // painted (that happens as it appears); otherwise the check waits for that paint.
-  if (const QWindow* handle = windowHandle(); handle != nullptr && handle->isExposed()) {
-    QTimer::singleShot(0, this, [this] { CheckForUpdateAtStart(); });
-    return;
-  }
-  new AfterFirstPaint(centralWidget(), [this] { CheckForUpdateAtStart(); });
+  // Nothing of it may delay the first painted window.
+  RunAfterFirstPaint(centralWidget(), [this] { CheckForUpdateAtStart(); });
 }
 
 void TfrmMain::CheckForUpdateAtStart() {

@@ -178,6 +178,22 @@ TEST_F(MainWindowTest, EveryMenuToggleWritesItsKeyAtOnce) {
   EXPECT_EQ(Label("labDc"), "0");
 }
 
+// The item puts the window into the top band or takes it out at once, and an activation keeps
+// it as the item says.
+TEST_F(MainWindowTest, AlwaysOnTopFollowsItsItemAtOnce) {
+  Open();
+  auto onTop = [this] { return window_->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint); };
+  EXPECT_TRUE(onTop());  // on in a fresh settings file
+  for (const bool ticked : {false, true, false}) {
+    window_->Menus()["Mb_FrontSideOn"]->trigger();
+    EXPECT_EQ(window_->Menus()["Mb_FrontSideOn"]->isChecked(), ticked);
+    EXPECT_EQ(onTop(), ticked);
+  }
+  QEvent activation(QEvent::WindowActivate);
+  QApplication::sendEvent(window_.get(), &activation);
+  EXPECT_FALSE(onTop());
+}
+
 TEST_F(MainWindowTest, AnswerCheckToggleForgetsTheLastAnswer) {
   Open();
   for (const char* key : {"bt2", "btKakeru", "bt3", "btEq"}) Click(key);

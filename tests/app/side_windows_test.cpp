@@ -12,6 +12,8 @@
 #include "key_settings_dialog.h"
 #include "main_window_fixture.h"
 #include "side_windows.h"
+#include "sushiki_window.h"
+#include "tape_window.h"
 #include "tax_rate_dialog.h"
 
 namespace {
@@ -21,7 +23,10 @@ class SideWindowsTest : public MainWindowTest {
   template <typename Window>
   Window* Find() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // closed windows are gone
-    return window_->findChild<Window*>();
+    if (auto* child = window_->findChild<Window*>()) return child;
+    for (QWidget* top : QApplication::topLevelWidgets())  // side windows without a parent
+      if (auto* window = qobject_cast<Window*>(top)) return window;
+    return nullptr;
   }
   bool Checked(const char* item) { return window_->Menus().Named(item)->isChecked(); }
   QString Text(QWidget* window, const char* name) {
@@ -108,6 +113,10 @@ TEST_F(SideWindowsTest, EveryWayOfClosingClearsTheMenuChecks) {
        {closeBox, f12, item("Mb_BigPanelOn"), item("MigiKuriPop_BigPanelOn"), key(Qt::Key_Q)}},
       {[this] { return Find<TfrmKeySet>(); }, item("Mb_KeySetOn"), {"Mb_KeySetOn"},
        {closeBox, f12, button("btClose"), item("Mb_KeySetOn"), key(Qt::Key_W)}},
+      {[this] { return Find<TfrmSushiki>(); }, item("Mb_SushikiOn"), {"Mb_SushikiOn"},
+       {closeBox, item("Mb_SushikiOn")}},
+      {[this] { return Find<TfrmTape>(); }, item("MigiKuriPop_Tape"), {"Mb_Tape", "MigiKuriPop_Tape"},
+       {closeBox, item("Mb_Tape"), item("MigiKuriPop_Tape")}},
   };
   for (const Row& row : rows) {
     for (size_t way = 0; way < row.ways.size(); ++way) {
