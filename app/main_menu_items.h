@@ -40,6 +40,7 @@ inline constexpr Row kRows[] = {
     {File, "Mb_SushikiOn", "数式計算 (&N)", Checkable, 0, '4'},
     {File, "Mb_Kenzan", "検算フォーム (&Z)", Checkable, 0, '1'},
     {File, "Mb_Tape", "テープ (&T)", Checkable, 0, '8'},
+    {File, "Mb_TimeDays", "時間・日数計算 (&H)", Checkable, 0, 'A'},
     {File, nullptr, nullptr, Separator},
     {File, "Mb_SkinChange", "スキンの変更 (&S)", Checkable, 0, '7'},
     {File, "Mb_SkinDownload", "スキンのダウンロード (&D)", Hidden},

@@ -17,6 +17,7 @@
 #include "sushiki_window.h"
 #include "tape_window.h"
 #include "tax_rate_dialog.h"
+#include "time_days_window.h"
 #include "version.h"
 
 namespace {
@@ -64,6 +65,7 @@ void TfrmMain::ToggleSideWindow(char id) {
     case TfrmSushiki::kWindowId: ToggleFormula(); break;
     case kelvo::TfrmSkinCh::kWindowId: ToggleSkinChooser(); break;
     case TfrmTape::kId: ToggleTapeWindow(); break;
+    case TfrmTimeDays::kId: ToggleTimeDaysWindow(); break;
     default: break;
   }
 }

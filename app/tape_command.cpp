@@ -12,9 +12,14 @@ void TfrmMain::ConnectTapeCommands() {
 
 void TfrmMain::RecordKey(int keyCode) {
   const std::vector<std::string> lines = tapeRecorder_.AfterKey(keyCode, engine_.State(), display_.Settings());
-  if (lines.empty()) return;
+  if (!lines.empty()) RecordCalculation(lines);
+}
+
+bool TfrmMain::RecordCalculation(const std::vector<std::string>& lines) {
   const std::string block = tapeWriter_.Record(lines);
-  if (auto* window = OpenSideWindow<TfrmTape>(TfrmTape::kId); window != nullptr && !block.empty()) window->AddBlock(block);
+  if (block.empty()) return false;
+  if (auto* window = OpenSideWindow<TfrmTape>(TfrmTape::kId)) window->AddBlock(block);
+  return true;
 }
 
 std::string TfrmMain::TapeFilePath() { return tapeWriter_.Path(); }
