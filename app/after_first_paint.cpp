@@ -5,14 +5,21 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <vector>
+
 namespace {
 
-// Watches a widget for its first paint into a window that is on the screen.
+// Watches a widget for its first paint into a window that is on the screen, then runs the tasks
+// given for it in the order they were given.
 class AfterFirstPaint : public QObject {
  public:
-  AfterFirstPaint(QWidget* widget, std::function<void()> task) : QObject(widget), task_(std::move(task)) {
+  static constexpr const char* kName = "afterFirstPaint";
+
+  explicit AfterFirstPaint(QWidget* widget) : QObject(widget) {
+    setObjectName(QString::fromLatin1(kName));
     widget->installEventFilter(this);
   }
+  void Add(std::function<void()> task) { tasks_.push_back(std::move(task)); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -20,15 +27,16 @@ class AfterFirstPaint : public QObject {
     const QWindow* handle = static_cast<QWidget*>(watched)->window()->windowHandle();
     if (event->type() == QEvent::Paint && handle != nullptr && handle->isExposed()) {
       watched->removeEventFilter(this);
+      setObjectName(QString());  // later tasks find the window painted
       // After the paint has reached the screen, once the event loop is free again.
-      QTimer::singleShot(0, parent(), std::move(task_));
+      for (std::function<void()>& task : tasks_) QTimer::singleShot(0, parent(), std::move(task));
       deleteLater();
     }
     return false;
   }
 
  private:
-  std::function<void()> task_;
+  std::vector<std::function<void()>> tasks_;
 };
 
 }  // namespace
@@ -39,5 +47,8 @@ void RunAfterFirstPaint(QWidget* widget, std::function<void()> task) {
     QTimer::singleShot(0, widget, std::move(task));
     return;
   }
-  new AfterFirstPaint(widget, std::move(task));
+  auto* watcher = widget->findChild<AfterFirstPaint*>(QString::fromLatin1(AfterFirstPaint::kName),
+                                                      Qt::FindDirectChildrenOnly);
+  if (watcher == nullptr) watcher = new AfterFirstPaint(widget);
+  watcher->Add(std::move(task));
 }
