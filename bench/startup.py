@@ -3,7 +3,8 @@
 
 For each run, each program is started on a private Xvfb display; the time is taken from the
 moment the process is spawned until its top-level window is mapped and shows painted content
-(not one uniform colour). One second later the resident memory is read from /proc. Runs are
+(not one uniform colour), with the processor time it has had by then; one second later the
+resident memory is read from /proc. Runs are
 interleaved (and the order rotates) so that every program sees the same machine state.
 
     bench/startup.py [--runs 15] [--kelvo build/kelvo ...] [--other PROGRAM --other-title CAPTION]
@@ -83,18 +84,32 @@ def resident_kib(pid):
     return 0
 
 
+def cpu_ms(pid):
+    """Processor time the process (all its threads) has had, in ms: less sensitive to a busy machine
+    than the wall-clock time."""
+    try:
+        total = 0
+        for task in os.listdir(f"/proc/{pid}/task"):
+            with open(f"/proc/{pid}/task/{task}/schedstat") as stat:
+                total += int(stat.read().split()[0])
+        return total / 1e6
+    except OSError:
+        return None
+
+
 def measure(command, title, display_name, cwd):
     env = dict(os.environ, DISPLAY=display_name)
     env.pop("QT_QPA_PLATFORM", None)
     conn = xdisplay.Display(display_name)
     start = time.perf_counter()
     proc = subprocess.Popen(command, cwd=cwd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    elapsed = None
+    elapsed = cpu = None
     deadline = start + 10
     while time.perf_counter() < deadline:
         window = window_named(conn, title)
         if window is not None and painted(window):
             elapsed = time.perf_counter() - start
+            cpu = cpu_ms(proc.pid)
             break
         time.sleep(0.0005)
     time.sleep(1.0)
@@ -106,7 +121,7 @@ def measure(command, title, display_name, cwd):
         proc.kill()
         proc.wait()
     conn.close()
-    return elapsed, rss
+    return elapsed, rss, cpu
 
 
 def main():
@@ -145,6 +160,7 @@ def main():
 
     xvfb, display_name = start_xvfb()
     results = {name: [] for name in programs}
+    cpus = {}
     try:
         for run in range(args.runs):
             names = list(programs)
@@ -153,10 +169,11 @@ def main():
             if (run // len(names)) % 2:
                 order.reverse()
             for name in order:
-                elapsed, rss = measure(*programs[name][:2], display_name, programs[name][2])
+                elapsed, rss, cpu = measure(*programs[name][:2], display_name, programs[name][2])
                 results[name].append((elapsed, rss))
+                cpus.setdefault(name, []).append(cpu)
                 shown = f"{elapsed * 1000:7.1f} ms" if elapsed is not None else "  no window"
-                print(f"run {run + 1:2d}  {name:12s} {shown}  {rss / 1024:6.1f} MiB", flush=True)
+                print(f"run {run + 1:2d}  {name:12s} {shown}  {rss / 1024:6.1f} MiB  cpu {cpu or 0:5.1f} ms", flush=True)
     finally:
         xvfb.terminate()
         shutil.rmtree(scratch, ignore_errors=True)
@@ -170,8 +187,10 @@ def main():
             print(f"{name}: never showed a window")
             continue
         medians[name] = statistics.median(times)
+        cpu = statistics.median([c for c in cpus.get(name, []) if c is not None] or [0])
         print(f"{name:12s} median {medians[name] * 1000:6.1f} ms  (min {min(times) * 1000:.1f}, "
-              f"max {max(times) * 1000:.1f})  resident {statistics.median(rss) / 1024:.1f} MiB")
+              f"max {max(times) * 1000:.1f})  resident {statistics.median(rss) / 1024:.1f} MiB  "
+              f"processor {cpu:.1f} ms")
     resident = {name: statistics.median([r for _, r in rows if r] or [0]) / 1024 for name, rows in results.items()}
     for name in programs:
         if name != yardstick and name in medians and yardstick in medians:
