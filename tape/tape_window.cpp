@@ -10,8 +10,6 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -21,6 +19,7 @@
 #include "tape_export.h"
 #include "tape_format.h"
 #include "tape_model.h"
+#include "tape_print.h"
 #include "tape_roll.h"
 
 namespace {
@@ -176,12 +175,9 @@ void TfrmTape::Save() {
 }
 
 void TfrmTape::Print() {
-  QPrinter printer(QPrinter::HighResolution);
-  QPrintPreviewDialog preview(&printer, this);
-  preview.setWindowTitle(QStringLiteral("テープの印刷"));
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-          [this](QPrinter* target) { tape::PaintRoll(*target, model_->Index()); });
-  preview.exec();
+  if (!tape::PreviewAndPrint(this, model_->Index()))
+    showError(this, QStringLiteral("印刷できません: ") + QString::fromLatin1(tape::kPrintModuleName) +
+                        QStringLiteral(" が見つかりません。"));
 }
 
 void TfrmTape::ClearTape() {
