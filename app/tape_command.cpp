@@ -24,7 +24,7 @@ void TfrmMain::RecordKey(int keyCode) {
   if (lines.empty()) return;
   const std::string block = tapeWriter_.Record(lines);
   if (auto* window = qobject_cast<TfrmTape*>(sideWindows_.value(TfrmTape::kId).data()); window != nullptr && !block.empty())
-    window->AddBlock(block);
+    window->AddBlock(block, tapeWriter_.LastRecordTrimmed());
 }
 
 void TfrmMain::ToggleTapeWindow() {
