@@ -25,8 +25,9 @@ bool IsPlainNumber(std::string_view text) {
 // Rows are reported in steps, so that a progress bar moves without costing the export.
 constexpr std::size_t kProgressStep = 4096;
 
+// Asks at the first row and then at every step.
 bool GoOn(const ExportProgress& progress, std::size_t done, std::size_t total) {
-  return !progress || done % kProgressStep != 0 || progress(done, total);
+  return !progress || (done - 1) % kProgressStep != 0 || progress(done, total);
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ bool PaintRoll(QPagedPaintDevice& device, const TapeIndex& index, const RowSpans
   bool painted = true;
   rows.ForEach([&](std::size_t row) {
     if (!painted) return;
-    if (progress && ++done % 256 == 0 && !progress(done, total)) {
+    if (progress && ++done % 256 == 1 && !progress(done, total)) {  // at the first row, then every 256
       painted = false;
       return;
     }

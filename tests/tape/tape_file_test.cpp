@@ -78,7 +78,7 @@ TEST_F(TapeFileTest, OnlyWholeCalculationsAreRead) {
 TEST_F(TapeFileTest, AppendAfterACutBlockKeepsTheNewOneAndDropsTheCutOne) {
   WriteRaw(Block("1") + Block("2").substr(0, 26));  // a write cut short mid-line
   tape::TapeFile file(path_, 1000);
-  ASSERT_TRUE(file.Append(Block("3"), 3));
+  ASSERT_TRUE(file.Append(Block("3"), 3).written);
   EXPECT_EQ(Lines(), "1＊　|3＊　");
 }
 
@@ -87,7 +87,7 @@ TEST_F(TapeFileTest, MissingUnreadableAndSpecialFilesGiveAnEmptyTape) {
   fs::create_directory(path_);
   EXPECT_EQ(Lines(), "");  // a folder where the file should be
   tape::TapeFile file(path_, 1000);
-  EXPECT_FALSE(file.Append(Block("1"), 3));  // reported, never a crash
+  EXPECT_FALSE(file.Append(Block("1"), 3).written);  // reported, never a crash
 }
 
 TEST_F(TapeFileTest, AnUnwritableTapeIsReportedOnceAndRecordingOffWritesNothing) {
@@ -122,7 +122,7 @@ TEST_F(TapeFileTest, AHugeFileIsReadFromItsNewestPartInBoundedMemory) {
 TEST_F(TapeFileTest, OverTheCapTheOldestWholeCalculationsGo) {
   tape::TapeFile file(path_, 100);  // the fewest lines the settings allow
   for (int i = 0; i < 100; ++i)
-    ASSERT_TRUE(file.Append(tape::FormatBlock("2026-12-07 10:00:00", {std::to_string(i) + "＋　", "1＝　", "2＊　"}), 5));
+    ASSERT_TRUE(file.Append(tape::FormatBlock("2026-12-07 10:00:00", {std::to_string(i) + "＋　", "1＝　", "2＊　"}), 5).written);
   const std::string text = ReadRaw();
   const auto lines = std::count(text.begin(), text.end(), '\n');
   EXPECT_LE(lines, 100);
