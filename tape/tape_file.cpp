@@ -28,6 +28,17 @@ std::string LastBytes(int fd, off_t size, off_t count) {
   return bytes;
 }
 
+// What goes before a new block so that a block cut short at the end of the file (a full disk, a
+// power cut) is dropped by the reader rather than take the new block's lines as its own: a line
+// that is no tape line, after the end of the line cut short. Nothing after an empty line.
+std::string_view CloserAfter(std::string_view tail) {
+  if (tail.empty() || tail.ends_with("\n\n") || tail.ends_with("\n\r\n")) return {};
+  // A lone CR would become an empty line of its own (CR LF) and close the block: the closer
+  // joins it instead, and that line is no tape line either.
+  if (tail.back() == '\n' || tail == "\r" || tail.ends_with("\n\r")) return "[中断]\n\n";
+  return "\n[中断]\n\n";
+}
+
 // Copies bytes [from, to) of `in` to the end of `out`, counting their line feeds.
 bool CopyRange(int in, std::uint64_t from, std::uint64_t to, int out, std::uint64_t& lineFeeds) {
   std::string chunk(1u << 20, '\0');
@@ -76,14 +87,8 @@ AppendOutcome TapeFile::Append(std::string_view block, std::size_t blockLines) {
   if (fd < 0) return outcome;
   struct stat before {};
   ::fstat(fd, &before);
-  // A block cut short by a full disk or a power cut is closed off first, by a line that is no
-  // tape line, so that the reader drops it rather than take this block's lines as its own.
-  std::string text;
-  const std::string tail = LastBytes(fd, before.st_size, 2);
-  if (!tail.empty() && tail != "\n\n") {
-    text = tail.back() == '\n' ? "[中断]\n\n" : "\n[中断]\n\n";
-    blockLines += 2;
-  }
+  std::string text(CloserAfter(LastBytes(fd, before.st_size, 3)));
+  if (!text.empty()) blockLines += 2;
   text.append(block);
   outcome.written = kelvo::WriteAllTo(fd, text.data(), text.size());
   if (outcome.written) {
