@@ -1,6 +1,7 @@
 // Reading the settings at start-up: the two passes.
 #include "settings.h"
 #include "settings_file.h"
+#include "tax_rate_text.h"
 
 namespace kelvo {
 
@@ -49,9 +50,9 @@ void LoadSettingsPass2(SettingsChecks& checks, bool primaryInstance, std::uint32
     checks.SetChecked(MenuCheck::AnswerCK, file.ReadBool(ini::kValue, "AnswerCK", true));
     values.alwaysOnTop = file.ReadBool(ini::kView, "FrontSideOn", true);
     checks.SetChecked(MenuCheck::FrontSideOn, values.alwaysOnTop);
-    // A rate that is not a finite decimal number (or none at all) gives the default.
-    values.taxRate = file.ReadReal(ini::kTax, "Zeiritu", kDefaultStandardTaxRate);
-    values.reducedTaxRate = file.ReadReal(ini::kTax, "KeigenZeiritu", kDefaultReducedTaxRate);
+    // A rate that is not a plain decimal from 0 to 100 % (or none at all) gives the default.
+    values.taxRate = ReadTaxRate(file, "Zeiritu", kDefaultStandardTaxRate);
+    values.reducedTaxRate = ReadTaxRate(file, "KeigenZeiritu", kDefaultReducedTaxRate);
     values.reducedTaxRateOn = file.ReadBool(ini::kTax, "KeigenOn", false);
     checks.SetChecked(MenuCheck::ReducedTaxRate, values.reducedTaxRateOn);
     values.taxDecimals = file.ReadInteger(ini::kTax, "Dc", 0);
