@@ -21,10 +21,15 @@ void TfrmMain::ConnectTapeCommands() {
 
 void TfrmMain::RecordKey(int keyCode) {
   const std::vector<std::string> lines = tapeRecorder_.AfterKey(keyCode, engine_.State(), display_.Settings());
-  if (lines.empty()) return;
+  if (!lines.empty()) RecordCalculation(lines);
+}
+
+bool TfrmMain::RecordCalculation(const std::vector<std::string>& lines) {
   const std::string block = tapeWriter_.Record(lines);
-  if (auto* window = qobject_cast<TfrmTape*>(sideWindows_.value(TfrmTape::kId).data()); window != nullptr && !block.empty())
+  if (block.empty()) return false;
+  if (auto* window = qobject_cast<TfrmTape*>(sideWindows_.value(TfrmTape::kId).data()))
     window->AddBlock(block, tapeWriter_.LastRecordTrimmed());
+  return true;
 }
 
 void TfrmMain::ToggleTapeWindow() {
