@@ -105,6 +105,33 @@ TEST_F(TapeFileTest, AnUnwritableTapeIsReportedOnceAndRecordingOffWritesNothing)
   EXPECT_FALSE(fs::exists(path_));
 }
 
+// A tape over its cap that cannot be trimmed still gets every calculation, and says so once;
+// a tape that cannot be written at all is a trouble of its own, reported when it starts.
+TEST_F(TapeFileTest, EachTroubleIsReportedWhenItStartsAndNotAtEveryCalculation) {
+  const std::string settings = (folder_ / "Kelvo.ini").string();
+  std::ofstream(settings) << "[Tape]\nMaxLines=100\n";
+  for (int i = 0; i < 30; ++i) WriteRaw(Block(std::to_string(i)));  // 90 lines
+  std::vector<std::string> reports;
+  tape::TapeWriter writer([&] { return settings; }, [&] { return path_; });
+  writer.onFailure = [&reports](const std::string& message) { reports.push_back(message.substr(0, message.find('\n'))); };
+  fs::create_directory(path_ + ".new");  // where the trim writes: it cannot
+  for (int i = 0; i < 10; ++i) writer.Record({"777＊　"});
+  EXPECT_EQ(reports, std::vector<std::string>{"計算はテープに保存しました。ただし、テープの上限を超えた古い計算を削除できません。"});
+  const std::string lines = Lines();
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), '7'), 3 * 10 + 3);  // every calculation is in, beside 7, 17 and 27
+  fs::remove(path_ + ".new");
+  for (int i = 0; i < 20 && !writer.LastRecordTrimmed(); ++i) writer.Record({"8＊　"});
+  EXPECT_TRUE(writer.LastRecordTrimmed());
+  const std::string trimmed = ReadRaw();
+  EXPECT_LE(std::count(trimmed.begin(), trimmed.end(), '\n'), 100);
+  fs::remove(path_);
+  fs::create_directory(path_);  // now nothing can be written
+  writer.Record({"9＊　"});
+  writer.Record({"9＊　"});
+  ASSERT_EQ(reports.size(), 2u);
+  EXPECT_EQ(reports[1], "テープを保存できません。");
+}
+
 TEST_F(TapeFileTest, AHugeFileIsReadFromItsNewestPartInBoundedMemory) {
   {
     std::ofstream out(path_, std::ios::binary);
