@@ -227,6 +227,11 @@ void TfrmTape::ClearTape() {
   ShowStatus({});
 }
 
+void TfrmTape::hideEvent(QHideEvent* event) {
+  if (exporting_ > 0) stopWanted_ = true;
+  QWidget::hideEvent(event);
+}
+
 void TfrmTape::EnterFigureOf(const QModelIndex& index) {
   if (!index.isValid() || index.data(TapeModel::IsDateRole).toBool()) return;
   const QString figure = index.data(TapeModel::FigureRole).toString();
@@ -235,7 +240,7 @@ void TfrmTape::EnterFigureOf(const QModelIndex& index) {
 
 void TfrmTape::closeEvent(QCloseEvent* event) {
   if (exporting_ > 0) {  // the export stops first, then the window closes
-    closeWanted_ = true;
+    closeWanted_ = stopWanted_ = true;
     event->ignore();
     return;
   }

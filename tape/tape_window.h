@@ -71,12 +71,14 @@ class TfrmTape : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   bool event(QEvent* event) override;
 
  private:
   // While an export runs the tape shown does not change: what arrives waits until it ends.
   class ExportGuard;
   void EndExport();
+  void SetControlsEnabled(bool enabled);
   // Runs a long export with a progress window that can cancel it; window events go on running.
   bool WithProgress(const QString& label, const std::function<bool(const tape::ExportProgress&)>& work);
   void ShowStatus(const QString& text);
@@ -98,6 +100,7 @@ class TfrmTape : public QWidget {
   int exporting_ = 0;
   bool exportCancelled_ = false;
   bool closeWanted_ = false;  // asked to close during an export
+  bool stopWanted_ = false;   // closed or hidden (the program ends, or goes to the tray): the export stops
   bool checkWanted_ = false;
   std::vector<std::pair<std::string, bool>> waitingBlocks_;
 };

@@ -1,10 +1,13 @@
 // The tape window's saving and printing: which rows, the progress of a long export, and the
 // tape held still while it runs.
+#include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -34,7 +37,7 @@ bool WriteWhole(const QString& path, const QByteArray& bytes) {
 class TfrmTape::ExportGuard {
  public:
   explicit ExportGuard(TfrmTape& window) : window_(window) {
-    ++window_.exporting_;
+    if (window_.exporting_++ == 0) window_.SetControlsEnabled(false);
     window_.exportCancelled_ = false;
   }
   ~ExportGuard() { window_.EndExport(); }
@@ -45,8 +48,15 @@ class TfrmTape::ExportGuard {
   TfrmTape& window_;
 };
 
+void TfrmTape::SetControlsEnabled(bool enabled) {
+  for (QWidget* control : std::initializer_list<QWidget*>{list_, find_, plainCopy_, range_}) control->setEnabled(enabled);
+  for (QAction* action : actions()) action->setEnabled(enabled);
+}
+
 void TfrmTape::EndExport() {
   if (--exporting_ > 0) return;
+  SetControlsEnabled(true);
+  stopWanted_ = false;
   // What arrived meanwhile, in order; then the window may close.
   std::vector<std::pair<std::string, bool>> blocks;
   blocks.swap(waitingBlocks_);
@@ -65,7 +75,9 @@ bool TfrmTape::WithProgress(const QString& label, const std::function<bool(const
   QProgressDialog dialog(label, QStringLiteral("中止"), 0, 1000, this);
   dialog.setObjectName(QStringLiteral("TapeProgress"));
   dialog.setWindowTitle(QStringLiteral("テープ"));
-  dialog.setWindowModality(Qt::WindowModal);  // the calculator itself stays usable
+  // Not modal: a modal window would hold the calculator too. The tape window's own controls
+  // rest meanwhile (ExportGuard).
+  dialog.setWindowModality(Qt::NonModal);
   dialog.setMinimumDuration(400);
   dialog.setAutoClose(false);
   dialog.setAutoReset(false);
@@ -77,9 +89,9 @@ bool TfrmTape::WithProgress(const QString& label, const std::function<bool(const
       QCoreApplication::processEvents();
       sinceEvents.restart();
     }
-    return !dialog.wasCanceled() && !closeWanted_;
+    return !dialog.wasCanceled() && !stopWanted_;
   });
-  exportCancelled_ = !done && (dialog.wasCanceled() || closeWanted_);
+  exportCancelled_ = !done && (dialog.wasCanceled() || stopWanted_);
   return done;
 }
 
