@@ -1,17 +1,12 @@
 #include "tax_rate_text.h"
 
 #include "number_text.h"
-#include "settings.h"
-#include "settings_file.h"
+#include "shell_paths.h"
 
 namespace kelvo {
 namespace {
 
-struct RateKey {
-  const char* key;
-  double fallback;
-};
-constexpr RateKey kRateKeys[] = {{"Zeiritu", kDefaultStandardTaxRate}, {"KeigenZeiritu", kDefaultReducedTaxRate}};
+constexpr const ini::Key<double>* kRateKeys[] = {&ini::kZeiritu, &ini::kKeigenZeiritu};
 
 std::optional<double> InRange(std::optional<double> value, double highest) {
   if (!value || *value < 0 || *value > highest) return std::nullopt;
@@ -28,21 +23,21 @@ std::optional<double> TypedTaxPercent(std::string_view text) {
   return *percent * 0.01;
 }
 
-double ReadTaxRate(const IniFile& file, std::string_view key, double fallback) {
-  const std::optional<std::string> text = file.Read(ini::kTax, key);
-  if (!text) return fallback;
-  return StoredTaxRate(*text).value_or(fallback);
+double ReadTaxRate(const IniFile& file, const ini::Key<double>& key) {
+  const std::optional<std::string> text = file.Read(key.section, key.name);
+  if (!text) return key.fallback;
+  return StoredTaxRate(*text).value_or(key.fallback);
 }
 
 RefusedTaxRates ResetRefusedTaxRates() {
   RefusedTaxRates refused;
   IniFile file(CurrentSettingsPath());
-  for (const RateKey& rate : kRateKeys) {
-    const std::optional<std::string> text = file.Read(ini::kTax, rate.key);
+  for (const ini::Key<double>* key : kRateKeys) {
+    const std::optional<std::string> text = file.Read(key->section, key->name);
     if (!text || StoredTaxRate(*text)) continue;
     // A value as long as a file stays out of the message.
-    refused.settings.push_back(std::string(rate.key) + "=" + (text->size() > 40 ? text->substr(0, 40) + "…" : *text));
-    file.WriteReal(ini::kTax, rate.key, rate.fallback);
+    refused.settings.push_back(std::string(key->name) + "=" + (text->size() > 40 ? text->substr(0, 40) + "…" : *text));
+    ini::Write(file, *key, key->fallback);
   }
   if (!refused.settings.empty()) refused.written = file.Flush();
   return refused;

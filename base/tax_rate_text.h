@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ini_file.h"
+#include "settings_keys.h"
 
 // Which tax rates the program takes, from the settings file and from the tax-rate dialog: the
 // one check both use.
@@ -20,8 +21,8 @@ std::optional<double> StoredTaxRate(std::string_view text);
 // "6.5"), as a fraction. Nothing for anything else ("-3", "100.5", "1e1", "8%").
 std::optional<double> TypedTaxPercent(std::string_view text);
 
-// The rate under `key` in section Tax: as stored, or `fallback` when it is missing or refused.
-double ReadTaxRate(const IniFile& file, std::string_view key, double fallback);
+// A rate key's rate: as stored, or the key's default when it is missing or refused.
+double ReadTaxRate(const IniFile& file, const ini::Key<double>& key);
 
 // After the settings were read: each rate key of the current settings file whose value is
 // refused gets its default written back, the rest of the file as it is. What was refused, as

@@ -10,20 +10,16 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QProgressDialog>
 #include <QSaveFile>
 
 #include "tape_model.h"
+#include "tape_print.h"
 #include "tape_roll.h"
 #include "tape_window.h"
 
 namespace {
 
-// A tape longer than this is printed without the preview, which would paint every page first.
-constexpr std::size_t kPreviewRows = 3000;
 // How long an export runs between two turns of the window events.
 constexpr qint64 kEventIntervalMs = 30;
 
@@ -159,24 +155,21 @@ void TfrmTape::Save() {
 void TfrmTape::Print() {
   const tape::RowSpans rows = ChosenRows();
   const ExportGuard guard(*this);
-  const tape::TapeIndex& index = model_->Index();
-  QPrinter printer(QPrinter::HighResolution);
-  if (rows.Count() <= kPreviewRows) {
-    QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(QStringLiteral("テープの印刷"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [&](QPrinter* target) { tape::PaintRoll(*target, index, rows); });
-    preview.exec();
-    return;
-  }
-  QPrintDialog dialog(&printer, this);
-  dialog.setWindowTitle(QStringLiteral("テープの印刷"));
-  if (dialog.exec() != QDialog::Accepted) return;
-  if (WithProgress(QStringLiteral("テープを印刷しています…"),
-                   [&](const tape::ExportProgress& progress) { return tape::PaintRoll(printer, index, rows, progress); })) {
-    ShowStatus(QStringLiteral("印刷しました。"));
-  } else {
-    printer.abort();
-    ShowStatus(exportCancelled_ ? QStringLiteral("印刷を中止しました。") : QStringLiteral("印刷できませんでした。"));
+  const tape::WithProgress withProgress = [this](const std::function<bool(const tape::ExportProgress&)>& paint) {
+    return WithProgress(QStringLiteral("テープを印刷しています…"), paint);
+  };
+  switch (tape::PrintRows(this, model_->Index(), rows, withProgress)) {
+    case tape::PrintResult::Printed:
+      ShowStatus(QStringLiteral("印刷しました。"));
+      break;
+    case tape::PrintResult::NotPrinted:
+      ShowStatus(exportCancelled_ ? QStringLiteral("印刷を中止しました。") : QStringLiteral("印刷できませんでした。"));
+      break;
+    case tape::PrintResult::NoModule:
+      showError(this, QStringLiteral("印刷できません: ") + QString::fromLatin1(tape::kPrintModuleName) +
+                          QStringLiteral(" が見つかりません。"));
+      break;
+    case tape::PrintResult::Closed:
+      break;
   }
 }
