@@ -1,5 +1,6 @@
 // kelvo-tape-print.so: the tape's print preview and printing, loaded by the tape window when the
 // user prints (tape_print.h), so that Qt's print support is never loaded at start.
+#include <QFile>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -32,5 +33,7 @@ extern "C" Q_DECL_EXPORT int KelvoPrintTapeRows(QWidget* parent, const tape::Tap
   if ((*withProgress)([&](const tape::ExportProgress& progress) { return tape::PaintRoll(printer, *index, *rows, progress); }))
     return static_cast<int>(tape::PrintResult::Printed);
   printer.abort();
+  // Printed to a file: the pages done so far would read as a whole document.
+  if (!printer.outputFileName().isEmpty()) QFile::remove(printer.outputFileName());
   return static_cast<int>(tape::PrintResult::NotPrinted);
 }
