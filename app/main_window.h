@@ -117,6 +117,7 @@ class TfrmMain : public QMainWindow,
   // The tax-rate switch (tax_rate_command.cpp): Mb_Keigen, MigiKuriPop_Keigen and labZei.
   void ChooseTaxRate(bool reduced);
   void ShowTaxRate();  // the rate label after a change of the rates, the switch or the skin
+  void ResetRefusedTaxRates();  // after the settings were read: rates that cannot be, back to the defaults
   // The paper tape (tape_command.cpp): what a key adds to it, and its window's host.
   std::string TapeFilePath() override;
   bool ClearTape() override;

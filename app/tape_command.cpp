@@ -18,7 +18,7 @@ void TfrmMain::RecordKey(int keyCode) {
 bool TfrmMain::RecordCalculation(const std::vector<std::string>& lines) {
   const std::string block = tapeWriter_.Record(lines);
   if (block.empty()) return false;
-  if (auto* window = OpenSideWindow<TfrmTape>(TfrmTape::kId)) window->AddBlock(block);
+  if (auto* window = OpenSideWindow<TfrmTape>(TfrmTape::kId)) window->AddBlock(block, tapeWriter_.LastRecordTrimmed());
   return true;
 }
 
