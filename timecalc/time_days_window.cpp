@@ -69,10 +69,10 @@ void TfrmTimeDays::RecordLines(const std::vector<std::string>& lines) {
     case kelvo::TapeRecordResult::Recorded: status_->setText(QStringLiteral("テープに記録しました。")); break;
     case kelvo::TapeRecordResult::RecordingOff:
       Refuse(QStringLiteral("テープへの記録は止められています（Kelvo.ini の [Tape] で Recording=0）。"));
-      return;
+      break;
     case kelvo::TapeRecordResult::NotWritten: status_->setText(QStringLiteral("テープに記録できませんでした。")); break;
   }
-  kelvo::Announce(this, status_->text());
+  kelvo::Announce(this, status_->text());  // nothing when refused: the message box says it
 }
 
 void TfrmTimeDays::Refuse(const QString& message) {
