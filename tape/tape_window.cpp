@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
@@ -22,6 +23,7 @@
 #include "tape_format.h"
 #include "tape_model.h"
 #include "tape_roll.h"
+#include "utterances.h"
 
 namespace {
 
@@ -63,7 +65,14 @@ TfrmTape::TfrmTape(kelvo::SideWindowHost& host, TapeWindowHost& tape, QWidget* p
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->setItemDelegate(new TapeDelegate(list_));
   list_->setModel(model_);
-  list_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  // The list's own actions as its context menu, with tool tips: a disabled item says why.
+  list_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    QMenu menu(this);
+    menu.setToolTipsVisible(true);
+    menu.addActions(list_->actions());
+    menu.exec(list_->viewport()->mapToGlobal(at));
+  });
   find_ = new QLineEdit(this);
   find_->setObjectName(QStringLiteral("TapeFind"));
   find_->setPlaceholderText(QStringLiteral("検索 (Ctrl+F)"));
@@ -96,6 +105,8 @@ TfrmTape::TfrmTape(kelvo::SideWindowHost& host, TapeWindowHost& tape, QWidget* p
   add(QStringLiteral("保存 (&S)..."), QKeySequence::Save, [this] { Save(); }, true);
   add(QStringLiteral("印刷 (&P)..."), QKeySequence::Print, [this] { Print(); }, true);
   add(QStringLiteral("テープの消去 (&D)..."), QKeySequence(), [this] { ClearTape(); }, true);
+  readAloud_ = add(QStringLiteral("読み上げ (&Y)"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] { ReadSelection(); }, true);
+  add(QStringLiteral("読み上げの停止"), QKeySequence(Qt::Key_Escape), [this] { tape_.StopReading(); }, false);
 
   connect(list_, &QListView::activated, this, &TfrmTape::EnterFigureOf);
   connect(find_, &QLineEdit::returnPressed, this, [this] { FindUpwards(find_->text()); });
@@ -190,6 +201,24 @@ void TfrmTape::ClearTape() {
     return;
   }
   model_->Clear();
+}
+
+void TfrmTape::ReadSelection() {
+  QModelIndexList selected = list_->selectionModel()->selectedIndexes();
+  std::sort(selected.begin(), selected.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+  std::vector<std::string> texts;
+  for (const QModelIndex& index : selected) {
+    if (index.data(TapeModel::IsDateRole).toBool()) continue;
+    const std::string line = index.data(Qt::DisplayRole).toString().toStdString();
+    const tape::SplitLine split = tape::Split(line);
+    texts.push_back(speech::TapeLineUtterance(split.figure, split.mark));
+  }
+  if (!texts.empty()) tape_.ReadAloud(std::move(texts));
+}
+
+void TfrmTape::ShowReadAloudMissing(const QString& missing) {
+  readAloud_->setEnabled(false);
+  readAloud_->setToolTip(missing);
 }
 
 void TfrmTape::EnterFigureOf(const QModelIndex& index) {

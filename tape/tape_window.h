@@ -5,6 +5,7 @@
 #include "side_window_host.h"
 #include "tape_window_host.h"
 
+class QAction;
 class QCheckBox;
 class QLineEdit;
 class QListView;
@@ -13,7 +14,8 @@ class TapeModel;
 // The tape window "テープ": the whole paper tape, newest at the bottom, following new
 // calculations while it is open. Lines are selected and copied (Ctrl+C), a figure is entered
 // into the calculator by double-click or Enter, Ctrl+F finds a figure or a date, Ctrl+S saves
-// the tape as CSV, text or PDF, Ctrl+P prints it, and the tape can be cleared.
+// the tape as CSV, text or PDF, Ctrl+P prints it, Ctrl+R reads the selected lines aloud (Esc
+// stops), and the tape can be cleared.
 class TfrmTape : public QWidget {
   Q_OBJECT
 
@@ -38,6 +40,10 @@ class TfrmTape : public QWidget {
   void Save();   // asks for the name
   void Print();  // through the print preview
   void ClearTape();  // after a confirmation
+  // Reads the selected lines aloud, figure and mark, one after the other (date rows say nothing).
+  void ReadSelection();
+  // Nothing can be read aloud: the read-aloud item is disabled, its tool tip saying what is missing.
+  void ShowReadAloudMissing(const QString& missing);
 
   // How the window asks its questions and reports failures; tests replace them.
   std::function<QString(QWidget*)> askSavePath;
@@ -59,4 +65,5 @@ class TfrmTape : public QWidget {
   QListView* list_ = nullptr;
   QLineEdit* find_ = nullptr;
   QCheckBox* plainCopy_ = nullptr;
+  QAction* readAloud_ = nullptr;
 };
