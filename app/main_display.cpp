@@ -11,6 +11,7 @@ using kelvo::MenuCheck;
 
 void MainDisplay::ReturnFocus() {
   window_.ReturnFocus();
+  window_.SayKey();
   kelvo::AnnounceDisplay(window_.widgets_.numberStrip);  // every key ends here
 }
 

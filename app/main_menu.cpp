@@ -65,6 +65,11 @@ constexpr Item kOptionItems[] = {
     {nullptr, nullptr, Item::Separator},
     {"Mb_GrandTotal", "グランドトータル (&G)", Item::Checkable},
     {"Mb_AnswerCK", "アンサーチェック (&A)", Item::Checkable},
+    {"Mb_Speech", "読み上げ (&Y)", Item::Submenu},
+    {"Mb_SpeechOff", "しない (&N)", Item::Checkable, 0},
+    {"Mb_SpeechResults", "結果だけ (&R)", Item::Checkable, 1},
+    {"Mb_SpeechKeys", "キーと結果 (&K)", Item::Checkable, 2},
+    {nullptr, nullptr, Item::EndSubmenu},
 };
 
 constexpr Item kSupportItems[] = {

@@ -274,6 +274,7 @@ void TfrmMain::FirstActivation() {
   kelvo::LoadSettingsPass2(*this, primary_, static_cast<std::uint32_t>(getpid()));
   ApplyRoundSelector(kelvo::Settings().roundSelector);
   ApplyDecimalSelector(kelvo::Settings().decimalSelector);
+  ApplySpeechMode(speech::SpeechModeFromSetting(kelvo::Settings().speechMode));
   ShowTaxRate();
   Report(kelvo::LoadKeyAssignment());
   if (!primary_) {

@@ -92,4 +92,5 @@ void TfrmMain::ConnectMenus() {
   ConnectTaxRateCommands();
   ConnectTapeCommands();
   ConnectTimeDaysCommands();
+  ConnectReadAloudCommands();
 }

@@ -38,6 +38,7 @@ void TfrmMain::ToggleTapeWindow() {
   }
   auto* window = new TfrmTape(*this, *this, this);
   AttachSideWindow(TfrmTape::kId, window);
+  if (!readAloud_.Reachable()) window->ShowReadAloudMissing(QString::fromStdString(readAloud_.Missing()));
   PlaceWindow(window, 1);
   window->show();
   window->Reload();

@@ -18,6 +18,7 @@ inline constexpr const char* kStartUp = "StartUp";
 inline constexpr const char* kTax = "Tax";
 inline constexpr const char* kSkin = "Skin";
 inline constexpr const char* kKeySet = "KeySet";
+inline constexpr const char* kSpeech = "Speech";
 }  // namespace ini
 
 struct SettingKey {

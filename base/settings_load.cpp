@@ -58,6 +58,7 @@ void LoadSettingsPass2(SettingsChecks& checks, bool primaryInstance, std::uint32
     values.taxRounding = file.ReadInteger(ini::kTax, "Rs", 1);
     values.autoUpdate = file.ReadBool(ini::kStartUp, "AutoUpdate", true);
     checks.SetChecked(MenuCheck::AutoUpdate, values.autoUpdate);
+    values.speechMode = file.ReadInteger(ini::kSpeech, "Mode", 0);
   }
   if (primaryInstance) {
     UsePrimaryInstanceFiles();

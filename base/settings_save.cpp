@@ -47,6 +47,11 @@ FlushResult ChoosePercentType(SettingsChecks& checks, std::int32_t type) {
   return ChangeSettingsFile([&](IniFile& file) { file.WriteInteger(ini::kValue, "PerType", type); });
 }
 
+FlushResult SaveSpeechMode(std::int32_t mode) {
+  Settings().speechMode = mode;
+  return ChangeSettingsFile([&](IniFile& file) { file.WriteInteger(ini::kSpeech, "Mode", mode); });
+}
+
 FlushResult SaveTaxSettings(const TaxSettings& tax) {
   return ChangeSettingsFile([&](IniFile& file) {
     file.WriteReal(ini::kTax, "Zeiritu", tax.rate);

@@ -40,6 +40,9 @@ class SpeechWorker : public QObject {
     tts_->say(text);
   }
 
+  // Reaches the speech service before the first text, so that its absence shows early.
+  void Prepare() { Usable(); }
+
   void Stop() {
     if (!awaiting_ || tts_ == nullptr) return;
     tts_->stop();
@@ -133,6 +136,7 @@ QtVoice::QtVoice(VoiceListener& listener) : listener_(listener), link_(std::make
   };
   worker_->moveToThread(thread_);
   thread_->start();
+  QMetaObject::invokeMethod(worker_, [worker = worker_] { worker->Prepare(); }, Qt::QueuedConnection);
 }
 
 QtVoice::~QtVoice() {

@@ -10,7 +10,8 @@ class QThread;
 // The voice of Qt TextToSpeech through speech-dispatcher, in a Japanese voice when one is
 // installed. It works in a thread of its own: reaching the speech service (which may first have
 // to start) and every exchange with it happen there, so the calculator never waits for speech.
-// The service is reached when the first text is said, not before. When it cannot be reached, the
+// The service is reached (in that thread) as soon as the voice is made, which the read-aloud does
+// only when something is to be said or the user turns it on. When it cannot be reached, the
 // listener is told what is missing (a Debian package to install) and every later text is dropped.
 namespace speech {
 

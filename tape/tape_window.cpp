@@ -106,6 +106,7 @@ TfrmTape::TfrmTape(kelvo::SideWindowHost& host, TapeWindowHost& tape, QWidget* p
   add(QStringLiteral("印刷 (&P)..."), QKeySequence::Print, [this] { Print(); }, true);
   add(QStringLiteral("テープの消去 (&D)..."), QKeySequence(), [this] { ClearTape(); }, true);
   readAloud_ = add(QStringLiteral("読み上げ (&Y)"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] { ReadSelection(); }, true);
+  readAloud_->setObjectName(QStringLiteral("TapeReadAloud"));
   add(QStringLiteral("読み上げの停止"), QKeySequence(Qt::Key_Escape), [this] { tape_.StopReading(); }, false);
 
   connect(list_, &QListView::activated, this, &TfrmTape::EnterFigureOf);
