@@ -6,9 +6,13 @@ Xvfb display, types a calculation over and over at a steady pace (33 keys a seco
 through the XTEST extension, and reads the process's CPU time (every thread) from /proc before
 and after. Modes take turns, their order alternating from run to run, so that all see the same
 machine. The read-aloud speaks to a private speech-dispatcher whose only voice writes each text to
-a file, so no sound is made and the number of texts said is counted.
+a file, so no sound is made and the number of texts said is counted. That voice takes as long as
+a synthesizer takes to say a key's word (--speak-seconds, 0.3 s); while it speaks, the newest text
+waits in place of the others, so fewer texts than keys reach it. --speak-seconds 0 is a voice that
+takes no time at all: every key's word is then sent, the most the read-aloud can ever cost.
 
     bench/key_cpu.py [--runs 5] [--keys 330] [--rate 33] [--kelvo build/kelvo] [--modes 0,2]
+                     [--speak-seconds 0.3]
 
 Needs: Xvfb (xvfb), python3-xlib, speech-dispatcher.
 """
@@ -44,7 +48,7 @@ def start_xvfb():
     sys.exit("could not start Xvfb")
 
 
-def start_speechd(folder):
+def start_speechd(folder, speak_seconds):
     """A private speech-dispatcher whose voice appends each text to folder/said.txt."""
     conf = os.path.join(folder, "conf", "speech-dispatcher")
     run = os.path.join(folder, "run")
@@ -56,7 +60,7 @@ def start_speechd(folder):
         f.write(f'AddModule "file" "sd_generic" "{conf}/file.conf"\nDefaultModule file\n'
                 'LanguageDefaultModule "ja" "file"\nAudioOutputMethod "alsa"\nAudioALSADevice "null"\n')
     with open(os.path.join(conf, "file.conf"), "w") as f:
-        f.write(f"GenericExecuteSynth \"printf '%s\\\\n' \\'$DATA\\' >> {said}\"\n"
+        f.write(f"GenericExecuteSynth \"printf '%s\\\\n' \\'$DATA\\' >> {said}; sleep {speak_seconds}\"\n"
                 'AddVoice "ja" "MALE1" "ja"\nGenericLanguage "ja" "ja" "utf-8"\n')
     env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(folder, "conf"), XDG_RUNTIME_DIR=run)
     proc = subprocess.Popen(["speech-dispatcher", "-s", "-t", "0"], env=env, stdout=subprocess.DEVNULL,
@@ -144,6 +148,7 @@ def main():
     parser.add_argument("--rate", type=float, default=33.0, help="keys a second")
     parser.add_argument("--kelvo", default=os.path.join(here, "..", "build", "kelvo"))
     parser.add_argument("--modes", default="0,2", help="the [Speech] Mode values to compare")
+    parser.add_argument("--speak-seconds", type=float, default=0.3, help="how long the voice takes a text")
     args = parser.parse_args()
     modes = [int(m) for m in args.modes.split(",")]
 
@@ -157,7 +162,7 @@ def main():
     shutil.copytree(os.path.join(os.path.dirname(kelvo), "KelvoFiles"), os.path.join(folder, "KelvoFiles"))
 
     xvfb, display_name = start_xvfb()
-    speechd, speech_env, said = start_speechd(os.path.join(scratch, "speechd"))
+    speechd, speech_env, said = start_speechd(os.path.join(scratch, "speechd"), args.speak_seconds)
     results = {mode: [] for mode in modes}
     texts = {mode: 0 for mode in modes}
     try:
