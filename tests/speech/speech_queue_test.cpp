@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "key_script.h"
-#include "read_aloud.h"
 #include "speech_queue.h"
 
 namespace {
@@ -59,44 +57,6 @@ TEST(SpeechQueue, NewestReplacesWhatWaits) {
       {"empty texts are not said", {"say", "turn", "say a"}, {"a"}},
   };
   for (const Row& row : rows) EXPECT_EQ(Played(row.steps), row.said) << row.what;
-}
-
-TEST(ReadAloud, MakesNoVoiceUntilSomethingIsToBeSaidAndStopsWhenUnreachable) {
-  std::vector<std::string> log;
-  speech::VoiceListener* listener = nullptr;
-  int voicesMade = 0, unreachableTold = 0;
-  speech::ReadAloud readAloud([&](speech::VoiceListener& l) {
-    ++voicesMade;
-    listener = &l;
-    return std::make_unique<RecordingVoice>(&log);
-  });
-  readAloud.onUnreachable = [&] { ++unreachableTold; };
-  kelvo::KeyScript script;
-  auto press = [&](const char* token) {
-    readAloud.BeforeKey(script.State());
-    script.Apply(token);
-    return readAloud.AfterKey(kelvo::KeyTokenCode(token), script.State());
-  };
-
-  EXPECT_FALSE(press("5"));  // off: no voice, so no speech service reached
-  readAloud.SetMode(speech::SpeechMode::Results);
-  EXPECT_FALSE(press("+"));
-  EXPECT_EQ(voicesMade, 0);
-  press("5");
-  EXPECT_TRUE(press("="));
-  EXPECT_EQ(voicesMade, 1);
-  EXPECT_EQ(log, std::vector<std::string>{"じゅう"});
-
-  listener->VoiceFinished();
-  listener->VoiceUnreachable("speech-dispatcher");
-  listener->VoiceUnreachable("again");
-  EXPECT_EQ(unreachableTold, 1);
-  EXPECT_FALSE(readAloud.Reachable());
-  EXPECT_EQ(readAloud.Missing(), "speech-dispatcher");
-  EXPECT_FALSE(press("="));  // the screen reader may say it instead
-  readAloud.ReadInTurn({"x"});
-  EXPECT_EQ(log, std::vector<std::string>{"じゅう"});
-  EXPECT_EQ(voicesMade, 1);
 }
 
 }  // namespace
