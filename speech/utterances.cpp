@@ -35,12 +35,12 @@ std::string Joined(std::string_view first, std::string_view second) {
 
 // The words of the tape's marks, as the tape writes them (padding removed).
 constexpr std::pair<std::string_view, std::string_view> kMarkWords[] = {
-    {"＋", "たす"}, {"－", "ひく"}, {"×", "かける"}, {"÷", "わる"}, {"％", "パーセント"}, {"＝", "は"},
+    {"＋", "たす"}, {"－", "ひく"}, {"×", "かける"}, {"÷", "わる"}, {"％", "パーセント"}, {"＝", "わ"},
     {"＊", ""}, {"＋M", "メモリープラス"}, {"－M", "メモリーマイナス"}, {"税率", "ぜいりつ"},
     {"税込", "ぜいこみ"}, {"税抜", "ぜいぬき"}, {"税額", "ぜいがく"}, {"GT", "グランドトータル"},
     {"MR", "メモリーリコール"}, {"E", "エラー"},
     // The time and day counts.
-    {"時＋", "たす"}, {"時－", "ひく"}, {"時＝", "は"}, {"時間", "じかん"}, {"時給", "じきゅう"},
+    {"時＋", "たす"}, {"時－", "ひく"}, {"時＝", "わ"}, {"時間", "じかん"}, {"時給", "じきゅう"},
     {"賃金", "ちんぎん"}, {"から", "から"}, {"まで", "まで"}, {"片落", "かたおとし"}, {"両端", "りょうはし"},
     {"日後", "にちご"}, {"日前", "にちまえ"}, {"日付", "ひづけ"},
 };
@@ -70,7 +70,8 @@ std::string_view KeyWord(int keyCode) {
     case kKeyMinus: return "ひく";
     case kKeyMultiply: return "かける";
     case kKeyDivide: return "わる";
-    case kKeyEquals: return "は";
+    // The particle は of "…は よんじゅうろく", spelt as it sounds: a synthesizer reads a lone は as "ha".
+    case kKeyEquals: return "わ";
     case kKeyPercent: return "パーセント";
     case kKeySqrt: return "ルート";
     case kKeyZeikomi: return "ぜいこみ";

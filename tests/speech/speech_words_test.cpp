@@ -133,12 +133,12 @@ TEST(KeyUtterance, SaysResultsOrEveryKeyAsTheModeAsks) {
   const KeyRow rows[] = {
       {SpeechMode::Off, "1 2 + 3 4 =", {}},
       {SpeechMode::Results, "1 2 + 3 4 =", {"よんじゅうろく"}},
-      {SpeechMode::KeysAndResults, "1 2 + 3 4 =", {"いち", "に", "たす", "さん", "よん", "は よんじゅうろく"}},
+      {SpeechMode::KeysAndResults, "1 2 + 3 4 =", {"いち", "に", "たす", "さん", "よん", "わ よんじゅうろく"}},
       {SpeechMode::Results, "9 / 0 =", {"エラー"}},
-      {SpeechMode::KeysAndResults, "9 / 0 =", {"きゅう", "わる", "ぜろ", "は エラー"}},
+      {SpeechMode::KeysAndResults, "9 / 0 =", {"きゅう", "わる", "ぜろ", "わ エラー"}},
       // Keys the error state ignores: silence for results, a reminder for every key.
       {SpeechMode::Results, "9 / 0 = 5 c", {"エラー"}},
-      {SpeechMode::KeysAndResults, "9 / 0 = 5 c", {"きゅう", "わる", "ぜろ", "は エラー", "エラー", "クリア"}},
+      {SpeechMode::KeysAndResults, "9 / 0 = 5 c", {"きゅう", "わる", "ぜろ", "わ エラー", "エラー", "クリア"}},
       {SpeechMode::Results, "9 sqrt", {"さん"}},
       {SpeechMode::Results, "5 m+ c mr", {"ご"}},
       {SpeechMode::Results, "rate=0.10 1 0 0 tax+", {"ひゃくじゅう"}},
@@ -161,7 +161,7 @@ TEST(TapeLineUtterance, SaysTheFigureThenItsMark) {
     const char* said;
   };
   const Row rows[] = {
-      {"12,000", "＋", "いちまんにせん たす"}, {"34", "＝", "さんじゅうよん は"}, {"46", "＊", "よんじゅうろく"},
+      {"12,000", "＋", "いちまんにせん たす"}, {"34", "＝", "さんじゅうよん わ"}, {"46", "＊", "よんじゅうろく"},
       {"8%", "税率", "はちパーセント ぜいりつ"},  {"1,050", "税込", "せんごじゅう ぜいこみ"},
       {"0", "E", "ぜろ エラー"},                 {"26:40", "時＋", "26:40 たす"},
       {"5", "？", "ご ？"},
