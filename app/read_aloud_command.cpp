@@ -1,34 +1,39 @@
 // The main window's side of the read-aloud: Opt > 読み上げ and its setting, what each key says,
 // the tape window's lines, and the items that go grey when nothing can be said.
 #include <QAction>
+#include <QCoreApplication>
+#include <QLibrary>
 #include <QMenu>
 
+#include "data_folder.h"
 #include "main_window.h"
-#include "qt_voice.h"
 #include "settings.h"
 #include "tape_window.h"
+#include "voice_module.h"
 
 namespace {
 
-// The submenu's items, by the mode each chooses.
-constexpr const char* kModeItems[] = {"Mb_SpeechOff", "Mb_SpeechResults", "Mb_SpeechKeys"};
+// The voice from its module, loaded at the first call and kept; none when it cannot be loaded.
+std::unique_ptr<speech::Voice> LoadVoice(speech::VoiceListener& listener) {
+  static QLibrary module(QString::fromStdString(
+      kelvo::HelperPath(QCoreApplication::applicationDirPath().toStdString(), speech::kVoiceModuleName)));
+  const auto make = reinterpret_cast<speech::MakeVoiceFunction>(module.resolve(speech::kMakeVoiceSymbol));
+  return std::unique_ptr<speech::Voice>(make != nullptr ? make(&listener) : nullptr);
+}
 
 }  // namespace
 
 void TfrmMain::ConnectReadAloudCommands() {
-  makeVoice = [](speech::VoiceListener& listener) { return std::make_unique<speech::QtVoice>(listener); };
-  for (const char* name : kModeItems) {
-    QAction* action = menus_[name];
-    connect(action, &QAction::triggered, this, [this, action] { ChooseSpeechMode(action->data().toInt()); });
-  }
+  makeVoice = LoadVoice;
+  for (const main_menu::MenuItem item : main_menu::kSpeechItems)
+    connect(Action(item), &QAction::triggered, this, [this, item] { ChooseSpeechMode(item.Tag()); });
   // A disabled submenu tells why in its tool tip.
   menus_.option->setToolTipsVisible(true);
   readAloud_.onUnreachable = [this] { ShowReadAloudMissing(); };
 }
 
 void TfrmMain::ApplySpeechMode(speech::SpeechMode mode) {
-  for (const char* name : kModeItems)
-    menus_[name]->setChecked(menus_[name]->data().toInt() == static_cast<int>(mode));
+  for (const main_menu::MenuItem item : main_menu::kSpeechItems) Action(item)->setChecked(item.Tag() == static_cast<int>(mode));
   readAloud_.SetMode(mode);
   // Turned on, the voice reaches the speech service now (in its own thread), so that a missing
   // one shows in the menu before the first key is due to be heard.
@@ -53,8 +58,8 @@ void TfrmMain::StopReading() { readAloud_.Stop(); }
 void TfrmMain::ShowReadAloudMissing() {
   if (readAloud_.Reachable()) return;
   const QString missing = QString::fromStdString(readAloud_.Missing());
-  QAction* submenu = menus_["Mb_Speech"];
+  QAction* submenu = Action("Mb_Speech");
   submenu->setEnabled(false);
   submenu->setToolTip(missing);
-  if (auto* tape = qobject_cast<TfrmTape*>(sideWindows_.value(TfrmTape::kId).data())) tape->ShowReadAloudMissing(missing);
+  if (auto* tape = OpenSideWindow<TfrmTape>(TfrmTape::kId)) tape->ShowReadAloudMissing(missing);
 }

@@ -20,8 +20,8 @@ void TfrmMain::ConnectTaxRateCommands() {
   connect(labZei_, &TaxRateLabel::contextMenuAsked, menus_.migiKuriPop, [this](QPoint at) { menus_.migiKuriPop->popup(at); });
   KeepSelectorPopupOpenOnItsLabel(labZei_->Popup(), "labZei");
 
-  for (const char* name : {"Mb_Keigen", "MigiKuriPop_Keigen"}) {
-    connect(menus_[name], &QAction::triggered, this, [this](bool checked) {
+  for (QAction* item : {Action("Mb_Keigen"), Action("MigiKuriPop_Keigen")}) {
+    connect(item, &QAction::triggered, this, [this](bool checked) {
       ToggleSetting(MenuCheck::ReducedTaxRate, checked);
       ShowTaxRate();
     });

@@ -17,6 +17,7 @@ takes no time at all: every key's word is then sent, the most the read-aloud can
 Needs: Xvfb (xvfb), python3-xlib, speech-dispatcher.
 """
 import argparse
+import glob
 import os
 import shutil
 import signal
@@ -159,6 +160,9 @@ def main():
     folder = os.path.join(scratch, "app")
     os.makedirs(folder)
     shutil.copy2(kelvo, folder)
+    # Its helpers too: the read-aloud's voice is a module beside the program.
+    for helper in glob.glob(os.path.join(os.path.dirname(kelvo), "kelvo-*")):
+        shutil.copy2(helper, folder)
     shutil.copytree(os.path.join(os.path.dirname(kelvo), "KelvoFiles"), os.path.join(folder, "KelvoFiles"))
 
     xvfb, display_name = start_xvfb()

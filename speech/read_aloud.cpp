@@ -1,5 +1,7 @@
 #include "read_aloud.h"
 
+#include "voice_module.h"
+
 namespace speech {
 
 ReadAloud::~ReadAloud() {
@@ -32,9 +34,12 @@ void ReadAloud::Stop() {
 }
 
 SpeechQueue* ReadAloud::Queue() {
-  if (!queue_ && makeVoice_) {
+  if (!queue_ && Reachable() && makeVoice_) {
     voice_ = makeVoice_(*this);
-    if (voice_) queue_ = std::make_unique<SpeechQueue>(*voice_);
+    if (voice_)
+      queue_ = std::make_unique<SpeechQueue>(*voice_);
+    else
+      VoiceUnreachable(std::string("読み上げできません: ") + kVoiceModuleName + " がありません (インストールし直してください)");
   }
   return queue_.get();
 }

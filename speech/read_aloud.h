@@ -17,6 +17,7 @@ namespace speech {
 
 class ReadAloud : private VoiceListener {
  public:
+  // Makes the voice; no voice (its module cannot be loaded) counts as an unreachable one.
   using VoiceFactory = std::function<std::unique_ptr<Voice>(VoiceListener& listener)>;
 
   explicit ReadAloud(VoiceFactory makeVoice) : makeVoice_(std::move(makeVoice)) {}

@@ -11,8 +11,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -22,6 +20,7 @@
 #include "tape_export.h"
 #include "tape_format.h"
 #include "tape_model.h"
+#include "tape_print.h"
 #include "tape_roll.h"
 #include "utterances.h"
 
@@ -187,12 +186,9 @@ void TfrmTape::Save() {
 }
 
 void TfrmTape::Print() {
-  QPrinter printer(QPrinter::HighResolution);
-  QPrintPreviewDialog preview(&printer, this);
-  preview.setWindowTitle(QStringLiteral("テープの印刷"));
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-          [this](QPrinter* target) { tape::PaintRoll(*target, model_->Index()); });
-  preview.exec();
+  if (!tape::PreviewAndPrint(this, model_->Index()))
+    showError(this, QStringLiteral("印刷できません: ") + QString::fromLatin1(tape::kPrintModuleName) +
+                        QStringLiteral(" が見つかりません。"));
 }
 
 void TfrmTape::ClearTape() {

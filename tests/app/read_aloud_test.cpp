@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr const char* kModeItems[] = {"Mb_SpeechOff", "Mb_SpeechResults", "Mb_SpeechKeys"};
-
 class ReadAloudTest : public MainWindowTest {};
 
 
@@ -29,8 +27,8 @@ TEST_F(ReadAloudTest, ReadAloudStartsAsTheFileSaysAndAnyOtherValueIsOff) {
     if (row.stored) WriteSetting("Speech", "Mode", row.stored);
     Open();
     EXPECT_EQ(window_->SpeechMode(), row.mode) << stored;
-    for (const char* item : kModeItems)
-      EXPECT_EQ(window_->Menus()[item]->isChecked(), std::string_view(item) == row.checked) << stored << " " << item;
+    for (const main_menu::MenuItem item : main_menu::kSpeechItems)
+      EXPECT_EQ(window_->Menus()[item]->isChecked(), std::string_view(item.Name()) == row.checked) << stored << " " << item.Name();
     EXPECT_EQ(Setting("Speech", "Mode"), row.stored ? row.stored : "") << "a start writes nothing back";
     window_.reset();
   }

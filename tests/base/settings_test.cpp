@@ -37,6 +37,8 @@ TEST_F(SettingsTest, WithoutASettingsFileEverythingTakesItsDefault) {
   EXPECT_EQ(values.taxRounding, 1);
   EXPECT_TRUE(values.alwaysOnTop);
   EXPECT_TRUE(values.autoUpdate);
+  EXPECT_TRUE(values.grandTotal);
+  EXPECT_TRUE(values.answerCheck);
   EXPECT_EQ(values.skinKind, 0);
   EXPECT_TRUE(pass1.keyButtonOn);
   EXPECT_FALSE(pass1.restorePosition);
@@ -66,6 +68,8 @@ TEST_F(SettingsTest, OddValuesInTheFileAreReadAsTheyShouldBe) {
   EXPECT_TRUE(Checked(MenuCheck::PerCasio));
   EXPECT_TRUE(Checked(MenuCheck::GrandTotal));  // "abc" is the default
   EXPECT_FALSE(Checked(MenuCheck::AnswerCK));   // "0x0" is zero
+  EXPECT_FALSE(values.answerCheck);             // what the engine reads agrees with the item
+  EXPECT_TRUE(values.grandTotal);
   EXPECT_TRUE(Checked(MenuCheck::KeyPanelOn));
   EXPECT_FALSE(Checked(MenuCheck::KeyButtonOn));
   EXPECT_FALSE(pass1.keyButtonOn);
@@ -138,6 +142,7 @@ TEST_F(SettingsTest, EveryChangeGoesToTheFileAtOnce) {
 
   EXPECT_FALSE(Settings().alwaysOnTop);
   EXPECT_FALSE(Settings().autoUpdate);
+  EXPECT_FALSE(Settings().grandTotal);
   EXPECT_TRUE(Settings().reducedTaxRateOn);
   EXPECT_TRUE(Checked(MenuCheck::PerCasio));
   EXPECT_FALSE(Checked(MenuCheck::PerSharp));
