@@ -5,6 +5,7 @@
 #include <QLibrary>
 #include <QMenu>
 
+#include "after_first_paint.h"
 #include "data_folder.h"
 #include "main_window.h"
 #include "settings.h"
@@ -35,9 +36,13 @@ void TfrmMain::ConnectReadAloudCommands() {
 void TfrmMain::ApplySpeechMode(speech::SpeechMode mode) {
   for (const main_menu::MenuItem item : main_menu::kSpeechItems) Action(item)->setChecked(item.Tag() == static_cast<int>(mode));
   readAloud_.SetMode(mode);
-  // Turned on, the voice reaches the speech service now (in its own thread), so that a missing
-  // one shows in the menu before the first key is due to be heard.
-  if (mode != speech::SpeechMode::Off) readAloud_.WarmUp();
+  // Turned on, the voice is made as soon as the window is on the screen: it reaches the speech
+  // service in its own thread, so that a missing one shows in the menu before the first key is
+  // due to be heard.
+  if (mode != speech::SpeechMode::Off)
+    RunAfterFirstPaint(centralWidget(), [this] {
+      if (readAloud_.Mode() != speech::SpeechMode::Off) readAloud_.WarmUp();
+    });
 }
 
 void TfrmMain::ChooseSpeechMode(int mode) {

@@ -64,6 +64,7 @@ TEST_F(ReadAloudTest, ChosenReadAloudIsWrittenAtOnceAndKeptAfterARestart) {
 TEST_F(ReadAloudTest, UnreachableSpeechGreysTheReadAloudItemsAndNothingElse) {
   Open();
   window_->Menus()["Mb_SpeechResults"]->trigger();
+  QCoreApplication::processEvents();
   ASSERT_NE(voiceListener_, nullptr) << "turned on, the voice reaches for the service at once";
   const std::string missing = "speech-dispatcher に接続できません";
   voiceListener_->VoiceUnreachable(missing);
