@@ -264,6 +264,7 @@ void TfrmMain::FirstActivation() {
   if (!firstActivation_) return;
   engine_.Reset();
   kelvo::LoadSettingsPass2(*this, primary_, static_cast<std::uint32_t>(getpid()));
+  ResetRefusedTaxRates();
   ApplyRoundSelector(kelvo::Settings().roundSelector);
   ApplyDecimalSelector(kelvo::Settings().decimalSelector);
   ApplySpeechMode(speech::SpeechModeFromSetting(kelvo::Settings().speechMode));

@@ -118,12 +118,13 @@ class TfrmMain : public QMainWindow,
   // The tax-rate switch (tax_rate_command.cpp): Mb_Keigen, MigiKuriPop_Keigen and labZei.
   void ChooseTaxRate(bool reduced);
   void ShowTaxRate();  // the rate label after a change of the rates, the switch or the skin
+  void ResetRefusedTaxRates();  // after the settings were read: rates that cannot be, back to the defaults
   // The paper tape (tape_command.cpp): what a key adds to it, and its window's host.
   std::string TapeFilePath() override;
   bool ClearTape() override;
   void EnterFigure(const QString& figure) override;
   // Appends a calculation to the tape and to the open tape window; false when recording is off.
-  bool RecordCalculation(const std::vector<std::string>& lines) override;
+  kelvo::TapeRecordResult RecordCalculation(const std::vector<std::string>& lines) override;
   // The read-aloud (read_aloud_command.cpp): Opt > 読み上げ, [Speech] Mode, and the tape's lines.
   speech::SpeechMode SpeechMode() const { return readAloud_.Mode(); }
   void ChooseSpeechMode(int mode);

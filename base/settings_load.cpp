@@ -1,6 +1,7 @@
 // Reading the settings at start-up: the two passes.
 #include "settings.h"
 #include "settings_file.h"
+#include "tax_rate_text.h"
 
 namespace kelvo {
 
@@ -47,9 +48,9 @@ void LoadSettingsPass2(SettingsChecks& checks, bool primaryInstance, std::uint32
     LoadMenuSetting(file, checks, MenuCheck::GrandTotal);
     LoadMenuSetting(file, checks, MenuCheck::AnswerCK);
     LoadMenuSetting(file, checks, MenuCheck::FrontSideOn);
-    // A rate that is not a finite decimal number (or none at all) gives the default.
-    values.taxRate = ini::Read(file, ini::kZeiritu);
-    values.reducedTaxRate = ini::Read(file, ini::kKeigenZeiritu);
+    // A rate that is not a plain decimal from 0 to 100 % (or none at all) gives the default.
+    values.taxRate = ReadTaxRate(file, ini::kZeiritu);
+    values.reducedTaxRate = ReadTaxRate(file, ini::kKeigenZeiritu);
     LoadMenuSetting(file, checks, MenuCheck::ReducedTaxRate);
     values.taxDecimals = ini::Read(file, ini::kTaxDecimals);
     values.taxRounding = ini::Read(file, ini::kTaxRounding);

@@ -168,7 +168,8 @@ TEST_F(SettingsTest, TaxRatesAreReadAsStoredAndHostileOnesFallBackToTheDefaults)
       {"Zeiritu=0.05\r\n", 0.05, 0.08, false},  // a rate kept from an older program stays
       {"Zeiritu=0.05\r\nKeigenZeiritu=0.065\r\nKeigenOn=1\r\n", 0.05, 0.065, true},
       {"KeigenOn=1\r\n", 0.10, 0.08, true},
-      {"Zeiritu=-0.5\r\nKeigenZeiritu=0\r\n", -0.5, 0.0, false},  // no range, as the dialog allows
+      {"Zeiritu=-0.5\r\nKeigenZeiritu=0\r\n", 0.10, 0.0, false},  // 0 to 100 %, as the dialog allows
+      {"Zeiritu=1\r\nKeigenZeiritu=1.000001\r\n", 1.0, 0.08, false},
       {"Zeiritu=nan\r\nKeigenZeiritu=inf\r\nKeigenOn=yes\r\n", 0.10, 0.08, false},
       {"Zeiritu=1e999\r\nKeigenZeiritu=8%\r\nKeigenOn=0x1\r\n", 0.10, 0.08, true},
       {"Zeiritu=\r\nKeigenZeiritu=0x08\r\n", 0.10, 0.08, false},
