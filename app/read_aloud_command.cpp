@@ -66,5 +66,6 @@ void TfrmMain::ShowReadAloudMissing() {
   QAction* submenu = Action("Mb_Speech");
   submenu->setEnabled(false);
   submenu->setToolTip(missing);
+  submenu->setStatusTip(missing);  // a screen reader's description of the item
   if (auto* tape = OpenSideWindow<TfrmTape>(TfrmTape::kId)) tape->ShowReadAloudMissing(missing);
 }

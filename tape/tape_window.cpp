@@ -55,6 +55,7 @@ TfrmTape::TfrmTape(kelvo::SideWindowHost& host, TapeWindowHost& tape, QWidget* p
   model_ = new TapeModel(this);
   list_ = new QListView(this);
   list_->setObjectName(QStringLiteral("TapeList"));
+  list_->setAccessibleName(QStringLiteral("テープ"));
   list_->setUniformItemSizes(true);  // a million rows are laid out without measuring each
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -261,6 +262,7 @@ void TfrmTape::ShowReadAloudMissing(const QString& missing) {
   readAloudMissing_ = missing;
   readAloud_->setEnabled(false);
   readAloud_->setToolTip(missing);
+  readAloud_->setStatusTip(missing);
 }
 
 void TfrmTape::EnterFigureOf(const QModelIndex& index) {

@@ -1,6 +1,10 @@
 // The read-aloud in the main window: Opt > 読み上げ and [Speech] Mode, what the keys say, and the
 // items when nothing can be said. A recording voice stands in for the synthesizer.
+#include <QAccessible>
+
+#include "accessible_face.h"
 #include "main_window_fixture.h"
+#include "spoken_message.h"
 
 namespace {
 
@@ -71,6 +75,7 @@ TEST_F(ReadAloudTest, UnreachableSpeechGreysTheReadAloudItemsAndNothingElse) {
   QAction* submenu = window_->Menus()["Mb_Speech"];
   EXPECT_FALSE(submenu->isEnabled());
   EXPECT_EQ(submenu->toolTip().toStdString(), missing);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(submenu)->text(QAccessible::Description).toStdString(), missing);
 
   window_->Menus()["Mb_Tape"]->trigger();
   auto* tapeItem = window_->findChild<QAction*>(QStringLiteral("TapeReadAloud"));
@@ -81,6 +86,38 @@ TEST_F(ReadAloudTest, UnreachableSpeechGreysTheReadAloudItemsAndNothingElse) {
   for (const char* key : {"bt1", "btPlus", "bt2", "btEq"}) Click(key);
   EXPECT_EQ(Display(), "3");
   EXPECT_TRUE(said_.empty());
+}
+
+TEST_F(ReadAloudTest, AChangeTheReadAloudSaysIsNotHandedToTheScreenReaderToo) {
+  QStringList heard;  // what a screen reader is told
+  kelvo::SetAnnouncementHook([&heard](QWidget*, const QString& words) { heard << words; });
+  kelvo::SetDisplayAnnouncementDelay(0);
+  struct Row {
+    const char* mode;
+    QStringList screenReader;
+    std::vector<std::string> voice;
+  };
+  const Row rows[] = {
+      {"0", {"1", "12", "3", "34", "46、グランドトータル"}, {}},
+      {"1", {"1", "12", "3", "34"}, {"よんじゅうろく"}},
+      {"2", {}, {"いち", "に", "たす", "さん", "よん", "わ よんじゅうろく"}},
+  };
+  for (const Row& row : rows) {
+    WriteSetting("Speech", "Mode", row.mode);
+    Open();
+    heard.clear();
+    said_.clear();
+    for (const Qt::Key key : {Qt::Key_1, Qt::Key_2, Qt::Key_Plus, Qt::Key_3, Qt::Key_4, Qt::Key_Enter}) {
+      Type(key);
+      QCoreApplication::processEvents();
+      if (voiceListener_ != nullptr) voiceListener_->VoiceFinished();
+    }
+    EXPECT_EQ(heard, row.screenReader) << "mode " << row.mode;
+    EXPECT_EQ(said_, row.voice) << "mode " << row.mode;
+    window_.reset();
+  }
+  kelvo::SetAnnouncementHook({});
+  kelvo::SetDisplayAnnouncementDelay(40);
 }
 
 }  // namespace
