@@ -34,7 +34,8 @@ void TfrmMain::ConnectReadAloudCommands() {
 }
 
 void TfrmMain::ApplySpeechMode(speech::SpeechMode mode) {
-  for (const main_menu::MenuItem item : main_menu::kSpeechItems) Action(item)->setChecked(item.Tag() == static_cast<int>(mode));
+  for (const main_menu::MenuItem item : main_menu::kSpeechItems)
+    Action(item)->setChecked(item.Tag() == static_cast<int>(mode));
   readAloud_.SetMode(mode);
   // Turned on, the voice is made as soon as the window is on the screen: it reaches the speech
   // service in its own thread, so that a missing one shows in the menu before the first key is

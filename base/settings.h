@@ -58,10 +58,9 @@ SettingsPass1 LoadSettingsPass1(SettingsChecks& checks, bool primaryInstance);
 
 // Pass 2, at the first activation, after the engine was reset: reads the selectors, the percent
 // type, grand total, answer check, always on top, the tax values, automatic update and the
-// read-aloud into
-// Settings() and the check marks; then a child instance copies Kelvo.ini to its instance file and
-// switches to its own files, and the primary instance takes the main files. The caller then
-// applies the two selectors and calls LoadKeyAssignment.
+// read-aloud into Settings() and the check marks; then a child instance copies Kelvo.ini to its
+// instance file and switches to its own files, and the primary instance takes the main files. The
+// caller then applies the two selectors and the read-aloud and calls LoadKeyAssignment.
 void LoadSettingsPass2(SettingsChecks& checks, bool primaryInstance, std::uint32_t pid);
 
 // The primary instance's exit: StartUpTop, StartUpLeft and CustumSkinType (from Settings()).

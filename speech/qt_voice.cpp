@@ -5,6 +5,7 @@
 #include <QTextToSpeech>
 #include <QThread>
 #include <QTimer>
+#include <functional>
 #include <mutex>
 
 namespace speech {
@@ -21,8 +22,8 @@ constexpr unsigned long kExitWaitMs = 1000;
 
 }  // namespace
 
-// The voice's half in its own thread: the QTextToSpeech, made at the first text, and the watch
-// over the text being said. `finished` and `unreachable` are posted back to the calling thread.
+// The voice's half in its own thread: the QTextToSpeech, made as soon as the voice is, and the
+// watch over the text being said. `finished` and `unreachable` are posted back to the calling thread.
 class SpeechWorker : public QObject {
  public:
   std::function<void()> finished;
@@ -50,7 +51,7 @@ class SpeechWorker : public QObject {
   }
 
  private:
-  // Makes the QTextToSpeech at the first text; false when nothing can be said.
+  // Makes the QTextToSpeech the first time it is needed; false when nothing can be said.
   bool Usable() {
     if (failed_) return false;
     if (tts_ != nullptr) return true;

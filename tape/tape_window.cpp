@@ -246,10 +246,13 @@ void TfrmTape::hideEvent(QHideEvent* event) {
 }
 
 void TfrmTape::ReadSelection() {
+  // Hours of reading at most: a whole tape selected by mistake is not turned into a million texts.
+  constexpr std::size_t kMostLines = 1000;
   QModelIndexList selected = list_->selectionModel()->selectedIndexes();
   std::sort(selected.begin(), selected.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
   std::vector<std::string> texts;
   for (const QModelIndex& index : selected) {
+    if (texts.size() == kMostLines) break;
     if (index.data(TapeModel::IsDateRole).toBool()) continue;
     const std::string line = index.data(Qt::DisplayRole).toString().toStdString();
     const tape::SplitLine split = tape::Split(line);

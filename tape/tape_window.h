@@ -61,7 +61,8 @@ class TfrmTape : public QWidget {
   void Save();   // asks for the name
   void Print();  // through the print preview, or for a long tape the print dialog
   void ClearTape();  // after a confirmation
-  // Reads the selected lines aloud, figure and mark, one after the other (date rows say nothing).
+  // Reads the selected lines aloud, figure and mark, one after the other (date rows say nothing;
+  // the first 1,000 lines at most).
   void ReadSelection();
   // Nothing can be read aloud: the read-aloud item is disabled, its tool tip saying what is missing.
   void ShowReadAloudMissing(const QString& missing);
