@@ -110,6 +110,11 @@ void TapeDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewI
 }
 
 bool TapeDelegate::eventFilter(QObject* object, QEvent* event) {
+  // Esc cancels the edit, whatever the window's own keys do with it.
+  if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    event->accept();
+    return true;
+  }
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) object->setProperty(kConfirmed, true);

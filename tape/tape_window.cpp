@@ -24,6 +24,7 @@
 #include "tape_export.h"
 #include "tape_format.h"
 #include "tape_model.h"
+#include "utterances.h"
 
 namespace {
 
@@ -107,6 +108,9 @@ TfrmTape::TfrmTape(kelvo::SideWindowHost& host, TapeWindowHost& tape, QWidget* p
   AddCommand(QStringLiteral("保存 (&S)..."), QKeySequence::Save, [this] { Save(); });
   AddCommand(QStringLiteral("印刷 (&P)..."), QKeySequence::Print, [this] { Print(); });
   AddCommand(QStringLiteral("テープの消去 (&D)..."), QKeySequence(), [this] { ClearTape(); });
+  readAloud_ = AddCommand(QStringLiteral("読み上げ (&Y)"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] { ReadSelection(); });
+  readAloud_->setObjectName(QStringLiteral("TapeReadAloud"));
+  AddKey(QKeySequence(Qt::Key_Escape), [this] { tape_.StopReading(); });  // stops the reading
 
   connect(list_, &QListView::activated, this, &TfrmTape::EnterFigureOf);
   // What the editors hand over is taken once they have closed.
@@ -136,6 +140,14 @@ QAction* TfrmTape::AddCommand(const QString& caption, const QKeySequence& keys, 
   return action;
 }
 
+void TfrmTape::AddKey(const QKeySequence& keys, std::function<void()> run) {
+  auto* action = new QAction(this);
+  action->setShortcut(keys);
+  action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  connect(action, &QAction::triggered, this, std::move(run));
+  QWidget::addAction(action);
+}
+
 QList<QAction*> TfrmTape::Commands() const {
   QList<QAction*> actions;
   for (const auto& [action, whyNot] : commands_) actions << action;
@@ -151,7 +163,8 @@ void TfrmTape::ShowContextMenu(const QPoint& at) {
   for (const auto& [command, whyNot] : commands_) {
     QAction* item = menu.addAction(command->text());
     item->setShortcut(command->shortcut());
-    const QString why = whyNot ? whyNot() : QString();
+    // A command disabled for good (read-aloud without a voice) keeps its own reason.
+    const QString why = whyNot ? whyNot() : command->isEnabled() ? QString() : command->toolTip();
     item->setEnabled(command->isEnabled() && why.isEmpty());
     item->setToolTip(why);
     if (firstWhy.isEmpty()) firstWhy = why;
@@ -292,6 +305,29 @@ void TfrmTape::ClearTape() {
 void TfrmTape::hideEvent(QHideEvent* event) {
   if (exporting_ > 0) stopWanted_ = true;
   QWidget::hideEvent(event);
+}
+
+void TfrmTape::ReadSelection() {
+  // Hours of reading at most: a whole tape selected by mistake is not turned into a million texts.
+  constexpr std::size_t kMostLines = 1000;
+  QModelIndexList selected = list_->selectionModel()->selectedIndexes();
+  std::sort(selected.begin(), selected.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+  std::vector<std::string> texts;
+  for (const QModelIndex& index : selected) {
+    if (texts.size() == kMostLines) break;
+    if (index.data(TapeModel::IsDateRole).toBool()) continue;
+    const std::string line = index.data(Qt::DisplayRole).toString().toStdString();
+    const tape::SplitLine split = tape::Split(line);
+    texts.push_back(speech::TapeLineUtterance(split.figure, split.mark));
+  }
+  if (!texts.empty()) tape_.ReadAloud(std::move(texts));
+}
+
+void TfrmTape::ShowReadAloudMissing(const QString& missing) {
+  readAloudMissing_ = missing;
+  readAloud_->setEnabled(false);
+  readAloud_->setToolTip(missing);
+  readAloud_->setStatusTip(missing);
 }
 
 void TfrmTape::EnterFigureOf(const QModelIndex& index) {

@@ -10,6 +10,7 @@
 #include "tape_index.h"
 #include "tape_window_host.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QFileSystemWatcher;
@@ -25,9 +26,10 @@ class TapeModel;
 // corrects a typed figure of a calculation in place (Enter recomputes the calculation and appends
 // the result as its correction, Esc cancels), Ctrl+M edits a calculation's one-line note,
 // Ctrl+S saves the tape as CSV, text or PDF, Ctrl+P prints it (the whole tape, the selected
-// calculations or one day, as the range box says), and the tape can be cleared. A tape file
-// shortened or replaced by another program is read again, and the status line says so. Long
-// saves and prints show their progress and can be cancelled; the calculator goes on meanwhile.
+// calculations or one day, as the range box says), Ctrl+R reads the selected lines aloud (Esc
+// stops), and the tape can be cleared. A tape file shortened or replaced by another program is
+// read again, and the status line says so. Long saves and prints show their progress and can be
+// cancelled; the calculator goes on meanwhile.
 class TfrmTape : public QWidget {
   Q_OBJECT
 
@@ -76,6 +78,11 @@ class TfrmTape : public QWidget {
   QString WhyNoNote() const;
   // The window's commands, in the order of its context menu.
   QList<QAction*> Commands() const;
+  // Reads the selected lines aloud, figure and mark, one after the other (date rows say nothing;
+  // the first 1,000 lines at most).
+  void ReadSelection();
+  // Nothing can be read aloud: the read-aloud item is disabled, its tool tip saying what is missing.
+  void ShowReadAloudMissing(const QString& missing);
 
   // How the window asks its questions and reports failures; tests replace them.
   std::function<QString(QWidget*)> askSavePath;
@@ -97,6 +104,8 @@ class TfrmTape : public QWidget {
   // disabled, and the keys put the reason in the status line instead of running it.
   QAction* AddCommand(const QString& caption, const QKeySequence& keys, std::function<void()> run,
                       std::function<QString()> whyNot = {});
+  // Keys of the window that are no item of its menu.
+  void AddKey(const QKeySequence& keys, std::function<void()> run);
   void ShowContextMenu(const QPoint& at);
   // The lines of the calculation that holds line row `row`, and where it starts.
   std::vector<std::string> CalculationLines(std::size_t row) const;
@@ -133,4 +142,6 @@ class TfrmTape : public QWidget {
   bool stopWanted_ = false;   // closed or hidden (the program ends, or goes to the tray): the export stops
   bool checkWanted_ = false;
   std::vector<std::pair<std::string, bool>> waitingBlocks_;
+  QAction* readAloud_ = nullptr;
+  QString readAloudMissing_;  // what the read-aloud lacks; empty while it can speak
 };

@@ -27,4 +27,8 @@ class TapeWindowHost {
   virtual tape::CorrectionOutcome Correct(const tape::CorrectionRequest& request) = 0;
   // Appends a record line that is no calculation (a note record) to the tape.
   virtual tape::RecordOutcome AppendTapeRecord(const std::string& record) = 0;
+  // Reads the texts aloud one after the other, in place of whatever was waiting to be said.
+  virtual void ReadAloud(std::vector<std::string> texts) = 0;
+  // Silences the read-aloud.
+  virtual void StopReading() = 0;
 };
