@@ -2,6 +2,8 @@
 // entered from the tape window.
 #include "main_window.h"
 #include "paste_number.h"
+#include "tape_records.h"
+#include "tape_replay.h"
 #include "tape_window.h"
 
 void MainDisplay::CalculationCompleted() { window_.tapeRecorder_.CalculationCompleted(); }
@@ -12,11 +14,14 @@ void TfrmMain::ConnectTapeCommands() {
 
 void TfrmMain::RecordKey(int keyCode) {
   const std::vector<std::string> lines = tapeRecorder_.AfterKey(keyCode, engine_.State(), display_.Settings());
-  if (!lines.empty()) RecordCalculation(lines);
+  // The settings go with it, so that it can be recomputed exactly when corrected.
+  if (!lines.empty()) RecordBlock(lines, tape::FormatTrailer({kelvo::RecordedSettings(display_.Settings()), 0}));
 }
 
-kelvo::TapeRecordResult TfrmMain::RecordCalculation(const std::vector<std::string>& lines) {
-  const std::string block = tapeWriter_.Record(lines);
+kelvo::TapeRecordResult TfrmMain::RecordCalculation(const std::vector<std::string>& lines) { return RecordBlock(lines, {}); }
+
+kelvo::TapeRecordResult TfrmMain::RecordBlock(const std::vector<std::string>& lines, std::string_view trailer) {
+  const std::string block = tapeWriter_.Record(lines, trailer);
   if (block.empty())
     return tapeWriter_.RecordingOn() ? kelvo::TapeRecordResult::NotWritten : kelvo::TapeRecordResult::RecordingOff;
   if (auto* window = OpenSideWindow<TfrmTape>(TfrmTape::kId)) window->AddBlock(block, tapeWriter_.LastRecordTrimmed());

@@ -134,7 +134,8 @@ std::optional<std::vector<std::string>> Run(const std::vector<std::string>& line
   Calculator calculator(display);
   std::vector<std::string> written;
   for (const Step& step : plan.steps) {
-    if (!written.empty()) return std::nullopt;  // a calculation ended before its last key
+    // A calculation ended before its last key: in error (an overflowing chain) it ends there.
+    if (!written.empty()) return written.back() == kErrorTapeLine ? std::optional(written) : std::nullopt;
     if (step.typed) {
       const std::vector<int> keys = step.line == line ? changed : KeysOf(tape::Split(lines[step.line]).figure);
       if (keys.empty() || DigitsOf(keys) > kMostDigits) return std::nullopt;
