@@ -26,11 +26,7 @@ bool IsPasteKey(const QKeyEvent& event, int vk) {
 
 }  // namespace
 
-void TfrmMain::PressKey(int keyCode) {
-  tapeRecorder_.BeforeKey(engine_.State());
-  engine_.PressKey(keyCode);
-  RecordKey(keyCode);
-}
+void TfrmMain::PressKey(int keyCode) { RecordOnTape(calculator_.PressKey(keyCode)); }
 
 void TfrmMain::OnKeyImagePressed(int keyCode, Qt::MouseButton button, QPoint globalPosition) {
   if (button == Qt::RightButton) {
@@ -98,7 +94,7 @@ bool TfrmMain::OnKeyUp(QKeyEvent* event) {
 }
 
 void TfrmMain::CopyToClipboard() {
-  renderer_.DrawMark(12, true);
+  engine_.ShowCopied();
   QGuiApplication::clipboard()->setText(QString::fromStdString(engine_.State().display));
   display_.MirrorToEnlargedPanel();
   kelvo::AnnounceDisplay(widgets_.numberStrip);

@@ -32,6 +32,7 @@
 #include "shell_paths.h"
 #include "side_windows.h"
 #include "skin_folders.h"
+#include "spoken_face.h"
 #include "version.h"
 #include "window_system.h"
 
@@ -179,7 +180,7 @@ void TfrmMain::CreateControls() {
   kelvo::SetDisplayWords(widgets_.numberStrip, [this] {
     const kelvo::EngineState& s = engine_.State();
     return kelvo::DisplayWords{kelvo::SpokenNumber(s.display, s.error),
-                               kelvo::SpokenDisplayDescription(s.error, renderer_.Lit(), kelvo::Settings().roundSelector,
+                               kelvo::SpokenDisplayDescription(s.error, s.marks, kelvo::Settings().roundSelector,
                                                                kelvo::Settings().decimalSelector)};
   });
   connect(&renderer_, &kelvo::Renderer::panelChanged, client_, qOverload<>(&QWidget::update));

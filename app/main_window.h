@@ -35,7 +35,6 @@ class MainDisplay : public kelvo::SkinDisplay {
   void ShowRegisters(const std::string& input, const std::string& answer) override;
   void ToggleCheckTape() override;
   void RefreshCheckTape() override;
-  void CalculationCompleted() override;
   kelvo::EngineSettings Settings() const override;
 
  private:
@@ -167,7 +166,7 @@ class TfrmMain : public QMainWindow,
   void ConnectSideWindowCommands();
   void ConnectTaxRateCommands();
   void ConnectTapeCommands();
-  void RecordKey(int keyCode);  // tape_command.cpp
+  void RecordOnTape(const std::vector<std::string>& lines);  // tape_command.cpp
   // The keys (keyboard_and_clipboard.cpp).
   void PressKey(int keyCode);
   void OnKeyImagePressed(int keyCode, Qt::MouseButton button, QPoint globalPosition);
@@ -193,7 +192,8 @@ class TfrmMain : public QMainWindow,
 
   kelvo::Renderer renderer_;
   MainDisplay display_{renderer_, *this};
-  kelvo::Engine engine_{display_};
+  kelvo::Calculator calculator_{display_};  // the engine and the paper-tape recorder
+  kelvo::Engine& engine_ = calculator_.Engine();
 
   Client* client_ = nullptr;
   kelvo::SkinWidgets widgets_;
@@ -203,7 +203,6 @@ class TfrmMain : public QMainWindow,
   QLabel* labDc_ = nullptr;
   TaxRateLabel* labZei_ = nullptr;
   MainMenus menus_;
-  kelvo::TapeRecorder tapeRecorder_;
   tape::TapeWriter tapeWriter_{[] { return kelvo::CurrentSettingsPath(); }, [] { return tape::TapeFilePath(); }};
   QPointer<QSystemTrayIcon> tray_;
   QHash<char, QPointer<QWidget>> sideWindows_;

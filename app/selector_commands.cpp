@@ -10,6 +10,7 @@
 #include "accessible_face.h"
 #include "main_window.h"
 #include "settings.h"
+#include "spoken_face.h"
 
 void TfrmMain::ApplyRoundSelector(int value) {
   static constexpr const char* kItems[] = {"Mb_RsF", "Mb_RsCUT", "Mb_RsUP", "Mb_Rs45"};

@@ -67,7 +67,6 @@ void TfrmMain::ShowCheckTape() {
     AttachSideWindow(TfrmKenzan::kId, tape);
     PlaceWindow(tape, 1);
   }
-  engine_.TrimTapes();
   // The window opens without taking the keyboard, so the key that opened it comes up here and
   // is drawn released.
   tape->ShowTapes(QString::fromStdString(engine_.State().tapePrevious),

@@ -6,8 +6,6 @@
 #include "paste_number.h"
 #include "tape_window.h"
 
-void MainDisplay::CalculationCompleted() { window_.tapeRecorder_.CalculationCompleted(); }
-
 void TfrmMain::ConnectTapeCommands() {
   for (const char* item : {"Mb_Tape", "MigiKuriPop_Tape"}) {
     QAction* action = menus_[item];
@@ -19,8 +17,7 @@ void TfrmMain::ConnectTapeCommands() {
   tapeWriter_.onFailure = [this](const std::string& message) { showError(this, QString::fromStdString(message)); };
 }
 
-void TfrmMain::RecordKey(int keyCode) {
-  const std::vector<std::string> lines = tapeRecorder_.AfterKey(keyCode, engine_.State(), display_.Settings());
+void TfrmMain::RecordOnTape(const std::vector<std::string>& lines) {
   if (lines.empty()) return;
   const std::string block = tapeWriter_.Record(lines);
   if (auto* window = qobject_cast<TfrmTape*>(sideWindows_.value(TfrmTape::kId).data()); window != nullptr && !block.empty())
@@ -48,6 +45,6 @@ bool TfrmMain::ClearTape() { return tapeWriter_.Clear(); }
 void TfrmMain::EnterFigure(const QString& figure) {
   for (const int code : paste_number::KeysFor(figure.toStdU32String())) {
     PressKey(code);
-    engine_.ReleaseKey(code);
+    calculator_.ReleaseKey(code);
   }
 }

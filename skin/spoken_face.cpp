@@ -48,42 +48,42 @@ QString SpokenNumber(std::string_view display, bool error) {
 namespace {
 
 // The words of one mark; marks that share a place on the strip read alike where they mean alike.
-const char* MarkWords(int mark) {
+const char* MarkWords(Mark mark) {
   switch (mark) {
-    case 1: return "プラス";
-    case 2: return "マイナス";
-    case 3: return "かける";
-    case 4: return "わる";
-    case 5: return "イコール";
-    case 6: return "グランドトータル";
-    case 7: return "グランドトータル呼び出し";
-    case 8: return "メモリー";
-    case 9: return "メモリーリコール";
-    case 10: return "メモリープラス";
-    case 11: return "メモリーマイナス";
-    case 12: return "コピー";
-    case 13: return "税込";
-    case 14: return "税抜";
-    case 15: return "税額 税込";
-    case 16: return "税額 税抜";
-    case 18: return "桁あふれ";
-    case 19: return "メモリー桁あふれ";
-    case 20: return "グランドトータル桁あふれ";
-    case 30: return "アンサーチェック一致";
-    default: return nullptr;
+    case Mark::Plus: return "プラス";
+    case Mark::Minus: return "マイナス";
+    case Mark::Times: return "かける";
+    case Mark::Divide: return "わる";
+    case Mark::Equals: return "イコール";
+    case Mark::GrandTotal: return "グランドトータル";
+    case Mark::GrandTotalRecalled: return "グランドトータル呼び出し";
+    case Mark::Memory: return "メモリー";
+    case Mark::MemoryRecalled: return "メモリーリコール";
+    case Mark::MemoryPlus: return "メモリープラス";
+    case Mark::MemoryMinus: return "メモリーマイナス";
+    case Mark::Copied: return "コピー";
+    case Mark::WithTax: return "税込";
+    case Mark::WithoutTax: return "税抜";
+    case Mark::TaxOfWithTax: return "税額 税込";
+    case Mark::TaxOfWithoutTax: return "税額 税抜";
+    case Mark::Overflow: return "桁あふれ";
+    case Mark::MemoryOverflow: return "メモリー桁あふれ";
+    case Mark::GrandTotalOverflow: return "グランドトータル桁あふれ";
+    case Mark::AnswerMatched: return "アンサーチェック一致";
   }
+  return nullptr;
 }
 
 }  // namespace
 
-QString SpokenMarks(const LitMarks& marks) {
+QString SpokenMarks(const MarkSet& marks) {
   // Left to right as on the strip, so the words follow what a sighted user scans.
   std::array<const MarkCell*, kMarkCells.size()> cells{};
   for (size_t i = 0; i < kMarkCells.size(); ++i) cells[i] = &kMarkCells[i];
   std::stable_sort(cells.begin(), cells.end(), [](const MarkCell* a, const MarkCell* b) { return a->destX < b->destX; });
   QStringList words;
   for (const MarkCell* cell : cells)
-    if (marks.test(static_cast<size_t>(cell->mark)))
+    if (marks.IsLit(cell->mark))
       if (const char* text = MarkWords(cell->mark)) words << QString::fromUtf8(text);
   return words.join(QStringLiteral("、"));
 }
@@ -99,7 +99,7 @@ QString SpokenDecimalSelector(int value) {
   return QStringLiteral("小数点: %1 桁").arg(value);
 }
 
-QString SpokenDisplayDescription(bool error, const LitMarks& marks, int roundSelector, int decimalSelector) {
+QString SpokenDisplayDescription(bool error, const MarkSet& marks, int roundSelector, int decimalSelector) {
   QStringList parts;
   if (error) parts << QStringLiteral("エラー");
   if (const QString lit = SpokenMarks(marks); !lit.isEmpty()) parts << lit;

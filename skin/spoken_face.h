@@ -1,15 +1,13 @@
 #pragma once
 
 #include <QString>
-#include <bitset>
 #include <string_view>
+
+#include "marks.h"
 
 // The calculator face in words, for screen readers and tool tips: key names that read well
 // aloud, the number as the display shows it, the lit marks and the two selectors.
 namespace kelvo {
-
-// Mark numbers are below 32 (see marks.h): bit n set means mark n is lit.
-using LitMarks = std::bitset<32>;
 
 // "7", "プラス", "イコール", "バックスペース"; the empty text for a code without a key.
 QString SpokenKeyName(int keyCode);
@@ -20,7 +18,7 @@ QString SpokenNumber(std::string_view display, bool error);
 
 // The lit marks in words, in the order they sit on the strip, joined by "、"
 // ("メモリー、グランドトータル"); the empty text when none is lit.
-QString SpokenMarks(const LitMarks& marks);
+QString SpokenMarks(const MarkSet& marks);
 
 // "端数処理: 切り捨て" for round selector 1..4 (F, Cut, Up, 5/4).
 QString SpokenRoundSelector(int value);
@@ -29,6 +27,6 @@ QString SpokenDecimalSelector(int value);
 
 // The display's description: "エラー" first when in error, then the lit marks, then the two
 // selectors ("メモリー、端数処理: 切り捨て、小数点: 2 桁").
-QString SpokenDisplayDescription(bool error, const LitMarks& marks, int roundSelector, int decimalSelector);
+QString SpokenDisplayDescription(bool error, const MarkSet& marks, int roundSelector, int decimalSelector);
 
 }  // namespace kelvo

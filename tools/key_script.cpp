@@ -63,8 +63,6 @@ int KeyTokenCode(std::string_view token) {
   return -1;
 }
 
-KeyScript::KeyScript() { display_.Attach(&engine_); }
-
 bool KeyScript::Apply(std::string_view token) {
   EngineSettings& s = display_.settings;
   const size_t eq = token.find('=');
@@ -139,9 +137,9 @@ std::string KeyScript::Json() const {
   out += st.error ? "true" : "false";
   out += ", \"marks\": [";
   bool first = true;
-  for (const int mark : display_.LitMarks()) {
+  for (const Mark mark : st.marks.Lit()) {
     if (!first) out += ", ";
-    out += std::to_string(mark);
+    out += std::to_string(static_cast<int>(mark));
     first = false;
   }
   out += "], \"emark\": ";
@@ -154,9 +152,9 @@ std::string KeyScript::Json() const {
     out += "\": ";
     AppendJsonString(out, *value);
   }
-  out += ", \"entry\": " + std::to_string(st.entry);
-  out += ", \"pending\": " + std::to_string(st.pending);
-  out += ", \"opstate\": " + std::to_string(st.opState);
+  out += ", \"entry\": " + std::to_string(static_cast<int>(st.entry));
+  out += ", \"pending\": " + std::to_string(static_cast<int>(st.pending));
+  out += ", \"opstate\": " + std::to_string(static_cast<int>(st.opState));
   out += ", \"tape_current\": ";
   AppendJsonString(out, st.tapeCurrent);
   out += ", \"tape_previous\": ";

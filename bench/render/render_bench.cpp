@@ -13,6 +13,7 @@
 #include "renderer.h"
 #include "skin_display.h"
 #include "skin_widgets.h"
+#include "spoken_face.h"
 
 namespace {
 
@@ -122,7 +123,7 @@ void PressKeyWithScreenReaderListening(benchmark::State& state) {
   kelvo::SetDisplayWords(widgets.numberStrip, [&] {
     const kelvo::EngineState& s = engine.State();
     return kelvo::DisplayWords{kelvo::SpokenNumber(s.display, s.error),
-                               kelvo::SpokenDisplayDescription(s.error, renderer.Lit(), 2, 2)};
+                               kelvo::SpokenDisplayDescription(s.error, s.marks, 2, 2)};
   });
   int raised = 0;
   kelvo::SetAnnouncementSink({[] { return true; }, [&raised](QAccessibleEvent*) { ++raised; }});

@@ -1,4 +1,4 @@
-// The face in words: the number as shown, the marks the strip really shows, and the label
+// The face in words: the number as shown, the marks lit as the strip shows them, and the label
 // colour taken from the skin's display.
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "display_label_look.h"
-#include "renderer.h"
+#include "marks.h"
 #include "spoken_face.h"
 
 namespace kelvo {
@@ -26,25 +26,32 @@ TEST(SpokenFaceTest, NumbersReadAsTheDisplayGroupsThem) {
 }
 
 TEST(SpokenFaceTest, MarksReadAreTheMarksTheStripShows) {
+  using enum Mark;
   const struct {
-    std::function<void(Renderer&)> draw;
+    std::function<void(MarkSet&)> draw;
     const char* spoken;
   } rows[] = {
-      {[](Renderer& r) { r.DrawMark(8, true); r.DrawMark(6, true); }, "グランドトータル、メモリー"},
+      {[](MarkSet& m) { m.Draw(Memory, true); m.Draw(GrandTotal, true); }, "グランドトータル、メモリー"},
       // M+ drawn over MR's place hides MR.
-      {[](Renderer& r) { r.DrawMark(9, true); r.DrawMark(10, true); }, "メモリープラス"},
-      {[](Renderer& r) { r.DrawMark(13, true); r.DrawMark(13, false); }, ""},
-      // The transient clear keeps the memory and grand-total marks and erases equals and tax.
-      {[](Renderer& r) { r.DrawMark(5, true); r.DrawMark(6, true); r.DrawMark(8, true); r.DrawMark(13, true); r.ClearTransientMarks(); },
+      {[](MarkSet& m) { m.Draw(MemoryRecalled, true); m.Draw(MemoryPlus, true); }, "メモリープラス"},
+      {[](MarkSet& m) { m.Draw(WithTax, true); m.Draw(WithTax, false); }, ""},
+      // The transient region keeps the memory and grand-total marks and erases equals and tax.
+      {[](MarkSet& m) {
+         for (Mark mark : {Equals, GrandTotal, Memory, WithTax}) m.Draw(mark, true);
+         m.Erase(kTransientMarksX, kTransientMarksWidth);
+         m.Erase(kEqualsMarksX, kEqualsMarksWidth);
+       },
        "グランドトータル、メモリー"},
-      {[](Renderer& r) { r.DrawMark(1, true); r.DrawMark(30, true); r.ClearOperatorMarks(); }, "アンサーチェック一致"},
-      {[](Renderer& r) { r.DrawMark(8, true); r.DrawMark(11, true); r.ClearMemoryMarks(); }, "メモリー"},
-      {[](Renderer& r) { r.DrawMark(18, true); r.DrawMark(8, true); r.ClearMarkStrip(); }, ""},
+      {[](MarkSet& m) { m.Draw(Plus, true); m.Draw(AnswerMatched, true); m.Erase(kOperatorMarksX, kOperatorMarksWidth); },
+       "アンサーチェック一致"},
+      {[](MarkSet& m) { m.Draw(Overflow, true); m.Draw(Memory, true); m.Clear(); }, ""},
+      {[](MarkSet& m) { m.Draw(Copied, true); m.Draw(MemoryOverflow, true); m.Draw(Overflow, true); },
+       "コピー、メモリー桁あふれ、桁あふれ"},
   };
   for (const auto& row : rows) {
-    Renderer renderer;
-    row.draw(renderer);
-    EXPECT_EQ(SpokenMarks(renderer.Lit()), QString::fromUtf8(row.spoken)) << row.spoken;
+    MarkSet marks;
+    row.draw(marks);
+    EXPECT_EQ(SpokenMarks(marks), QString::fromUtf8(row.spoken)) << row.spoken;
   }
 }
 
