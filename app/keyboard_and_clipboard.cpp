@@ -26,7 +26,9 @@ bool IsPasteKey(const QKeyEvent& event, int vk) {
 
 }  // namespace
 
-void TfrmMain::PressKey(int keyCode) { RecordOnTape(calculator_.PressKey(keyCode)); }
+void TfrmMain::PressKey(int keyCode) {
+  if (const std::vector<std::string> lines = calculator_.PressKey(keyCode); !lines.empty()) RecordCalculation(lines);
+}
 
 void TfrmMain::OnKeyImagePressed(int keyCode, Qt::MouseButton button, QPoint globalPosition) {
   if (button == Qt::RightButton) {

@@ -22,6 +22,7 @@ constexpr Item kFileItems[] = {
     {"Mb_SushikiOn", "数式計算 (&N)", Item::Checkable},
     {"Mb_Kenzan", "検算フォーム (&Z)", Item::Checkable},
     {"Mb_Tape", "テープ (&T)", Item::Checkable},
+    {"Mb_TimeDays", "時間・日数計算 (&H)", Item::Checkable},
     {nullptr, nullptr, Item::Separator},
     {"Mb_SkinChange", "スキンの変更 (&S)", Item::Checkable},
     {"Mb_SkinDownload", "スキンのダウンロード (&D)", Item::Hidden},

@@ -16,6 +16,7 @@
 #include "tape_recorder.h"
 #include "tape_window_host.h"
 #include "tape_writer.h"
+#include "time_days_host.h"
 #include "typed_key_routing.h"
 
 class QLabel;
@@ -46,7 +47,8 @@ class MainDisplay : public kelvo::SkinDisplay {
 class TfrmMain : public QMainWindow,
                  public kelvo::SettingsChecks,
                  public kelvo::SideWindowHost,
-                 public TapeWindowHost {
+                 public TapeWindowHost,
+                 public TimeDaysHost {
   Q_OBJECT
 
  public:
@@ -115,6 +117,11 @@ class TfrmMain : public QMainWindow,
   std::string TapeFilePath() override;
   bool ClearTape() override;
   void EnterFigure(const QString& figure) override;
+  // Appends a calculation to the tape and to the open tape window; false when recording is off.
+  bool RecordCalculation(const std::vector<std::string>& lines) override;
+  // The time and day counts (time_days_command.cpp): their window, Mb_TimeDays.
+  void ToggleTimeDaysWindow();
+  timecalc::Rounding CurrentRounding() override;
   // SideWindowHost (side_window_host.cpp): what the side windows ask of this window.
   void AttachSideWindow(char id, QWidget* window) override;
   void SideWindowActivated(char id) override;
@@ -166,7 +173,7 @@ class TfrmMain : public QMainWindow,
   void ConnectSideWindowCommands();
   void ConnectTaxRateCommands();
   void ConnectTapeCommands();
-  void RecordOnTape(const std::vector<std::string>& lines);  // tape_command.cpp
+  void ConnectTimeDaysCommands();
   // The keys (keyboard_and_clipboard.cpp).
   void PressKey(int keyCode);
   void OnKeyImagePressed(int keyCode, Qt::MouseButton button, QPoint globalPosition);

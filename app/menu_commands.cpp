@@ -91,4 +91,5 @@ void TfrmMain::ConnectMenus() {
   ConnectSideWindowCommands();
   ConnectTaxRateCommands();
   ConnectTapeCommands();
+  ConnectTimeDaysCommands();
 }

@@ -45,6 +45,7 @@ QList<const char*> MenuItemsOf(char id) {
     case '4': return {"Mb_SushikiOn"};
     case '7': return {"Mb_SkinChange"};
     case '8': return {"Mb_Tape", "MigiKuriPop_Tape"};
+    case 'A': return {"Mb_TimeDays"};
     default: return {};
   }
 }

@@ -17,11 +17,11 @@ void TfrmMain::ConnectTapeCommands() {
   tapeWriter_.onFailure = [this](const std::string& message) { showError(this, QString::fromStdString(message)); };
 }
 
-void TfrmMain::RecordOnTape(const std::vector<std::string>& lines) {
-  if (lines.empty()) return;
+bool TfrmMain::RecordCalculation(const std::vector<std::string>& lines) {
   const std::string block = tapeWriter_.Record(lines);
-  if (auto* window = qobject_cast<TfrmTape*>(sideWindows_.value(TfrmTape::kId).data()); window != nullptr && !block.empty())
-    window->AddBlock(block);
+  if (block.empty()) return false;
+  if (auto* window = qobject_cast<TfrmTape*>(sideWindows_.value(TfrmTape::kId).data())) window->AddBlock(block);
+  return true;
 }
 
 void TfrmMain::ToggleTapeWindow() {

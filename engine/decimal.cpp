@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "ascii.h"
+
 namespace kelvo {
 namespace {
 
-int Digit(char c) { return (c >= '0' && c <= '9') ? c - '0' : 0; }
+int Digit(char c) { return IsAsciiDigit(c) ? c - '0' : 0; }
 
 // A decimal text taken apart: sign, integer digits without leading zeros,
 // fraction digits without trailing zeros.

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "ascii.h"
 #include "format.h"
 #include "pixels.h"
 #include "sheet_geometry.h"
@@ -17,7 +18,7 @@ namespace {
 
 // Source x of a display character on the digit sheet, or -1 for one the sheet has no glyph for.
 int GlyphSourceX(char c) {
-  if (c >= '0' && c <= '9') return DigitSourceX(c - '0');
+  if (IsAsciiDigit(c)) return DigitSourceX(c - '0');
   switch (c) {
     case '-': return kMinusSourceX;
     case 'E': return kLetterESourceX;

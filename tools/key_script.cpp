@@ -6,6 +6,8 @@
 #include <sstream>
 #include <utility>
 
+#include "ascii.h"
+
 namespace kelvo {
 namespace {
 
@@ -55,7 +57,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
 }  // namespace
 
 int KeyTokenCode(std::string_view token) {
-  if (token.size() == 1 && token[0] >= '0' && token[0] <= '9') return kKeyDigit0 + (token[0] - '0');
+  if (token.size() == 1 && IsAsciiDigit(token[0])) return kKeyDigit0 + (token[0] - '0');
   for (const auto& [name, code] : kKeyTokens)
     if (token == name) return code;
   int code = 0;
