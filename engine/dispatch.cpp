@@ -11,6 +11,10 @@
 namespace kelvo {
 namespace {
 
+constexpr MarkSet kOperatorRegion = MarkSet::InRegion(kOperatorMarksX, kOperatorMarksWidth);
+constexpr MarkSet kTransientRegion = MarkSet::InRegion(kTransientMarksX, kTransientMarksWidth);
+constexpr MarkSet kEqualsRegion = MarkSet::InRegion(kEqualsMarksX, kEqualsMarksWidth);
+
 // The keys that still act while the calculator is locked in the error state.
 bool ActsInErrorState(int code) {
   return code == kKeyC || code == kKeyCA || code == kKeyCE || code == kKeyBackspace || code == kKeyKenzan;
@@ -82,13 +86,13 @@ void Engine::DrawMark(Mark mark, bool on) {
 }
 
 void Engine::ClearOperatorMarks() {
-  state_.marks.Erase(kOperatorMarksX, kOperatorMarksWidth);
+  state_.marks.Erase(kOperatorRegion);
   display_.ClearOperatorMarks();
 }
 
 void Engine::ClearTransientMarks() {
-  state_.marks.Erase(kTransientMarksX, kTransientMarksWidth);
-  state_.marks.Erase(kEqualsMarksX, kEqualsMarksWidth);
+  state_.marks.Erase(kTransientRegion);
+  state_.marks.Erase(kEqualsRegion);
   display_.ClearTransientMarks();
 }
 

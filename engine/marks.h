@@ -1,7 +1,7 @@
 #pragma once
 
 #include <array>
-#include <bitset>
+#include <cstdint>
 #include <vector>
 
 // The indicator marks of the mark strip: their names, where each is cut from the mark sheet and
@@ -77,42 +77,69 @@ inline constexpr int kOperatorMarksX = 3, kOperatorMarksWidth = 52;
 inline constexpr int kTransientMarksX = 107, kTransientMarksWidth = 138;
 inline constexpr int kEqualsMarksX = 60, kEqualsMarksWidth = 20;
 
+// MarkSet's bits: bit n for mark n, worked out once at compile time.
+namespace mark_bits {
+static_assert([] {
+  for (const MarkCell& cell : kMarkCells)
+    if (static_cast<int>(cell.mark) < 0 || static_cast<int>(cell.mark) >= 32) return false;
+  return true;
+}(), "every mark of a cell has a bit");
+constexpr std::uint32_t Of(Mark mark) {
+  const int n = static_cast<int>(mark);
+  return n >= 0 && n < 32 ? std::uint32_t{1} << n : 0;
+}
+constexpr std::uint32_t InRegion(int x, int width) {
+  std::uint32_t bits = 0;
+  for (const MarkCell& cell : kMarkCells)
+    if (cell.destX < x + width && x < cell.destX + cell.width) bits |= Of(cell.mark);
+  return bits;
+}
+// For each mark number, the marks its cell covers (itself included); 0 for a number without a cell.
+inline constexpr std::array<std::uint32_t, 32> kSharing = [] {
+  std::array<std::uint32_t, 32> sharing{};
+  for (const MarkCell& cell : kMarkCells) sharing[static_cast<size_t>(cell.mark)] = InRegion(cell.destX, cell.width);
+  return sharing;
+}();
+}  // namespace mark_bits
+
 // The marks the strip shows. A mark drawn where another sits hides it (M+, M- and MR share one
 // place, as do 税込 and its tax, 税抜 and its tax, and the two overflow letters); an erased
 // region hides every mark with a column in it.
 class MarkSet {
  public:
-  bool IsLit(Mark mark) const { return Fits(mark) && bits_.test(Bit(mark)); }
-  bool None() const { return bits_.none(); }
+  // The marks with a column in [x, x + width).
+  static constexpr MarkSet InRegion(int x, int width) { return MarkSet(mark_bits::InRegion(x, width)); }
+
+  constexpr MarkSet() = default;
+
+  constexpr bool IsLit(Mark mark) const { return (bits_ & mark_bits::Of(mark)) != 0; }
+  constexpr bool None() const { return bits_ == 0; }
 
   // A mark number without a cell changes nothing.
-  void Draw(Mark mark, bool on) {
-    const MarkCell* cell = FindMarkCell(mark);
-    if (cell == nullptr) return;
-    Erase(cell->destX, cell->width);
-    if (on) bits_.set(Bit(mark));
+  constexpr void Draw(Mark mark, bool on) {
+    const int n = static_cast<int>(mark);
+    if (n < 0 || n >= 32 || mark_bits::kSharing[static_cast<size_t>(n)] == 0) return;
+    bits_ &= ~mark_bits::kSharing[static_cast<size_t>(n)];
+    if (on) bits_ |= mark_bits::Of(mark);
   }
-  void Erase(int x, int width) {
-    for (const MarkCell& cell : kMarkCells)
-      if (cell.destX < x + width && x < cell.destX + cell.width) bits_.reset(Bit(cell.mark));
-  }
-  void Clear() { bits_.reset(); }
+  constexpr void Erase(MarkSet region) { bits_ &= ~region.bits_; }
+  constexpr void Erase(int x, int width) { bits_ &= ~mark_bits::InRegion(x, width); }
+  constexpr void Clear() { bits_ = 0; }
 
   // The lit marks by ascending number.
   std::vector<Mark> Lit() const {
     std::vector<Mark> lit;
-    for (size_t i = 0; i < bits_.size(); ++i)
-      if (bits_.test(i)) lit.push_back(static_cast<Mark>(i));
+    for (int i = 0; i < 32; ++i)
+      if ((bits_ >> i) & 1u) lit.push_back(static_cast<Mark>(i));
     return lit;
   }
 
-  bool operator==(const MarkSet&) const = default;
+  constexpr bool operator==(const MarkSet&) const = default;
 
  private:
-  static constexpr bool Fits(Mark mark) { return static_cast<int>(mark) >= 0 && static_cast<int>(mark) < 32; }
-  static constexpr size_t Bit(Mark mark) { return static_cast<size_t>(mark); }
+  explicit constexpr MarkSet(std::uint32_t bits) : bits_(bits) {}
 
-  std::bitset<32> bits_;
+  std::uint32_t bits_ = 0;
 };
 
 }  // namespace kelvo

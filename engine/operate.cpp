@@ -97,7 +97,7 @@ void Engine::Operate(KeyCode k) {
   }
   ClearTransientMarks();
 
-  KeyCode memoryKey = k;  // M+ or M- finishing a pending calculation
+  const KeyCode memoryKey = k;  // M+ or M- finishing a pending calculation
   const bool byMemoryKey = k == kKeyMPlus || k == kKeyMMinus;
   if (byMemoryKey) k = kKeyEquals;
   if (s.entry == Entry::Operand || (s.entry == Entry::Result && k != kKeyEquals && k != kKeyPercent)) s.input = s.display;
