@@ -105,8 +105,10 @@ class TfrmMain : public QMainWindow,
   void ToggleSideWindow(char id);
   void ToggleCheckTape();   // Mb_Kenzan, the 検算 key
   void ShowCheckTape();     // opens the check tape or shows the tapes anew
-  void ToggleBigPanel();    // Mb_BigPanelOn, MigiKuriPop_BigPanelOn, key slot 24
-  void ToggleKeySettings(); // Mb_KeySetOn, key slot 22
+  // The enlarged panel and the key settings open without taking the keyboard from the face,
+  // unless the user chose them from a menu (where the keyboard is for the new window).
+  void ToggleBigPanel(bool fromMenu = false);    // Mb_BigPanelOn, MigiKuriPop_BigPanelOn, key slot 24
+  void ToggleKeySettings(bool fromMenu = false); // Mb_KeySetOn, key slot 22
   void ToggleFormula();     // Mb_SushikiOn, key slot 26
   void ToggleTapeWindow();  // Mb_Tape, MigiKuriPop_Tape
   void ToggleSkinChooser(); // Mb_SkinChange

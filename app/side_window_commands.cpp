@@ -36,6 +36,17 @@ void KeepKeyboard(TfrmMain& window) {
   window.SideWindowActivated('0');
 }
 
+// A side window chosen from a menu takes the keyboard (and a screen reader announces it by its
+// caption); opened by a calculator key while typing, it leaves the keyboard where it is.
+void Activate(QWidget* side, TfrmMain& window, bool fromMenu) {
+  if (!fromMenu) {
+    KeepKeyboard(window);
+    return;
+  }
+  side->activateWindow();
+  side->raise();
+}
+
 }  // namespace
 
 void MainDisplay::MirrorToEnlargedPanel() { window_.MirrorToEnlargedPanel(); }
@@ -60,8 +71,8 @@ void TfrmMain::ConnectSideWindowCommands() {
 void TfrmMain::ToggleSideWindow(char id) {
   switch (id) {
     case TfrmKenzan::kId: ToggleCheckTape(); break;
-    case TfrmKeySet::kId: ToggleKeySettings(); break;
-    case TfrmBigPanel::kId: ToggleBigPanel(); break;
+    case TfrmKeySet::kId: ToggleKeySettings(/*fromMenu=*/true); break;
+    case TfrmBigPanel::kId: ToggleBigPanel(/*fromMenu=*/true); break;
     case TfrmSushiki::kWindowId: ToggleFormula(); break;
     case kelvo::TfrmSkinCh::kWindowId: ToggleSkinChooser(); break;
     case TfrmTape::kId: ToggleTapeWindow(); break;
@@ -84,7 +95,7 @@ void TfrmMain::ShowCheckTape() {
   KeepKeyboard(*this);
 }
 
-void TfrmMain::ToggleBigPanel() {
+void TfrmMain::ToggleBigPanel(bool fromMenu) {
   if (CloseSideWindow(TfrmBigPanel::kId)) {
     ReturnFocus();
     return;
@@ -98,7 +109,7 @@ void TfrmMain::ToggleBigPanel() {
   MirrorToEnlargedPanel();
   panel->show();
   panel->SetFrontPanel(renderer_.PanelComposite());
-  KeepKeyboard(*this);
+  Activate(panel, *this, fromMenu);
 }
 
 void TfrmMain::MirrorToEnlargedPanel() {
@@ -109,10 +120,14 @@ void TfrmMain::MirrorToEnlargedPanel() {
   panel->ShowTexts(labAns_->text(), labIpt_->text(), labRs_->text(), labDc_->text());
 }
 
-void TfrmMain::ToggleKeySettings() {
-  if (!CloseSideWindow(TfrmKeySet::kId))
-    SideWindow(TfrmKeySet::kId, kBesideMainWindow, [this] { return new TfrmKeySet(*this, this); })->show();
-  KeepKeyboard(*this);
+void TfrmMain::ToggleKeySettings(bool fromMenu) {
+  if (CloseSideWindow(TfrmKeySet::kId)) {
+    KeepKeyboard(*this);
+    return;
+  }
+  QWidget* dialog = SideWindow(TfrmKeySet::kId, kBesideMainWindow, [this] { return new TfrmKeySet(*this, this); });
+  dialog->show();
+  Activate(dialog, *this, fromMenu);
 }
 
 void TfrmMain::ToggleFormula() {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 // The indicator marks of the mark strip: their names, where each is cut from the mark sheet and
@@ -111,6 +112,12 @@ class MarkSet {
   static constexpr MarkSet InRegion(int x, int width) { return MarkSet(mark_bits::InRegion(x, width)); }
 
   constexpr MarkSet() = default;
+  // A set of these marks as listed, without the strip's hiding rule (for comparing sets).
+  static constexpr MarkSet Of(std::initializer_list<Mark> marks) {
+    MarkSet set;
+    for (const Mark mark : marks) set.bits_ |= mark_bits::Of(mark);
+    return set;
+  }
 
   constexpr bool IsLit(Mark mark) const { return (bits_ & mark_bits::Of(mark)) != 0; }
   constexpr bool None() const { return bits_ == 0; }
@@ -135,6 +142,8 @@ class MarkSet {
   }
 
   constexpr bool operator==(const MarkSet&) const = default;
+  constexpr MarkSet operator&(MarkSet other) const { return MarkSet(bits_ & other.bits_); }
+  constexpr MarkSet operator-(MarkSet other) const { return MarkSet(bits_ & ~other.bits_); }  // those not in other
 
  private:
   explicit constexpr MarkSet(std::uint32_t bits) : bits_(bits) {}

@@ -53,6 +53,7 @@ TfrmTape::TfrmTape(kelvo::SideWindowHost& host, TapeWindowHost& tape, QWidget* p
   model_ = new TapeModel(this);
   list_ = new QListView(this);
   list_->setObjectName(QStringLiteral("TapeList"));
+  list_->setAccessibleName(QStringLiteral("テープ"));
   list_->setUniformItemSizes(true);  // a million rows are laid out without measuring each
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);

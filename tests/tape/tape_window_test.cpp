@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QAccessible>
 #include <QFile>
 #include <QListView>
 #include <QTest>
@@ -65,6 +66,18 @@ TEST_F(TapeWindowTest, OpensAtTheNewestLineAndFollowsNewOnes) {
   EXPECT_EQ(Current(), QStringLiteral("100＊　"));
   window_->AddBlock("[2026-12-07 16:00:00]\n5＊");  // cut short: ignored
   EXPECT_EQ(window_->Model()->rowCount(), 7);
+}
+
+TEST_F(TapeWindowTest, ScreenReadersHearEachLineWithTheTimeOfItsCalculation) {
+  window_->AddBlock(tape::FormatBlock("2026-12-07 16:05:00", {"12＋　", "34＝　", "46＊　"}));  // the same lines again
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window_->List());
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("テープ"));
+  QStringList heard;
+  for (int row = 0; row < window_->Model()->rowCount(); ++row)
+    heard << window_->Model()->index(row).data(Qt::AccessibleTextRole).toString();
+  EXPECT_EQ(heard.join(u'|').toStdString(),
+            "2026/12/06|09:00 1,050税込|2026/12/07|15:44 12＋　|15:44 34＝　|15:44 46＊　|16:05 12＋　|16:05 34＝　|16:05 46＊　");
 }
 
 TEST_F(TapeWindowTest, FindsFiguresWithOrWithoutCommasAndDates) {
