@@ -72,6 +72,7 @@ class AccessibleMenuItem : public QAccessibleInterface, public QAccessibleAction
   QString text(QAccessible::Text t) const override {
     switch (t) {
       case QAccessible::Name: return QString(action_->text()).remove(u'&');
+      case QAccessible::Description: return action_->statusTip();  // why a disabled item is disabled
       case QAccessible::Accelerator: return action_->shortcut().toString(QKeySequence::NativeText);
       default: return {};
     }

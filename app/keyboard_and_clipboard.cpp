@@ -27,7 +27,11 @@ bool IsPasteKey(const QKeyEvent& event, int vk) {
 }  // namespace
 
 void TfrmMain::PressKey(int keyCode) {
-  if (const std::vector<std::string> lines = calculator_.PressKey(keyCode); !lines.empty()) RecordCalculation(lines);
+  readAloud_.BeforeKey(engine_.State());
+  keyToSay_ = keyCode;  // said when the key's work ends (MainDisplay::ReturnFocus)
+  const std::vector<std::string> lines = calculator_.PressKey(keyCode);
+  keyToSay_ = 0;
+  if (!lines.empty()) RecordCalculation(lines);
 }
 
 void TfrmMain::OnKeyImagePressed(int keyCode, Qt::MouseButton button, QPoint globalPosition) {

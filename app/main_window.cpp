@@ -274,6 +274,7 @@ void TfrmMain::FirstActivation() {
   ResetRefusedTaxRates();
   ApplyRoundSelector(kelvo::Settings().roundSelector);
   ApplyDecimalSelector(kelvo::Settings().decimalSelector);
+  ApplySpeechMode(speech::SpeechModeFromSetting(kelvo::Settings().speechMode));
   ShowTaxRate();
   Report(kelvo::LoadKeyAssignment());
   if (!primary_) {

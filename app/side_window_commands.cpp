@@ -145,6 +145,7 @@ void TfrmMain::ToggleTapeWindow() {
   if (CloseSideWindow(TfrmTape::kId)) return;
   auto* window = static_cast<TfrmTape*>(
       SideWindow(TfrmTape::kId, kBesideMainWindow, [this] { return new TfrmTape(*this, *this, this); }));
+  if (!readAloud_.Reachable()) window->ShowReadAloudMissing(QString::fromStdString(readAloud_.Missing()));
   window->show();
   window->Reload();
   window->activateWindow();

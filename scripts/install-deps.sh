@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build
   qt6-base-dev libxkbcommon-dev libxkbcommon-x11-dev libwayland-dev pkgconf
+  qt6-speech-dev qt6-declarative-dev
   qt6-translations-l10n qt6-wayland
   libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
   fonts-ipafont-gothic

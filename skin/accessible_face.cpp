@@ -18,6 +18,7 @@ struct DisplaySource {
   std::optional<DisplayReading> said;  // none: the next change says the number alone
   bool started = false;
   QTimer* quiet = nullptr;  // runs from a change until the display has been still a moment
+  bool saidAloud = false;   // the program's own read-aloud says the latest change
 };
 
 int& AnnouncementDelay() {
@@ -137,14 +138,15 @@ void SayDisplayChange(QWidget* display) {
     QAccessibleEvent renamed(display, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
   }
-  Announce(display, words);
+  if (!source->saidAloud) Announce(display, words);
 }
 
 }  // namespace
 
-void AnnounceDisplay(QWidget* display) {
+void AnnounceDisplay(QWidget* display, bool saidAloud) {
   const auto source = DisplaySources().find(display);
   if (source == DisplaySources().end() || !source->read) return;
+  source->saidAloud = saidAloud;
   if (!AnnouncementsHeard()) {
     source->said.reset();  // whoever listens later hears the number first
     return;

@@ -31,8 +31,11 @@ QString KeyToolTip(int keyCode);
 // (SpokenDisplayChange), and keeps the display's name up to date: as soon as the display has been
 // still for a moment (40 ms), so a burst of keys is said once, as it ends. Does next to nothing
 // while no assistive technology listens, so the engine may call it after every key. Silent until
-// StartDisplayAnnouncements: the set-up of a starting window is nothing to say.
-void AnnounceDisplay(QWidget* display);
+// StartDisplayAnnouncements: the set-up of a starting window is nothing to say. `saidAloud`: the
+// program's own read-aloud says this change; the screen reader is then not told it again (the
+// display's name still follows), so nobody hears a figure twice in two voices. Of a burst, the
+// last change decides.
+void AnnounceDisplay(QWidget* display, bool saidAloud = false);
 // That moment, for tests and benchmarks (0: at the next turn of the event loop).
 void SetDisplayAnnouncementDelay(int milliseconds);
 // From now on the display's changes are said; what it shows now counts as heard (a screen reader

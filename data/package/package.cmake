@@ -51,8 +51,9 @@ tax-excluded keys with a settable rate, two percent conventions, answer check,
 a check tape of every entry, an enlarged display, a formula calculator, keys
 assignable to any keyboard key, and skins to change its face.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The menus and messages are Japanese: without a Japanese font they show empty boxes.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk")
+# The menus and messages are Japanese: without a Japanese font they show empty boxes. The
+# read-aloud speaks through Qt's speech-dispatcher plugin, in espeak-ng's Japanese voice.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 # Installed with DESTDIR under the real prefix, so that the menu entry names /usr/bin/kelvo.

@@ -1,4 +1,5 @@
-// The tape window over a tape file: live lines, find, entering a figure, saving, clearing.
+// The tape window over a tape file: live lines, find, entering a figure, reading aloud, saving,
+// clearing.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -30,6 +31,10 @@ class TapeHost : public TapeWindowHost {
     return true;
   }
   void EnterFigure(const QString& figure) override { entered << figure; }
+  void ReadAloud(std::vector<std::string> texts) override { read.push_back(std::move(texts)); }
+  void StopReading() override { ++stops; }
+  std::vector<std::vector<std::string>> read;
+  int stops = 0;
 };
 
 class TapeWindowTest : public ::testing::Test {
@@ -98,6 +103,27 @@ TEST_F(TapeWindowTest, EnterTypesTheFigureOfALineButNotADate) {
   QTest::keyClick(window_->List(), Qt::Key_Home);
   QTest::keyClick(window_->List(), Qt::Key_Return);  // the first row is a date
   EXPECT_EQ(tape_.entered, QStringList{QStringLiteral("46")});
+}
+
+TEST_F(TapeWindowTest, CtrlRReadsTheSelectedLinesInOrderAndEscStops) {
+  window_->show();
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  QListView* list = window_->List();
+  list->clearSelection();
+  for (int row : {5, 0, 3})  // 46＊, a date, 12＋: read top down, the date says nothing
+    list->selectionModel()->select(window_->Model()->index(row), QItemSelectionModel::Select);
+  QTest::keyClick(list, Qt::Key_R, Qt::ControlModifier);
+  QTest::keyClick(list, Qt::Key_Escape);
+  EXPECT_EQ(tape_.read, (std::vector<std::vector<std::string>>{{"じゅうに たす", "よんじゅうろく"}}));
+  EXPECT_EQ(tape_.stops, 1);
+
+  window_->ShowReadAloudMissing(QStringLiteral("speech-dispatcher"));
+  QTest::keyClick(list, Qt::Key_R, Qt::ControlModifier);
+  EXPECT_EQ(tape_.read.size(), 1u);
+  // QTest leaves Ctrl as the application's modifier after a click with it; a plain key lets the
+  // next test's selections go unmodified.
+  QTest::keyClick(list, Qt::Key_Escape);
 }
 
 TEST_F(TapeWindowTest, SavesByTheExtensionOfTheName) {
