@@ -27,12 +27,11 @@ bool IsPasteKey(const QKeyEvent& event, int vk) {
 }  // namespace
 
 void TfrmMain::PressKey(int keyCode) {
-  tapeRecorder_.BeforeKey(engine_.State());
   readAloud_.BeforeKey(engine_.State());
   keyToSay_ = keyCode;  // said when the key's work ends (MainDisplay::ReturnFocus)
-  engine_.PressKey(keyCode);
+  const std::vector<std::string> lines = calculator_.PressKey(keyCode);
   keyToSay_ = 0;
-  RecordKey(keyCode);
+  if (!lines.empty()) RecordCalculation(lines);
 }
 
 void TfrmMain::OnKeyImagePressed(int keyCode, Qt::MouseButton button, QPoint globalPosition) {
@@ -101,7 +100,7 @@ bool TfrmMain::OnKeyUp(QKeyEvent* event) {
 }
 
 void TfrmMain::CopyToClipboard() {
-  renderer_.DrawMark(12, true);
+  engine_.ShowCopied();
   QGuiApplication::clipboard()->setText(QString::fromStdString(engine_.State().display));
   display_.MirrorToEnlargedPanel();
   kelvo::AnnounceDisplay(widgets_.numberStrip);

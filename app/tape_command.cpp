@@ -4,15 +4,8 @@
 #include "paste_number.h"
 #include "tape_window.h"
 
-void MainDisplay::CalculationCompleted() { window_.tapeRecorder_.CalculationCompleted(); }
-
 void TfrmMain::ConnectTapeCommands() {
   tapeWriter_.onFailure = [this](const std::string& message) { showError(this, QString::fromStdString(message)); };
-}
-
-void TfrmMain::RecordKey(int keyCode) {
-  const std::vector<std::string> lines = tapeRecorder_.AfterKey(keyCode, engine_.State(), display_.Settings());
-  if (!lines.empty()) RecordCalculation(lines);
 }
 
 kelvo::TapeRecordResult TfrmMain::RecordCalculation(const std::vector<std::string>& lines) {
@@ -30,6 +23,6 @@ bool TfrmMain::ClearTape() { return tapeWriter_.Clear(); }
 void TfrmMain::EnterFigure(const QString& figure) {
   for (const int code : paste_number::KeysFor(figure.toStdU32String())) {
     PressKey(code);
-    engine_.ReleaseKey(code);
+    calculator_.ReleaseKey(code);
   }
 }
