@@ -40,11 +40,11 @@ KeyDown RouteKeyDown(int virtualKey, bool shift, bool miniSize, const Slots& slo
   for (int slot = 1; slot <= kelvo::kKeySlotCount; ++slot) {
     if (!Matches(slots, slot, virtualKey)) continue;
     switch (slot) {
-      case 22: return {KeyDown::ToggleKeySettings, 0};
-      case 23: return {KeyDown::ToggleMiniSize, 0};
-      case 24: return {KeyDown::ToggleBigPanel, 0};
-      case 25: return miniSize ? KeyDown{} : KeyDown{KeyDown::ToggleButtons, 0};
-      case 26: return {KeyDown::ToggleFormula, 0};
+      case kelvo::kSlotKeySettings: return {KeyDown::ToggleKeySettings, 0};
+      case kelvo::kSlotMiniSize: return {KeyDown::ToggleMiniSize, 0};
+      case kelvo::kSlotBigPanel: return {KeyDown::ToggleBigPanel, 0};
+      case kelvo::kSlotButtons: return miniSize ? KeyDown{} : KeyDown{KeyDown::ToggleButtons, 0};
+      case kelvo::kSlotFormula: return {KeyDown::ToggleFormula, 0};
       default: return {KeyDown::Press, kelvo::KeySlotKeyCode(slot)};
     }
   }

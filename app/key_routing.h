@@ -11,11 +11,11 @@ struct KeyDown {
     Press,             // hand `code` to the engine
     Copy,              // copy the display to the clipboard
     CloseTopWindow,    // F12
-    ToggleKeySettings, // slot 22
-    ToggleMiniSize,    // slot 23
-    ToggleBigPanel,    // slot 24
-    ToggleButtons,     // slot 25
-    ToggleFormula,     // slot 26
+    ToggleKeySettings, // kSlotKeySettings
+    ToggleMiniSize,    // kSlotMiniSize
+    ToggleBigPanel,    // kSlotBigPanel
+    ToggleButtons,     // kSlotButtons
+    ToggleFormula,     // kSlotFormula
   } kind = None;
   int code = 0;
 };
@@ -23,7 +23,7 @@ struct KeyDown {
 using Slots = decltype(kelvo::KeyAssignment);  // slot 1..37, index 0 unused
 
 // A key went down. With Shift held the fixed keys are skipped and every key goes through the
-// slots; slot 25 (button display) counts as no match while the mini size is on.
+// slots; the button display slot counts as no match while the mini size is on.
 KeyDown RouteKeyDown(int virtualKey, bool shift, bool miniSize, const Slots& slots);
 
 // A key came up: the calculator key code to draw released, or 0.

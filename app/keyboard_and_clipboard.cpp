@@ -10,6 +10,8 @@
 #include "key_routing.h"
 #include "keyboard_layout.h"
 #include "main_window.h"
+#include "tape_records.h"
+#include "tape_replay.h"
 #include "paste_number.h"
 #include "virtual_key.h"
 #include "vk_codes.h"
@@ -27,12 +29,12 @@ bool IsPasteKey(const QKeyEvent& event, int vk) {
 }  // namespace
 
 void TfrmMain::PressKey(int keyCode) {
-  tapeRecorder_.BeforeKey(engine_.State());
   readAloud_.BeforeKey(engine_.State());
   keyToSay_ = keyCode;  // said when the key's work ends (MainDisplay::ReturnFocus)
-  engine_.PressKey(keyCode);
+  const std::vector<std::string> lines = calculator_.PressKey(keyCode);
   keyToSay_ = 0;
-  RecordKey(keyCode);
+  // The settings go with it, so that a correction recomputes it exactly.
+  if (!lines.empty()) RecordBlock(lines, tape::FormatTrailer({kelvo::RecordedSettings(display_.Settings()), 0}));
 }
 
 void TfrmMain::OnKeyImagePressed(int keyCode, Qt::MouseButton button, QPoint globalPosition) {
@@ -101,7 +103,7 @@ bool TfrmMain::OnKeyUp(QKeyEvent* event) {
 }
 
 void TfrmMain::CopyToClipboard() {
-  renderer_.DrawMark(12, true);
+  engine_.ShowCopied();
   QGuiApplication::clipboard()->setText(QString::fromStdString(engine_.State().display));
   display_.MirrorToEnlargedPanel();
   kelvo::AnnounceDisplay(widgets_.numberStrip);

@@ -184,7 +184,7 @@ void TfrmMain::CreateControls() {
   kelvo::SetDisplayReading(widgets_.numberStrip, [this] {
     const kelvo::EngineState& s = engine_.State();
     const kelvo::SettingValues& values = kelvo::Settings();
-    return kelvo::DisplayReading{s.display, s.error, renderer_.Lit(), values.roundSelector, values.decimalSelector,
+    return kelvo::DisplayReading{s.display, s.error, s.marks, values.roundSelector, values.decimalSelector,
                                  kelvo::SpokenTaxRate(kelvo::ActiveTaxRate(), values.reducedTaxRateOn)};
   });
   connect(&renderer_, &kelvo::Renderer::panelChanged, client_, qOverload<>(&QWidget::update));

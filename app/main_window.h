@@ -37,7 +37,6 @@ class MainDisplay : public kelvo::SkinDisplay {
   void ShowRegisters(const std::string& input, const std::string& answer) override;
   void ToggleCheckTape() override;
   void RefreshCheckTape() override;
-  void CalculationCompleted() override;
   kelvo::EngineSettings Settings() const override;
 
  private:
@@ -193,7 +192,6 @@ class TfrmMain : public QMainWindow,
   void ConnectSideWindowCommands();
   void ConnectTaxRateCommands();
   void ConnectTapeCommands();
-  void RecordKey(int keyCode);  // tape_command.cpp
   // Appends a calculation with its trailer line (tape_records.h) to the tape and the open window.
   kelvo::TapeRecordResult RecordBlock(const std::vector<std::string>& lines, std::string_view trailer);
   // The read-aloud (read_aloud_command.cpp).
@@ -226,7 +224,8 @@ class TfrmMain : public QMainWindow,
 
   kelvo::Renderer renderer_;
   MainDisplay display_{renderer_, *this};
-  kelvo::Engine engine_{display_};
+  kelvo::Calculator calculator_{display_};  // the engine and the paper-tape recorder
+  kelvo::Engine& engine_ = calculator_.Engine();
 
   Client* client_ = nullptr;
   kelvo::SkinWidgets widgets_;
@@ -236,7 +235,6 @@ class TfrmMain : public QMainWindow,
   QLabel* labDc_ = nullptr;
   TaxRateLabel* labZei_ = nullptr;
   MainMenus menus_;
-  kelvo::TapeRecorder tapeRecorder_;
   speech::ReadAloud readAloud_{[this](speech::VoiceListener& listener) { return makeVoice(listener); }};
   int keyToSay_ = 0;  // the key whose work is in progress, for SayKey
   tape::TapeWriter tapeWriter_{[] { return kelvo::CurrentSettingsPath(); }, [] { return tape::TapeFilePath(); }};

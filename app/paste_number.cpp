@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "ascii.h"
 #include "keycodes.h"
 
 namespace paste_number {
@@ -37,8 +38,6 @@ char Fold(char32_t c) {
   }
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Reads the marks around the number from text[i] on: a sign (unless one came before) and the
 // currency mark of that side, each at most once, spaces between them. False when one comes twice.
 bool ReadMarks(const std::string& text, std::size_t& i, char currency, char& sign) {
@@ -62,16 +61,16 @@ bool ReadMarks(const std::string& text, std::size_t& i, char currency, char& sig
 // all split by the same separator (',' or ' '). Empty when there is none; nullopt when malformed.
 std::optional<std::string> WholePart(const std::string& text, std::size_t& i) {
   std::string digits;
-  while (i < text.size() && IsDigit(text[i])) digits += text[i++];
+  while (i < text.size() && kelvo::IsAsciiDigit(text[i])) digits += text[i++];
   const auto separatedGroupAt = [&text](std::size_t at) {
-    return at + 1 < text.size() && (text[at] == ',' || text[at] == ' ') && IsDigit(text[at + 1]);
+    return at + 1 < text.size() && (text[at] == ',' || text[at] == ' ') && kelvo::IsAsciiDigit(text[at + 1]);
   };
   if (digits.empty() || !separatedGroupAt(i)) return digits;
   if (digits.size() > 3) return std::nullopt;
   const char separator = text[i];
   while (i < text.size() && text[i] == separator && separatedGroupAt(i)) {
     std::size_t end = i + 1;
-    while (end < text.size() && IsDigit(text[end])) ++end;
+    while (end < text.size() && kelvo::IsAsciiDigit(text[end])) ++end;
     if (end - (i + 1) != 3) return std::nullopt;  // "1,2", "12 34": not digit groups
     digits.append(text, i + 1, 3);
     i = end;
@@ -115,7 +114,7 @@ std::vector<int> KeysFor(std::u32string_view text) {
   std::optional<std::string> fraction;
   if (i < folded.size() && folded[i] == '.') {
     fraction.emplace();
-    for (++i; i < folded.size() && IsDigit(folded[i]); ++i) *fraction += folded[i];
+    for (++i; i < folded.size() && kelvo::IsAsciiDigit(folded[i]); ++i) *fraction += folded[i];
   }
   if (whole->empty() && (!fraction || fraction->empty())) return {};
   if (!ReadMarks(folded, i, kEn, sign) || i != folded.size()) return {};

@@ -10,6 +10,7 @@
 #include "accessible_face.h"
 #include "main_window.h"
 #include "settings.h"
+#include "spoken_face.h"
 
 void TfrmMain::ApplyRoundSelector(int value) {
   static constexpr const char* kTexts[] = {"F", "CT", "UP", "5/4"};

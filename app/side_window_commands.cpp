@@ -88,7 +88,6 @@ void TfrmMain::ToggleCheckTape() {
 void TfrmMain::ShowCheckTape() {
   auto* tape = static_cast<TfrmKenzan*>(
       SideWindow(TfrmKenzan::kId, kBesideMainWindow, [this] { return new TfrmKenzan(*this, this); }));
-  engine_.TrimTapes();
   // The window opens without taking the keyboard, so the key that opened it comes up here and
   // is drawn released.
   tape->ShowTapes(QString::fromStdString(engine_.State().tapePrevious),

@@ -6,16 +6,8 @@
 #include "tape_replay.h"
 #include "tape_window.h"
 
-void MainDisplay::CalculationCompleted() { window_.tapeRecorder_.CalculationCompleted(); }
-
 void TfrmMain::ConnectTapeCommands() {
   tapeWriter_.onFailure = [this](const std::string& message) { showError(this, QString::fromStdString(message)); };
-}
-
-void TfrmMain::RecordKey(int keyCode) {
-  const std::vector<std::string> lines = tapeRecorder_.AfterKey(keyCode, engine_.State(), display_.Settings());
-  // The settings go with it, so that it can be recomputed exactly when corrected.
-  if (!lines.empty()) RecordBlock(lines, tape::FormatTrailer({kelvo::RecordedSettings(display_.Settings()), 0}));
 }
 
 kelvo::TapeRecordResult TfrmMain::RecordCalculation(const std::vector<std::string>& lines) { return RecordBlock(lines, {}); }
@@ -35,6 +27,6 @@ bool TfrmMain::ClearTape() { return tapeWriter_.Clear(); }
 void TfrmMain::EnterFigure(const QString& figure) {
   for (const int code : paste_number::KeysFor(figure.toStdU32String())) {
     PressKey(code);
-    engine_.ReleaseKey(code);
+    calculator_.ReleaseKey(code);
   }
 }

@@ -1,43 +1,18 @@
 #include "tape_recorder.h"
 
-#include "engine.h"
 #include "format.h"
 #include "tax_rate_name.h"
 
 namespace kelvo {
 namespace {
 
-// Marks of the lines the check tape has no mark for, two characters each like its own.
-constexpr const char* kGrandTotalMark = "GT";
-constexpr const char* kMemoryRecallMark = "MR";
-constexpr const char* kRateMark = "税率";
-constexpr const char* kWithTaxMark = "税込";
-constexpr const char* kWithoutTaxMark = "税抜";
-constexpr const char* kTaxMark = "税額";
-constexpr const char* kErrorLine = "E\xE3\x80\x80\xE3\x80\x80";  // E and two ideographic spaces
+std::string FigureLine(const std::string& value, std::string_view mark) { return GroupDigits(value) + std::string(mark); }
 
-// Splits a tape text at its CR LF line ends; a last line without one is a figure whose
-// operator was not pressed yet, so it gets the mark of the operator pending.
-void AppendTapeLines(const std::string& tape, int pendingOperator, std::vector<std::string>& lines) {
-  std::size_t at = 0;
-  while (at < tape.size()) {
-    const std::size_t end = tape.find("\r\n", at);
-    if (end == std::string::npos) {
-      lines.push_back(tape.substr(at) + TapeMark(pendingOperator));
-      break;
-    }
-    if (end > at) lines.push_back(tape.substr(at, end - at));
-    at = end + 2;
-  }
-}
-
-std::string FigureLine(const std::string& value, const std::string& mark) { return GroupDigits(value) + mark; }
-
-const char* TaxResultMark(int opState) {
+std::string_view TaxResultMark(OpState opState) {
   switch (opState) {
-    case kTaxWithShown: return kWithTaxMark;
-    case kTaxWithoutShown: return kWithoutTaxMark;
-    default: return kTaxMark;
+    case OpState::WithTaxShown: return kWithTaxTapeMark;
+    case OpState::WithoutTaxShown: return kWithoutTaxTapeMark;
+    default: return kTaxTapeMark;
   }
 }
 
@@ -45,55 +20,63 @@ const char* TaxResultMark(int opState) {
 
 std::string RateText(const EngineSettings& settings) { return TaxRateName(settings.taxRate, settings.reducedTaxRate); }
 
-void TapeRecorder::BeforeKey(const EngineState& state) {
-  errorBefore_ = state.error;
-  pendingBefore_ = state.pending;
-  completed_ = false;
+void TapeRecorder::BeforeKey(const Engine& engine) {
+  errorBefore_ = engine.State().error;
+  pendingBefore_ = engine.State().pending;
+  completedBefore_ = engine.CompletedCount();
 }
 
-std::vector<std::string> TapeRecorder::AfterKey(int keyCode, const EngineState& state, const EngineSettings& settings) {
-  std::vector<std::string> lines;
+std::vector<std::string> TapeRecorder::AfterKey(int keyCode, const Engine& engine, const EngineSettings& settings) {
+  const EngineState& state = engine.State();
   const bool newError = !errorBefore_ && state.error;
-  if (completed_) {
-    AppendTapeLines(state.tapeCurrent, 0, lines);
+  if (engine.CompletedCount() != completedBefore_) {
+    std::vector<std::string> lines = engine.CompletedCalculation();
     // A result too large for the display ends the calculation with the error mark.
-    if (newError || IsOverflow(state.answer)) lines.push_back(kErrorLine);
+    if (newError || IsOverflow(state.answer)) lines.emplace_back(kErrorTapeLine);
     return lines;
   }
+  std::vector<std::string> lines;
   if (errorBefore_) return lines;
   if (newError) {
-    AppendTapeLines(state.tapeInProgress, pendingBefore_, lines);
-    lines.push_back(kErrorLine);
+    lines = TapeLines(state.tapeInProgress, pendingBefore_);
+    lines.emplace_back(kErrorTapeLine);
     return lines;
   }
-  const bool operatorKey = keyCode >= kKeyPlus && keyCode <= kKeyDivide;
-  if (operatorKey && state.pending == 0 && IsOverflow(state.answer)) {  // a chain overflowed
-    AppendTapeLines(state.tapeInProgress, 0, lines);
-    lines.push_back(kErrorLine);
+  if (OperatorOfKey(keyCode) != Operator::None && state.pending == Operator::None && IsOverflow(state.answer)) {
+    lines = TapeLines(state.tapeInProgress);  // a chain overflowed
+    lines.emplace_back(kErrorTapeLine);
     return lines;
   }
   switch (keyCode) {
     case kKeyZeikomi:
     case kKeyZeinuki:
-      if (state.opState >= kTaxWithShown && state.opState <= kTaxAfterWithoutShown) {
-        lines.push_back(RateText(settings) + kRateMark);
+      if (IsTaxState(state.opState)) {
+        lines.push_back(RateText(settings) + std::string(kRateTapeMark));
         lines.push_back(FigureLine(state.display, TaxResultMark(state.opState)));
       }
       break;
     case kKeyGT:
-      if (state.opState == 20) lines.push_back(FigureLine(state.display, kGrandTotalMark));
+      if (state.opState == OpState::GrandTotalRecalled) lines.push_back(FigureLine(state.display, kGrandTotalTapeMark));
       break;
     case kKeyMR:
-      if (state.opState == 4) lines.push_back(FigureLine(state.display, kMemoryRecallMark));
+      if (state.opState == OpState::MemoryRecalled) lines.push_back(FigureLine(state.display, kMemoryRecallTapeMark));
       break;
     case kKeyMPlus:
+      if (state.opState == OpState::MemoryAdded) lines.push_back(FigureLine(state.display, kMemoryPlusTapeMark));
+      break;
     case kKeyMMinus:
-      if (state.opState == keyCode) lines.push_back(FigureLine(state.display, TapeMark(keyCode)));
+      if (state.opState == OpState::MemorySubtracted) lines.push_back(FigureLine(state.display, kMemoryMinusTapeMark));
       break;
     default:
       break;
   }
   return lines;
+}
+
+std::vector<std::string> Calculator::PressKey(int keyCode) {
+  recorder_.BeforeKey(engine_);
+  engine_.PressKey(keyCode);
+  return recorder_.AfterKey(keyCode, engine_, display_.Settings());
 }
 
 }  // namespace kelvo

@@ -18,7 +18,7 @@ constexpr const char* kCutShort = "途中で終わった計算は訂正できま
 
 // What a line is, by its mark.
 enum class Role {
-  Operator, Equals, Percent, Result, MemoryPlus, MemoryMinus,  // the check tape's
+  WithOperator, Equals, Percent, Result, MemoryPlus, MemoryMinus,  // the check tape's
   Base, Rate, WithTax, WithoutTax, Tax,                          // a tax key's
   GrandTotal, MemoryRecall, Error, Other
 };
@@ -29,7 +29,7 @@ Role RoleOf(std::string_view line, Operator* op = nullptr) {
   for (const Operator o : {Operator::Add, Operator::Subtract, Operator::Multiply, Operator::Divide}) {
     if (mark != OperatorTapeMark(o)) continue;
     if (op != nullptr) *op = o;
-    return Role::Operator;
+    return Role::WithOperator;
   }
   const std::pair<std::string_view, Role> marks[] = {
       {OperatorTapeMark(Operator::None), Role::Base}, {kEqualsTapeMark, Role::Equals},
@@ -97,7 +97,7 @@ Plan PlanOf(const std::vector<std::string>& lines) {
   }
   // Figures with their operators, the last figure (or none: A + =) with = or %, the result.
   std::size_t i = at;
-  for (Operator op = Operator::None; i < end && RoleOf(lines[i], &op) == Role::Operator; ++i)
+  for (Operator op = Operator::None; i < end && RoleOf(lines[i], &op) == Role::WithOperator; ++i)
     plan.steps.push_back({i, true, static_cast<int>(op)});
   if (i + 2 != end || plan.steps.empty()) return refuse(kCutShort);
   const Role last = role(i), result = role(i + 1);

@@ -4,10 +4,10 @@
 #include <charconv>
 #include <cmath>
 
+#include "ascii.h"
+
 namespace kelvo {
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
@@ -18,7 +18,7 @@ std::string_view TrimBlanks(std::string_view text) {
 // Counts the digits at the start of the text.
 std::size_t DigitRun(std::string_view text, std::size_t from) {
   std::size_t end = from;
-  while (end < text.size() && IsDigit(text[end])) ++end;
+  while (end < text.size() && IsAsciiDigit(text[end])) ++end;
   return end - from;
 }
 
@@ -62,7 +62,7 @@ bool IsTooSmall(std::string_view text) {
   const bool negative = text[e + 1] == '-';
   long exponent = 0;
   for (std::size_t j = e + 1; j < text.size(); ++j)
-    if (IsDigit(text[j])) exponent = std::min(exponent * 10 + (text[j] - '0'), 1000000L);
+    if (IsAsciiDigit(text[j])) exponent = std::min(exponent * 10 + (text[j] - '0'), 1000000L);
   return power + (negative ? -exponent : exponent) < 0;
 }
 
@@ -130,7 +130,7 @@ std::string FormatReal(double value) {
   std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(), exponent);
   std::string digits;
   for (const char c : mantissa)
-    if (IsDigit(c)) digits += c;
+    if (IsAsciiDigit(c)) digits += c;
   const int point = static_cast<int>(std::min(mantissa.find('.'), mantissa.size())) + exponent;
   std::string plain = negative ? "-" : "";
   if (point <= 0) {

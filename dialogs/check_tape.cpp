@@ -26,8 +26,12 @@ QTextEdit* MakeTapeView(QWidget* parent, const char* name, const QString& captio
   return view;
 }
 
-// One tape in its view: the lines and an empty line after them.
+// One tape in its view: the lines and an empty line after them. Line ends and blanks around the
+// text are dropped, never the ideographic space that ends a mark.
 void SetTape(QTextEdit* view, QString tape) {
+  const auto blank = [](QChar c) { return c.unicode() <= u' ' || c.unicode() == 0x7f; };
+  while (!tape.isEmpty() && blank(tape.back())) tape.chop(1);
+  while (!tape.isEmpty() && blank(tape.front())) tape.remove(0, 1);
   tape.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   view->setPlainText(tape + QLatin1Char('\n'));
 }

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "ascii.h"
+
 namespace kelvo {
 namespace {
 
-int Digit(char c) { return (c >= '0' && c <= '9') ? c - '0' : 0; }
+int Digit(char c) { return IsAsciiDigit(c) ? c - '0' : 0; }
 
 // A decimal text taken apart: sign, integer digits without leading zeros,
 // fraction digits without trailing zeros.
@@ -314,14 +316,15 @@ std::string DecDivide(std::string_view dividend, std::string_view divisor) {
   return negative ? "-" + q : q;
 }
 
-std::string Arith(std::string_view a, int op, std::string_view b) {
+std::string Arith(std::string_view a, Operator op, std::string_view b) {
   switch (op) {
-    case 17: return DecAdd(a, b);
-    case 18: return DecSubtract(a, b);
-    case 19: return DecMultiply(a, b);
-    case 20: return DecDivide(a, b);
-    default: return {};
+    case Operator::Add: return DecAdd(a, b);
+    case Operator::Subtract: return DecSubtract(a, b);
+    case Operator::Multiply: return DecMultiply(a, b);
+    case Operator::Divide: return DecDivide(a, b);
+    case Operator::None: break;
   }
+  return {};
 }
 
 }  // namespace kelvo

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "marks.h"
+
 namespace kelvo {
 
 // The settings the engine reads at the moment of use; the main window owns them.
@@ -26,7 +28,7 @@ class EngineDisplay {
   virtual void DrawButton(int keyCode, bool pressed) = 0;
   virtual void DrawNumber(const std::string& text, bool error) = 0;
   virtual void DrawErrorMark(bool on) = 0;
-  virtual void DrawMark(int mark, bool on) = 0;
+  virtual void DrawMark(Mark mark, bool on) = 0;
   virtual void ClearOperatorMarks() = 0;
   virtual void ClearTransientMarks() = 0;
   virtual void ClearMemoryMarks() = 0;
@@ -37,9 +39,9 @@ class EngineDisplay {
   // The input and answer registers changed; the window shows them in its two small labels.
   virtual void ShowRegisters(const std::string& input, const std::string& answer) = 0;
   virtual void ToggleCheckTape() = 0;   // the check tape key
-  virtual void RefreshCheckTape() = 0;  // a calculation completed while the check tape is open
-  // A calculation completed (its lines are State().tapeCurrent); the paper tape records it.
-  virtual void CalculationCompleted() {}
+  // A calculation completed while the check tape is open: show the engine's tapes anew. The
+  // engine's state may be read here, never changed.
+  virtual void RefreshCheckTape() = 0;
 
   virtual EngineSettings Settings() const = 0;
 };

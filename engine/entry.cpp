@@ -19,18 +19,18 @@ void Engine::EnterDigit(char c) {
   EngineState& s = state_;
   if (s.error) return;
   std::string t = s.display;
-  if (s.opState != 0) {
-    s.opState = 0;
-    s.entry = 0;
+  if (s.opState != OpState::None) {
+    s.opState = OpState::None;
+    s.entry = Entry::Waiting;
   }
-  if (s.entry != 1) t = "0";
+  if (s.entry != Entry::Operand) t = "0";
   if (c == '.' && HasPoint(t)) return;
 
-  if (s.entry == 9) {  // a result is shown: start a new number
+  if (s.entry == Entry::Result) {  // a result is shown: start a new number
     t = c == '.' ? "0." : std::string(1, c);
-    s.pending = 0;
-    s.entry = 1;
-    display_.ClearOperatorMarks();
+    s.pending = Operator::None;
+    s.entry = Entry::Operand;
+    ClearOperatorMarks();
   } else {
     if (t.size() >= DisplayBudget(t)) {
       // One digit too many locks the calculator; with a point, surplus digits are just dropped.
@@ -46,7 +46,7 @@ void Engine::EnterDigit(char c) {
     } else {
       t += c;
     }
-    s.entry = 1;
+    s.entry = Entry::Operand;
   }
   s.display = t;
   DrawNumber(t, false);
@@ -55,10 +55,10 @@ void Engine::EnterDigit(char c) {
 
 // After backspace or sign change the edited number replaces the operand or the result it came from.
 static void AdoptEditedNumber(EngineState& s, const std::string& t) {
-  if (s.entry == 9) {
-    s.pending = 0;
+  if (s.entry == Entry::Result) {
+    s.pending = Operator::None;
     s.input = t;
-  } else if (s.entry == 0) {
+  } else if (s.entry == Entry::Waiting) {
     s.answer = t;
   }
 }
@@ -71,7 +71,7 @@ void Engine::Backspace() {
     return;
   }
   ClearTransientMarks();
-  s.opState = 0;
+  s.opState = OpState::None;
   std::string t = s.display;
   if (t.size() <= 1) {
     t = "0";
@@ -91,77 +91,77 @@ void Engine::ChangeSign() {
   EngineState& s = state_;
   if (s.error) return;
   ClearTransientMarks();
-  s.opState = 0;
+  s.opState = OpState::None;
   std::string t = s.display;
   t = !t.empty() && t.front() == '-' ? t.substr(1) : "-" + t;
   AdoptEditedNumber(s, t);
   // A zero signed before any digit (at start, after C) is the start of a negative number.
-  if (s.entry == 0 && s.pending == 0 && IsZeroText(t)) s.entry = 1;
+  if (s.entry == Entry::Waiting && s.pending == Operator::None && IsZeroText(t)) s.entry = Entry::Operand;
   s.display = t;
   DrawNumber(t, false);
 }
 
 void Engine::CancelEntry() {
   EngineState& s = state_;
-  if (s.pending != 0) {
-    if (s.entry != 1) return;
+  if (s.pending != Operator::None) {
+    if (s.entry != Entry::Operand) return;
     s.display = s.answer;  // drop the operand typed after the operator
-    s.entry = 0;
+    s.entry = Entry::Waiting;
   } else {
     s.display = "0";
-    s.entry = 1;
+    s.entry = Entry::Operand;
   }
   ClearTransientMarks();
   DrawNumber(s.display, false);
-  s.opState = 0;
+  s.opState = OpState::None;
 }
 
 void Engine::ClearEntryKey() {
   EngineState& s = state_;
   if (!s.error) {
-    if (s.entry == 9 || s.opState == 5 || s.opState == 6) return;
+    if (s.entry == Entry::Result || s.opState == OpState::MemoryAdded || s.opState == OpState::MemorySubtracted) return;
     CancelEntry();
     return;
   }
   if (s.display == "0") return;  // only C or CA leave this error
-  if (s.opState != 0) {
+  if (s.opState != OpState::None) {
     ClearKey();
     return;
   }
   // An overflow of a result or of typing: unlock and keep what is shown.
   ClearTransientMarks();
   display_.DrawErrorMark(false);
-  if (s.entry == 9) {
-    display_.DrawMark(5, true);
+  if (s.entry == Entry::Result) {
+    DrawMark(Mark::Equals, true);
     s.input = s.display;  // the scaled-down value becomes the next operand
   } else if (s.entryOverflow) {
     CancelEntry();
     s.entryOverflow = false;
   }
-  s.opState = 0;
+  s.opState = OpState::None;
   s.error = false;
 }
 
 void Engine::ClearKey() {
   EngineState& s = state_;
   ClearTransientMarks();
-  display_.ClearOperatorMarks();
+  ClearOperatorMarks();
   s.display = s.input = s.answer = "0";
   DrawNumber("0", false);
-  s.opState = 0;
-  s.entry = 0;
+  s.opState = OpState::None;
+  s.entry = Entry::Waiting;
   s.tapeInProgress.clear();
-  s.pending = 0;
+  s.pending = Operator::None;
   s.constant = "0";
-  s.constantOp = 0;
+  s.constantOp = Operator::None;
 }
 
 void Engine::ClearAllKey() {
   EngineState& s = state_;
   s.grandTotal = s.memory = "0";
   s.lastAnswer = "CLEAR";
-  display_.DrawMark(6, false);
-  display_.DrawMark(8, false);
+  DrawMark(Mark::GrandTotal, false);
+  DrawMark(Mark::Memory, false);
   s.error = false;
   s.entryOverflow = false;
   ClearKey();
@@ -170,15 +170,15 @@ void Engine::ClearAllKey() {
 void Engine::EnterErrorState() {
   EngineState& s = state_;
   ClearTransientMarks();
-  display_.ClearOperatorMarks();
-  s.pending = 0;
-  s.entry = 9;
+  ClearOperatorMarks();
+  s.pending = Operator::None;
+  s.entry = Entry::Result;
   s.constant = "0";
-  s.constantOp = 0;
+  s.constantOp = Operator::None;
   DrawNumber("0", true);
   display_.DrawErrorMark(true);
   s.display = "0";
-  s.opState = 99;
+  s.opState = OpState::Error;
 }
 
 }  // namespace kelvo

@@ -6,29 +6,29 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ascii.h"
+
 namespace kelvo {
 namespace {
 
 constexpr double kOverflowBound = 99999999999999.0;
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Length of the longest prefix of t that reads as a number: [+-]digits[.digits][E[+-]digits].
 size_t NumericPrefix(std::string_view t) {
   size_t i = 0;
   if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
   size_t digits = 0;
-  while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
+  while (i < t.size() && IsAsciiDigit(t[i])) ++i, ++digits;
   if (i < t.size() && t[i] == '.') {
     ++i;
-    while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
+    while (i < t.size() && IsAsciiDigit(t[i])) ++i, ++digits;
   }
   if (digits == 0) return 0;
   if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
     size_t j = i + 1;
     if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
-    if (j < t.size() && IsDigit(t[j])) {
-      while (j < t.size() && IsDigit(t[j])) ++j;
+    if (j < t.size() && IsAsciiDigit(t[j])) {
+      while (j < t.size() && IsAsciiDigit(t[j])) ++j;
       i = j;
     }
   }
@@ -50,7 +50,7 @@ std::string FormatPattern(double v, size_t f) {
       bool done = false;
       for (; i >= 0; --i) {
         if (s[i] == '.') continue;
-        if (!IsDigit(s[i])) break;  // the sign
+        if (!IsAsciiDigit(s[i])) break;  // the sign
         if (s[i] != '9') {
           ++s[i];
           done = true;

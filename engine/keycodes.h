@@ -1,6 +1,9 @@
 #pragma once
 
-// Every calculator key, on screen or on the keyboard, reduces to one of these codes.
+#include "operator.h"
+
+// Every calculator key, on screen or on the keyboard, reduces to one of these codes. The key
+// images, the key slots and kelvo-keys' "key:N" tokens use the same numbers.
 namespace kelvo {
 
 enum KeyCode : int {
@@ -30,15 +33,12 @@ enum KeyCode : int {
   kKeyDoubleZero = 110,
 };
 
-// Values the operation state takes after a tax key.
-enum TaxCode : int {
-  kTaxWithShown = 111,        // amount with tax shown
-  kTaxWithoutShown = 112,     // amount without tax shown
-  kTaxAfterWithShown = 113,   // tax shown after the tax-included key
-  kTaxAfterWithoutShown = 114 // tax shown after the tax-excluded key
-};
+static_assert(kKeyPlus == static_cast<int>(Operator::Add) && kKeyMinus == static_cast<int>(Operator::Subtract) &&
+              kKeyMultiply == static_cast<int>(Operator::Multiply) && kKeyDivide == static_cast<int>(Operator::Divide));
 
-// Tape mark of a result line.
-constexpr int kTapeResult = 222;
+// The operator of an operator key (+ - x ÷), Operator::None for any other key.
+constexpr Operator OperatorOfKey(int code) {
+  return code >= kKeyPlus && code <= kKeyDivide ? static_cast<Operator>(code) : Operator::None;
+}
 
 }  // namespace kelvo

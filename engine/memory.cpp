@@ -5,23 +5,20 @@
 #include "rounding.h"
 
 namespace kelvo {
-namespace {
 
-constexpr double kBound = 99999999999999.0;
-
-}  // namespace
-
-void Engine::MemoryKey(int code) {
+void Engine::MemoryKey(KeyCode code) {
   EngineState& s = state_;
   if (s.error) return;
   const EngineSettings settings = display_.Settings();
   const bool padded = settings.roundSelector != kRoundF;
 
   if (code == kKeyMC) {
-    display_.ClearMemoryMarks();
+    ClearMemoryMarks();
     s.memory = "0";
-    if (s.opState == 4 || s.opState == 5 || s.opState == 6) s.opState = 0;
-    display_.DrawMark(8, false);
+    if (s.opState == OpState::MemoryRecalled || s.opState == OpState::MemoryAdded ||
+        s.opState == OpState::MemorySubtracted)
+      s.opState = OpState::None;
+    DrawMark(Mark::Memory, false);
     return;
   }
   if (code == kKeyMR) {
@@ -30,80 +27,78 @@ void Engine::MemoryKey(int code) {
     if (padded) R = PadDecimals(R, settings.decimalSelector);
     s.display = R;
     DrawNumber(R, false);
-    s.opState = 4;
-    display_.DrawMark(9, true);
+    s.opState = OpState::MemoryRecalled;
+    DrawMark(Mark::MemoryRecalled, true);
   } else {  // M+ or M-
+    const bool plus = code == kKeyMPlus;
     ClearTransientMarks();
-    if (s.pending != 0 && s.entry != 9) {  // finish the pending calculation first
+    if (s.pending != Operator::None && s.entry != Entry::Result) {  // finish the pending calculation first
       Operate(code);
       s.constant = "0";
-      s.constantOp = 0;
-      s.pending = 0;
+      s.constantOp = Operator::None;
+      s.pending = Operator::None;
     }
     if (!s.error) {
       std::string D = s.display;
       if (padded) D = PadDecimals(D, settings.decimalSelector);
       s.display = D;  // the register is always the number exactly as drawn
       DrawNumber(D, false);
-      const std::string N = Arith(s.memory, code == kKeyMPlus ? 17 : 18, s.display);
-      s.opState = code;
-      display_.DrawMark(code == kKeyMPlus ? 10 : 11, true);
+      const std::string N = Arith(s.memory, plus ? Operator::Add : Operator::Subtract, s.display);
+      s.opState = plus ? OpState::MemoryAdded : OpState::MemorySubtracted;
+      DrawMark(plus ? Mark::MemoryPlus : Mark::MemoryMinus, true);
       if (IsOverflow(N)) {  // the memory keeps its value
         s.error = true;
         EnterErrorState();
-        display_.DrawMark(19, true);
-        display_.DrawMark(18, true);
-        s.overflowIndicator = 19;
+        DrawMark(Mark::MemoryOverflow, true);
+        DrawMark(Mark::Overflow, true);
       } else {
         s.memory = RoundResult(N, settings.roundSelector, settings.decimalSelector);
-        display_.DrawMark(8, s.memory != "0");
-        display_.DrawMark(5, true);
+        DrawMark(Mark::Memory, s.memory != "0");
+        DrawMark(Mark::Equals, true);
       }
     }
   }
   // The number shown now counts as a typed operand.
-  if (s.entry == 9) s.pending = 0;
-  s.entry = 1;
+  if (s.entry == Entry::Result) s.pending = Operator::None;
+  s.entry = Entry::Operand;
 }
 
 void Engine::GrandTotalKey() {
   EngineState& s = state_;
   if (s.error) return;
   ClearTransientMarks();
-  if (s.opState == 20) {  // GT twice clears the grand total
+  if (s.opState == OpState::GrandTotalRecalled) {  // GT twice clears the grand total
     s.grandTotal = "0";
-    s.opState = 0;
-    display_.DrawMark(6, false);
-    display_.DrawMark(7, false);
+    s.opState = OpState::None;
+    DrawMark(Mark::GrandTotal, false);
+    DrawMark(Mark::GrandTotalRecalled, false);
     return;
   }
   const EngineSettings settings = display_.Settings();
-  s.opState = 20;
+  s.opState = OpState::GrandTotalRecalled;
   std::string R = CheckOverflow(s.grandTotal);
   if (settings.roundSelector != kRoundF) R = PadDecimals(R, settings.decimalSelector);
   s.display = R;
   DrawNumber(R, false);
-  display_.DrawMark(7, true);
-  if (s.entry == 9) s.pending = 0;
-  s.entry = 1;
+  DrawMark(Mark::GrandTotalRecalled, true);
+  if (s.entry == Entry::Result) s.pending = Operator::None;
+  s.entry = Entry::Operand;
 }
 
 void Engine::AccumulateGrandTotal(const std::string& result) {
   EngineState& s = state_;
   const EngineSettings settings = display_.Settings();
   const std::string N = DecAdd(s.grandTotal, result);
-  const double v = ReadDouble(N);
-  if (v > kBound || v < -kBound) {  // the grand total keeps its value
+  if (IsOverflow(N)) {  // the grand total keeps its value
     if (!s.error) {
       EnterErrorState();
-      display_.DrawMark(20, true);
-      display_.DrawMark(18, true);
-      s.overflowIndicator = 20;
+      DrawMark(Mark::GrandTotalOverflow, true);
+      DrawMark(Mark::Overflow, true);
     }
   } else {
     s.grandTotal = RoundResult(N, settings.roundSelector, settings.decimalSelector);
   }
-  display_.DrawMark(6, s.grandTotal != "0");
+  DrawMark(Mark::GrandTotal, s.grandTotal != "0");
 }
 
 }  // namespace kelvo

@@ -12,87 +12,111 @@ namespace {
 constexpr const char* kLineBreak = "\r\n";
 const std::string kInvalidPercent = "E0";
 
-bool IsOperator(int k) { return k >= kKeyPlus && k <= kKeyDivide; }
+constexpr Operator kAdd = Operator::Add, kSubtract = Operator::Subtract, kMultiply = Operator::Multiply,
+                   kDivide = Operator::Divide;
 
 // The overflow display: the value scaled down by 10^14, padded to all 14 digits.
 std::string ScaledOverflowText(const std::string& value) {
   return PadToFourteen(FitDisplay(FormatGeneral15(ReadDouble(value) * 1e-14)));
 }
 
+// The mark that shows an operator pending.
+Mark PendingMark(Operator op) {
+  switch (op) {
+    case Operator::Add: return Mark::Plus;
+    case Operator::Subtract: return Mark::Minus;
+    case Operator::Multiply: return Mark::Times;
+    default: return Mark::Divide;
+  }
+}
+
 }  // namespace
 
-std::string TapeMark(int code) {
-  switch (code) {
-    case 17: return "\xEF\xBC\x8B\xE3\x80\x80";  // ＋ and an ideographic space
-    case 18: return "\xEF\xBC\x8D\xE3\x80\x80";  // －
-    case 19: return "\xC3\x97\xE3\x80\x80";      // ×
-    case 20: return "\xC3\xB7\xE3\x80\x80";      // ÷
-    case 1: return "\xEF\xBC\x85\xE3\x80\x80";   // ％
-    case 99: return "\xEF\xBC\x9D\xE3\x80\x80";  // ＝
-    case kTapeResult: return "\xEF\xBC\x8A\xE3\x80\x80";  // ＊
-    case 5: return "\xEF\xBC\x8BM";              // ＋M
-    case 6: return "\xEF\xBC\x8DM";              // －M
-    default: return " \xE3\x80\x80";
+std::string_view OperatorTapeMark(Operator op) {
+  switch (op) {
+    case Operator::Add: return "\xEF\xBC\x8B\xE3\x80\x80";       // ＋ and an ideographic space
+    case Operator::Subtract: return "\xEF\xBC\x8D\xE3\x80\x80";  // －
+    case Operator::Multiply: return "\xC3\x97\xE3\x80\x80";       // ×
+    case Operator::Divide: return "\xC3\xB7\xE3\x80\x80";         // ÷
+    case Operator::None: break;
   }
+  return " \xE3\x80\x80";
 }
 
-std::string PercentArith(const std::string& a, int op, const std::string& b, int percentType) {
+std::vector<std::string> TapeLines(std::string_view tape, Operator pending) {
+  std::vector<std::string> lines;
+  std::size_t at = 0;
+  while (at < tape.size()) {
+    const std::size_t end = tape.find("\r\n", at);
+    if (end == std::string_view::npos) {
+      lines.push_back(std::string(tape.substr(at)) + std::string(OperatorTapeMark(pending)));
+      break;
+    }
+    if (end > at) lines.emplace_back(tape.substr(at, end - at));
+    at = end + 2;
+  }
+  return lines;
+}
+
+std::vector<std::string> Engine::CompletedCalculation() const { return TapeLines(state_.tapeCurrent); }
+
+std::string PercentArith(const std::string& a, Operator op, const std::string& b, int percentType) {
   const bool markUp = percentType != 1;
   switch (op) {
-    case 17:
+    case Operator::Add:
       if (markUp) {  // selling price from cost a at margin b
-        const std::string divisor = Arith("100", 18, b);
+        const std::string divisor = Arith("100", kSubtract, b);
         if (IsZeroText(divisor)) return kInvalidPercent;
-        return Arith(Arith(a, 20, divisor), 19, "100");
+        return Arith(Arith(a, kDivide, divisor), kMultiply, "100");
       }
-      return Arith(Arith(a, 19, Arith("100", 17, b)), 19, "0.01");
-    case 18:
+      return Arith(Arith(a, kMultiply, Arith("100", kAdd, b)), kMultiply, "0.01");
+    case Operator::Subtract:
       if (markUp) {  // change rate from b to a
-        const std::string divisor = Arith(b, 19, "0.01");
+        const std::string divisor = Arith(b, kMultiply, "0.01");
         if (IsZeroText(divisor)) return kInvalidPercent;
-        return Arith(Arith("100", 18, Arith(a, 20, divisor)), 19, "-1");
+        return Arith(Arith("100", kSubtract, Arith(a, kDivide, divisor)), kMultiply, "-1");
       }
-      return Arith(Arith(a, 19, Arith("100", 18, b)), 19, "0.01");
-    case 19:
-      return Arith(a, 19, Arith(b, 19, "0.01"));
-    case 20:
+      return Arith(Arith(a, kMultiply, Arith("100", kSubtract, b)), kMultiply, "0.01");
+    case Operator::Multiply:
+      return Arith(a, kMultiply, Arith(b, kMultiply, "0.01"));
+    case Operator::Divide:
       if (IsZeroText(b)) return kInvalidPercent;
-      return Arith(Arith(a, 20, b), 19, "100");
-    default:
-      return {};
+      return Arith(Arith(a, kDivide, b), kMultiply, "100");
+    case Operator::None:
+      break;
   }
+  return {};
 }
 
-void Engine::Operate(int k) {
+void Engine::Operate(KeyCode k) {
   EngineState& s = state_;
   if (s.error) return;
-  if (s.pending == kKeyDivide && IsZeroText(s.display)) {
+  if (s.pending == kDivide && IsZeroText(s.display)) {
     EnterErrorState();
     return;
   }
   ClearTransientMarks();
 
-  int memoryCode = 0;  // M+ or M- finishing a pending calculation
-  if (k == kKeyMPlus || k == kKeyMMinus) {
-    memoryCode = k;
-    k = kKeyEquals;
-  }
-  if (s.entry == 1 || (s.entry == 9 && k != kKeyEquals && k != kKeyPercent)) s.input = s.display;
-  s.opState = 0;
+  const KeyCode memoryKey = k;  // M+ or M- finishing a pending calculation
+  const bool byMemoryKey = k == kKeyMPlus || k == kKeyMMinus;
+  if (byMemoryKey) k = kKeyEquals;
+  if (s.entry == Entry::Operand || (s.entry == Entry::Result && k != kKeyEquals && k != kKeyPercent)) s.input = s.display;
+  s.opState = OpState::None;
   const std::string I = s.input;
   const std::string answerBefore = s.answer;
   std::string A = answerBefore;
   std::string& tape = s.tapeInProgress;
   const EngineSettings settings = display_.Settings();
   const int pType = settings.percentType;
+  const Operator keyOperator = OperatorOfKey(k);
   bool firstOperator = false;
 
   if (k == kKeyPercent) {
-    const int p = s.pending;
-    if (p == 0) {
-      if (s.constantOp != 0) {
-        A = s.constantOp == kKeyDivide ? PercentArith(I, 20, s.constant, pType)
-                                       : PercentArith(s.constant, s.constantOp, I, pType);
+    const Operator p = s.pending;
+    if (p == Operator::None) {
+      if (s.constantOp != Operator::None) {
+        A = s.constantOp == kDivide ? PercentArith(I, kDivide, s.constant, pType)
+                                    : PercentArith(s.constant, s.constantOp, I, pType);
         s.pending = s.constantOp;
         s.input = FitDisplay(s.constant);
       } else {
@@ -100,26 +124,26 @@ void Engine::Operate(int k) {
         s.input = "0";
       }
       tape = GroupDigits(I);
-    } else if (s.entry == 9) {
-      if (p == kKeyPlus || p == kKeyMinus) {
-        display_.DrawMark(5, true);
+    } else if (s.entry == Entry::Result) {
+      if (p == kAdd || p == kSubtract) {
+        DrawMark(Mark::Equals, true);
         return;
       }
       A = PercentArith(A, p, I, pType);
-    } else if (s.entry == 0) {  // A p %
-      if (p == kKeyMultiply) {
-        A = PercentArith(I, 19, I, pType);
-      } else if (p == kKeyDivide) {
-        A = PercentArith("1", 20, I, pType);
+    } else if (s.entry == Entry::Waiting) {  // A p %
+      if (p == kMultiply) {
+        A = PercentArith(I, kMultiply, I, pType);
+      } else if (p == kDivide) {
+        A = PercentArith("1", kDivide, I, pType);
       } else {
         return;
       }
       s.constant = I;
       s.constantOp = p;
       s.input = FitDisplay(I);
-      tape += TapeMark(p) + kLineBreak;
+      tape += std::string(OperatorTapeMark(p)) + kLineBreak;
     } else {  // A p B %
-      if (p == kKeyDivide) {
+      if (p == kDivide) {
         s.constant = I;
       } else {
         s.constant = A;
@@ -127,28 +151,28 @@ void Engine::Operate(int k) {
       }
       s.constantOp = p;
       A = PercentArith(A, p, I, pType);
-      tape += TapeMark(p) + kLineBreak + GroupDigits(I);
+      tape += std::string(OperatorTapeMark(p)) + kLineBreak + GroupDigits(I);
     }
-    tape += TapeMark(1) + kLineBreak;
+    tape += std::string(kPercentTapeMark) + kLineBreak;
     k = kKeyEquals;  // from here on % completes the calculation like =
     if (A == kInvalidPercent) {
       EnterErrorState();
       return;
     }
-  } else if (IsOperator(k)) {
-    if (s.pending == 0) {
+  } else if (keyOperator != Operator::None) {
+    if (s.pending == Operator::None) {
       A = I;
       tape = GroupDigits(I);  // a new calculation starts
       firstOperator = true;
-    } else if (s.entry == 1) {  // a chain: A p B op
+    } else if (s.entry == Entry::Operand) {  // a chain: A p B op
       A = Arith(A, s.pending, I);
-      tape += TapeMark(s.pending) + kLineBreak + GroupDigits(I);
+      tape += std::string(OperatorTapeMark(s.pending)) + kLineBreak + GroupDigits(I);
       s.chain = true;
     }
   } else {  // =, and M+ or M- finishing a calculation
-    const int p = s.pending;
-    if (p == 0) {
-      if (s.constantOp != 0) {
+    const Operator p = s.pending;
+    if (p == Operator::None) {
+      if (s.constantOp != Operator::None) {
         A = Arith(I, s.constantOp, s.constant);
         s.pending = s.constantOp;
         s.input = FitDisplay(s.constant);
@@ -156,23 +180,23 @@ void Engine::Operate(int k) {
         A = I;
       }
       tape = GroupDigits(I);
-    } else if (s.entry == 9) {  // = repeated
+    } else if (s.entry == Entry::Result) {  // = repeated
       A = Arith(A, p, s.constant);
-    } else if (s.entry == 0) {  // A p =
-      if (p == kKeyMultiply) {
-        A = Arith(A, 19, A);
-      } else if (p == kKeyDivide) {
-        A = Arith("1", 20, A);
-      } else if (s.constantOp != 0) {
+    } else if (s.entry == Entry::Waiting) {  // A p =
+      if (p == kMultiply) {
+        A = Arith(A, kMultiply, A);
+      } else if (p == kDivide) {
+        A = Arith("1", kDivide, A);
+      } else if (s.constantOp != Operator::None) {
         if (!s.chain) A = Arith(A, p, s.constant);
       } else {
-        A = Arith(A, 19, p == kKeyPlus ? "1" : "-1");
+        A = Arith(A, kMultiply, p == kAdd ? "1" : "-1");
       }
       s.constant = answerBefore;
       s.constantOp = p;
-      tape += TapeMark(p) + kLineBreak;
+      tape += std::string(OperatorTapeMark(p)) + kLineBreak;
     } else {  // A p B =
-      if (p == kKeyMultiply) {
+      if (p == kMultiply) {
         s.constant = A;
         s.input = FitDisplay(A);
       } else {
@@ -180,15 +204,15 @@ void Engine::Operate(int k) {
       }
       s.constantOp = p;
       A = Arith(A, p, I);
-      tape += TapeMark(p) + kLineBreak + GroupDigits(I);
+      tape += std::string(OperatorTapeMark(p)) + kLineBreak + GroupDigits(I);
     }
-    tape += TapeMark(99) + kLineBreak;
+    tape += std::string(kEqualsTapeMark) + kLineBreak;
   }
 
-  // Marks.
-  display_.DrawMark(5, false);
-  display_.ClearOperatorMarks();
-  display_.DrawMark(IsOperator(k) ? k - 16 : 5, true);
+  // Marks: the operator now pending, or = for a result.
+  DrawMark(Mark::Equals, false);
+  ClearOperatorMarks();
+  DrawMark(keyOperator != Operator::None ? PendingMark(keyOperator) : Mark::Equals, true);
 
   // Result.
   std::string H;
@@ -203,11 +227,11 @@ void Engine::Operate(int k) {
     s.answer = s.display = R;
     H = R;
   } else {
-    if (memoryCode != 0) {
+    if (byMemoryKey) {
       s.error = true;
     } else {
-      s.pending = 0;
-      s.entry = 9;
+      s.pending = Operator::None;
+      s.entry = Entry::Result;
       const std::string scaled = ScaledOverflowText(A);
       DrawNumber(scaled, true);
       display_.DrawErrorMark(true);
@@ -218,26 +242,25 @@ void Engine::Operate(int k) {
   }
 
   if (k == kKeyEquals) {
-    tape += GroupDigits(H) + TapeMark(memoryCode != 0 ? memoryCode : kTapeResult) + kLineBreak;
+    const std::string_view resultMark =
+        !byMemoryKey ? kResultTapeMark : memoryKey == kKeyMPlus ? kMemoryPlusTapeMark : kMemoryMinusTapeMark;
+    tape += GroupDigits(H) + std::string(resultMark) + kLineBreak;
     s.chain = false;
-    s.entry = 9;
+    s.entry = Entry::Result;
     s.tapePrevious = std::move(s.tapeCurrent);
     s.tapeCurrent = std::move(tape);
     tape.clear();
-    if (memoryCode == 0) {
+    ++completed_;
+    if (!byMemoryKey) {
       if (settings.grandTotalOn) AccumulateGrandTotal(A);
-      if (settings.answerCheckOn && !s.error && H == s.lastAnswer) {
-        display_.DrawMark(30, true);
-        s.answerChecked = true;
-      }
+      if (settings.answerCheckOn && !s.error && H == s.lastAnswer) DrawMark(Mark::AnswerMatched, true);
       s.lastAnswer = H;
     }
     if (settings.checkTapeOpen) display_.RefreshCheckTape();
-    display_.CalculationCompleted();
   } else if (!overflow) {
     // An overflowed chain keeps no pending operator: after CE the scaled value is the next operand.
-    s.entry = 0;
-    s.pending = k;
+    s.entry = Entry::Waiting;
+    s.pending = keyOperator;
   }
 }
 
@@ -245,15 +268,15 @@ void Engine::SquareRoot() {
   EngineState& s = state_;
   if (s.error) return;
   ClearTransientMarks();
-  s.opState = 30;
+  s.opState = OpState::SquareRoot;
   const double v = ReadDouble(s.display);
   if (!(v > 0)) {
     EnterErrorState();
     return;
   }
   const std::string R = CheckOverflow(FormatGeneral15(std::sqrt(v)));
-  if (s.entry == 9) s.pending = 0;
-  s.entry = 1;
+  if (s.entry == Entry::Result) s.pending = Operator::None;
+  s.entry = Entry::Operand;
   s.display = R;
   DrawNumber(R, false);
 }

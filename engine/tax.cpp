@@ -16,29 +16,29 @@ std::string RoundUpAtDisplay(const std::string& t) {
   const long shown = static_cast<long>(limit) - static_cast<long>(point + 1);
   std::string unit = "1";
   if (shown > 0) unit = "0." + std::string(static_cast<size_t>(shown - 1), '0') + "1";
-  return Arith(t, t.front() == '-' ? 18 : 17, unit);
+  return Arith(t, t.front() == '-' ? Operator::Subtract : Operator::Add, unit);
 }
 
-void Engine::TaxKey(int s) {
+void Engine::TaxKey(OpState s) {
   EngineState& st = state_;
   if (st.error) return;
   ClearTransientMarks();
-  if (st.entry != 9 && st.opState < kTaxWithShown) st.input = st.display;
-  if (st.opState >= 1 && st.opState <= 110) {
-    st.opState = 0;
-    st.entry = 1;
+  if (st.entry != Entry::Result && !IsTaxState(st.opState)) st.input = st.display;
+  // After any other special key (MR, GT, √, M+ ...) the number shown is the base, as if typed.
+  if (st.opState != OpState::None && !IsTaxState(st.opState)) {
+    st.opState = OpState::None;
+    st.entry = Entry::Operand;
   }
 
-  const bool inTaxCalculation = st.opState >= kTaxWithShown && st.opState <= kTaxAfterWithoutShown;
-  if (!inTaxCalculation) {
-    st.taxBase = st.entry == 1 ? st.input : st.answer;
-    if (s == kTaxWithShown) st.taxDirection = 1;
-    if (s == kTaxWithoutShown) st.taxDirection = 2;
-  } else if (st.opState == kTaxAfterWithShown && s == kTaxWithoutShown) {
-    st.taxDirection = 2;  // the tax shown becomes an amount that includes tax
+  if (!IsTaxState(st.opState)) {
+    st.taxBase = st.entry == Entry::Operand ? st.input : st.answer;
+    if (s == OpState::WithTaxShown) st.taxDirection = TaxDirection::AddTax;
+    if (s == OpState::WithoutTaxShown) st.taxDirection = TaxDirection::RemoveTax;
+  } else if (st.opState == OpState::TaxAfterWithShown && s == OpState::WithoutTaxShown) {
+    st.taxDirection = TaxDirection::RemoveTax;  // the tax shown becomes an amount that includes tax
     st.taxBase = st.display;
-  } else if (st.opState == kTaxAfterWithoutShown && s == kTaxWithShown) {
-    st.taxDirection = 1;
+  } else if (st.opState == OpState::TaxAfterWithoutShown && s == OpState::WithTaxShown) {
+    st.taxDirection = TaxDirection::AddTax;
     st.taxBase = st.display;
   }
 
@@ -47,36 +47,36 @@ void Engine::TaxKey(int s) {
   const std::string r = FormatGeneral15Plain(rate);
   const std::string r1 = FormatGeneral15Plain(1 + rate);
   // A rate that is not a number, or one that makes the divisor zero, cannot give an amount.
-  if (!std::isfinite(rate) || !std::isfinite(1 + rate) || (st.taxDirection == 2 && IsZeroText(r1))) {
+  if (!std::isfinite(rate) || !std::isfinite(1 + rate) || (st.taxDirection == TaxDirection::RemoveTax && IsZeroText(r1))) {
     EnterErrorState();
     return;
   }
 
   const std::string& base = st.taxBase;
   std::string tax, without, with;
-  if (st.taxDirection == 2) {
-    tax = Arith(Arith(base, 19, r), 20, r1);
-    without = Arith(base, 18, tax);
+  if (st.taxDirection == TaxDirection::RemoveTax) {
+    tax = Arith(Arith(base, Operator::Multiply, r), Operator::Divide, r1);
+    without = Arith(base, Operator::Subtract, tax);
     with = base;
   } else {
-    tax = Arith(base, 19, r);
+    tax = Arith(base, Operator::Multiply, r);
     without = base;
-    with = Arith(base, 19, r1);
+    with = Arith(base, Operator::Multiply, r1);
   }
 
   std::string V;
   switch (s) {
-    case kTaxWithShown:
+    case OpState::WithTaxShown:
       V = with;
-      display_.DrawMark(13, true);
+      DrawMark(Mark::WithTax, true);
       break;
-    case kTaxAfterWithShown:
+    case OpState::TaxAfterWithShown:
       V = tax;
-      display_.DrawMark(15, true);
+      DrawMark(Mark::TaxOfWithTax, true);
       break;
-    case kTaxWithoutShown:
+    case OpState::WithoutTaxShown:
       V = without;
-      display_.DrawMark(14, true);
+      DrawMark(Mark::WithoutTax, true);
       if (settings.roundSelector == kRoundF) {
         V = RoundUpAtDisplay(V);
         if (IsOverflow(V)) {
@@ -85,9 +85,9 @@ void Engine::TaxKey(int s) {
         }
       }
       break;
-    default:
+    default:  // TaxAfterWithoutShown
       V = tax;
-      display_.DrawMark(16, true);
+      DrawMark(Mark::TaxOfWithoutTax, true);
       break;
   }
   if (IsOverflow(V)) {
@@ -101,8 +101,8 @@ void Engine::TaxKey(int s) {
   }
   st.display = R;
   DrawNumber(R, false);
-  if (st.entry == 9) st.pending = 0;
-  st.entry = 1;
+  if (st.entry == Entry::Result) st.pending = Operator::None;
+  st.entry = Entry::Operand;
   st.opState = s;
 }
 

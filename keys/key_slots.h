@@ -10,6 +10,15 @@ namespace kelvo {
 // 36 the digit 0, 37 the double zero.
 inline constexpr int kKeySlotCount = 37;
 
+// The slots of the five window commands; their numbers are the order of section KeySet.
+enum KeySlot : int {
+  kSlotKeySettings = 22,  // KBH: the key settings dialog
+  kSlotMiniSize = 23,     // KPN: mini size
+  kSlotBigPanel = 24,     // KKP: the enlarged panel
+  kSlotButtons = 25,      // BTN: button display
+  kSlotFormula = 26,      // Sushiki: the formula window
+};
+
 // The key under which a slot is kept in section KeySet ("Per", "CE", ... "00"); the empty text
 // outside 1..37.
 std::string KeySlotIniName(int slot);

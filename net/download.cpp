@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 
+#include "ascii.h"
 #include "download_abort.h"
 #include "download_progress.h"
 
@@ -38,7 +39,7 @@ std::optional<double> LengthValue(const QByteArray& text) {
   if (text.isEmpty()) return std::nullopt;
   double value = 0;
   for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
+    if (!kelvo::IsAsciiDigit(c)) return std::nullopt;
     value = value * 10 + (c - '0');
   }
   return value;

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "ascii.h"
 #include "format.h"
-#include "marks.h"
 #include "pixels.h"
 #include "sheet_geometry.h"
 #include "sheet_loader.h"
@@ -18,7 +18,7 @@ namespace {
 
 // Source x of a display character on the digit sheet, or -1 for one the sheet has no glyph for.
 int GlyphSourceX(char c) {
-  if (c >= '0' && c <= '9') return DigitSourceX(c - '0');
+  if (IsAsciiDigit(c)) return DigitSourceX(c - '0');
   switch (c) {
     case '-': return kMinusSourceX;
     case 'E': return kLetterESourceX;
@@ -128,69 +128,36 @@ void Renderer::CopyMark(int sourceX, int width, int destX) {
   emit markStripChanged();
 }
 
-void Renderer::UnlightMarks(int x, int width) {
-  for (const MarkCell& cell : kMarkCells)
-    if (cell.destX < x + width && x < cell.destX + cell.width) lit_.reset(static_cast<size_t>(cell.mark));
-}
-
-void Renderer::DrawMark(int mark, bool on) {
+void Renderer::DrawMark(Mark mark, bool on) {
   const MarkCell* cell = FindMarkCell(mark);
   if (cell == nullptr) return;
-  UnlightMarks(cell->destX, cell->width);
-  if (on) lit_.set(static_cast<size_t>(mark));
   CopyMark(on ? cell->sourceX : kMarkBlankX, cell->width, cell->destX);
 }
 
 void Renderer::ClearOperatorMarks() {
-  UnlightMarks(kOperatorMarksX, kOperatorMarksWidth);
   CopyRect(blank_, 0, 0, kOperatorMarksWidth, kMarkHeight, markStrip_, kOperatorMarksX, 0);
   emit markStripChanged();
 }
 
 void Renderer::ClearTransientMarks() {
-  UnlightMarks(kTransientMarksX, kTransientMarksWidth);
-  UnlightMarks(kEqualsMarksX, kEqualsMarksWidth);
   CopyRect(blank_, 0, 0, kTransientMarksWidth, kMarkHeight, markStrip_, kTransientMarksX, 0);
   CopyRect(blank_, 0, 0, kEqualsMarksWidth, kMarkHeight, markStrip_, kEqualsMarksX, 0);
   emit markStripChanged();
 }
 
 void Renderer::ClearMemoryMarks() {
-  DrawMark(11, false);
-  DrawMark(10, false);
-  DrawMark(9, false);
+  DrawMark(Mark::MemoryMinus, false);
+  DrawMark(Mark::MemoryPlus, false);
+  DrawMark(Mark::MemoryRecalled, false);
 }
 
 void Renderer::ClearMarkStrip() {
-  lit_.reset();
   CopyRect(blank_, 0, 0, kMarkStripRect.width, kMarkStripRect.height, markStrip_, 0, 0);
   emit markStripChanged();
 }
 
 void Renderer::RedrawMarks(const EngineState& state) {
-  if (state.entry == 9)
-    DrawMark(5, true);
-  else if (state.pending >= 17 && state.pending <= 20)
-    DrawMark(state.pending - 16, true);
-  if (state.grandTotal != "0") DrawMark(6, true);
-  if (state.memory != "0") DrawMark(8, true);
-  if (state.overflowIndicator != 0) {
-    if (state.overflowIndicator == 20) DrawMark(20, true);
-    if (state.overflowIndicator == 19) DrawMark(19, true);
-    DrawMark(18, true);
-  }
-  if (state.answerChecked) DrawMark(30, true);
-  switch (state.opState) {
-    case 20: DrawMark(7, true); break;
-    case 4: DrawMark(9, true); break;
-    case 5: DrawMark(10, true); DrawMark(5, true); break;
-    case 6: DrawMark(11, true); DrawMark(5, true); break;
-    case 111: DrawMark(13, true); break;
-    case 112: DrawMark(14, true); break;
-    case 113: DrawMark(15, true); break;
-    case 114: DrawMark(16, true); break;
-    default: break;
-  }
+  for (const Mark mark : state.marks.Lit()) DrawMark(mark, true);
   if (state.error) DrawErrorMark(true);
 }
 

@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "layout.h"
+#include "marks.h"
 #include "skin_parts.h"
-#include "spoken_face.h"
 
 class QPainter;
 
@@ -49,15 +49,15 @@ class Renderer : public QObject {
   void RedrawNumber(const EngineState& state);
   void DrawErrorMark(bool on);
 
-  // Mark strip.
-  void DrawMark(int mark, bool on);
+  // Mark strip. Which marks are lit is the engine's to say (EngineState::marks): the renderer
+  // only draws.
+  void DrawMark(Mark mark, bool on);
   void ClearOperatorMarks();
   void ClearTransientMarks();
   void ClearMemoryMarks();
   void ClearMarkStrip();
+  // After a change of the mark sheet: draws the marks the engine has lit, and the E mark in error.
   void RedrawMarks(const EngineState& state);
-  // The marks the strip shows now (a mark drawn over another's place hides it).
-  const LitMarks& Lit() const { return lit_; }
 
   // Panel composite: the digital panel keyed over the back panel.
   void BuildPanelComposite();
@@ -86,8 +86,6 @@ class Renderer : public QObject {
 
  private:
   void CopyMark(int sourceX, int width, int destX);
-  // Every mark with a pixel in [x, x + width) is no longer shown.
-  void UnlightMarks(int x, int width);
 
   std::array<QImage, kSkinPartCount> sheets_;
   std::array<QImage, kButtonCells.size()> keyImages_;
@@ -96,7 +94,6 @@ class Renderer : public QObject {
   QImage markStrip_;
   QImage panelComposite_;
   EnlargedPanelTarget* enlarged_ = nullptr;
-  LitMarks lit_;
 };
 
 }  // namespace kelvo

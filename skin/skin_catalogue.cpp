@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "ascii.h"
 #include "catalogue_names.h"
 #include "comma_text.h"
 
@@ -18,7 +19,7 @@ QString Field(const std::vector<std::string>& fields, size_t i) {
 // The category is read from the field's leading digits; anything else reads as 0.
 int LeadingNumber(const std::string& text) {
   int value = 0;
-  for (size_t i = 0; i < text.size() && i < 6 && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10 + (text[i] - '0');
+  for (size_t i = 0; i < text.size() && i < 6 && IsAsciiDigit(text[i]); ++i) value = value * 10 + (text[i] - '0');
   return value;
 }
 

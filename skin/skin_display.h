@@ -16,7 +16,7 @@ class SkinDisplay : public EngineDisplay {
   // The engine keeps the error flag itself; the strip only shows the text.
   void DrawNumber(const std::string& text, bool) override { renderer_.DrawNumber(text); }
   void DrawErrorMark(bool on) override { renderer_.DrawErrorMark(on); }
-  void DrawMark(int mark, bool on) override { renderer_.DrawMark(mark, on); }
+  void DrawMark(Mark mark, bool on) override { renderer_.DrawMark(mark, on); }
   void ClearOperatorMarks() override { renderer_.ClearOperatorMarks(); }
   void ClearTransientMarks() override { renderer_.ClearTransientMarks(); }
   void ClearMemoryMarks() override { renderer_.ClearMemoryMarks(); }

@@ -49,42 +49,42 @@ QString SpokenNumber(std::string_view display, bool error) {
 namespace {
 
 // The words of one mark; marks that share a place on the strip read alike where they mean alike.
-const char* MarkWords(int mark) {
+const char* MarkWords(Mark mark) {
   switch (mark) {
-    case 1: return "プラス";
-    case 2: return "マイナス";
-    case 3: return "かける";
-    case 4: return "わる";
-    case 5: return "イコール";
-    case 6: return "グランドトータル";
-    case 7: return "グランドトータル呼び出し";
-    case 8: return "メモリー";
-    case 9: return "メモリーリコール";
-    case 10: return "メモリープラス";
-    case 11: return "メモリーマイナス";
-    case 12: return "コピー";
-    case 13: return "税込";
-    case 14: return "税抜";
-    case 15: return "税額 税込";
-    case 16: return "税額 税抜";
-    case 18: return "桁あふれ";
-    case 19: return "メモリー桁あふれ";
-    case 20: return "グランドトータル桁あふれ";
-    case 30: return "アンサーチェック一致";
-    default: return nullptr;
+    case Mark::Plus: return "プラス";
+    case Mark::Minus: return "マイナス";
+    case Mark::Times: return "かける";
+    case Mark::Divide: return "わる";
+    case Mark::Equals: return "イコール";
+    case Mark::GrandTotal: return "グランドトータル";
+    case Mark::GrandTotalRecalled: return "グランドトータル呼び出し";
+    case Mark::Memory: return "メモリー";
+    case Mark::MemoryRecalled: return "メモリーリコール";
+    case Mark::MemoryPlus: return "メモリープラス";
+    case Mark::MemoryMinus: return "メモリーマイナス";
+    case Mark::Copied: return "コピー";
+    case Mark::WithTax: return "税込";
+    case Mark::WithoutTax: return "税抜";
+    case Mark::TaxOfWithTax: return "税額 税込";
+    case Mark::TaxOfWithoutTax: return "税額 税抜";
+    case Mark::Overflow: return "桁あふれ";
+    case Mark::MemoryOverflow: return "メモリー桁あふれ";
+    case Mark::GrandTotalOverflow: return "グランドトータル桁あふれ";
+    case Mark::AnswerMatched: return "アンサーチェック一致";
   }
+  return nullptr;
 }
 
 }  // namespace
 
-QString SpokenMarks(const LitMarks& marks) {
+QString SpokenMarks(const MarkSet& marks) {
   // Left to right as on the strip, so the words follow what a sighted user scans.
   std::array<const MarkCell*, kMarkCells.size()> cells{};
   for (size_t i = 0; i < kMarkCells.size(); ++i) cells[i] = &kMarkCells[i];
   std::stable_sort(cells.begin(), cells.end(), [](const MarkCell* a, const MarkCell* b) { return a->destX < b->destX; });
   QStringList words;
   for (const MarkCell* cell : cells)
-    if (marks.test(static_cast<size_t>(cell->mark)))
+    if (marks.IsLit(cell->mark))
       if (const char* text = MarkWords(cell->mark)) words << QString::fromUtf8(text);
   return words.join(QStringLiteral("、"));
 }
@@ -117,17 +117,16 @@ namespace {
 
 // The marks a listener is told of when they come on: the ones that say something about the
 // figure or the registers that the key just pressed does not.
-LitMarks AnnouncedMarks() {
-  LitMarks marks;
-  for (const int mark : {6, 7, 8, 12, 13, 14, 15, 16, 18, 19, 20, 30}) marks.set(static_cast<size_t>(mark));
-  return marks;
-}
+constexpr MarkSet kAnnouncedMarks = MarkSet::Of({Mark::GrandTotal, Mark::GrandTotalRecalled, Mark::Memory, Mark::Copied,
+                                                  Mark::WithTax, Mark::WithoutTax, Mark::TaxOfWithTax, Mark::TaxOfWithoutTax,
+                                                  Mark::Overflow, Mark::MemoryOverflow, Mark::GrandTotalOverflow,
+                                                  Mark::AnswerMatched});
 
 // Memory and grand total stay lit while their registers hold something: going out is news too.
-QString MarkGoneWords(int mark) {
+QString MarkGoneWords(Mark mark) {
   switch (mark) {
-    case 6: return QStringLiteral("グランドトータル クリア");
-    case 8: return QStringLiteral("メモリー クリア");
+    case Mark::GrandTotal: return QStringLiteral("グランドトータル クリア");
+    case Mark::Memory: return QStringLiteral("メモリー クリア");
     default: return {};
   }
 }
@@ -140,10 +139,9 @@ QString SpokenDisplayChange(const DisplayReading* before, const DisplayReading& 
     parts << SpokenNumber(now.number, now.error);
   }
   if (before == nullptr) return parts.join(QStringLiteral("、"));
-  const LitMarks announced = AnnouncedMarks();
-  if (const QString on = SpokenMarks(now.marks & ~before->marks & announced); !on.isEmpty()) parts << on;
-  for (const int mark : {8, 6})
-    if (before->marks.test(static_cast<size_t>(mark)) && !now.marks.test(static_cast<size_t>(mark))) parts << MarkGoneWords(mark);
+  if (const QString on = SpokenMarks((now.marks - before->marks) & kAnnouncedMarks); !on.isEmpty()) parts << on;
+  for (const Mark mark : {Mark::Memory, Mark::GrandTotal})
+    if (before->marks.IsLit(mark) && !now.marks.IsLit(mark)) parts << MarkGoneWords(mark);
   if (before->roundSelector != now.roundSelector) parts << SpokenRoundSelector(now.roundSelector);
   if (before->decimalSelector != now.decimalSelector) parts << SpokenDecimalSelector(now.decimalSelector);
   if (before->taxRate != now.taxRate) parts << now.taxRate;

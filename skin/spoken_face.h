@@ -1,16 +1,14 @@
 #pragma once
 
 #include <QString>
-#include <bitset>
 #include <string>
 #include <string_view>
+
+#include "marks.h"
 
 // The calculator face in words, for screen readers and tool tips: key names that read well
 // aloud, the number as the display shows it, the lit marks and the two selectors.
 namespace kelvo {
-
-// Mark numbers are below 32 (see marks.h): bit n set means mark n is lit.
-using LitMarks = std::bitset<32>;
 
 // "7", "プラス", "イコール", "バックスペース"; the empty text for a code without a key.
 QString SpokenKeyName(int keyCode);
@@ -21,7 +19,7 @@ QString SpokenNumber(std::string_view display, bool error);
 
 // The lit marks in words, in the order they sit on the strip, joined by "、"
 // ("メモリー、グランドトータル"); the empty text when none is lit.
-QString SpokenMarks(const LitMarks& marks);
+QString SpokenMarks(const MarkSet& marks);
 
 // "端数処理: 切り捨て" for round selector 1..4 (F, Cut, Up, 5/4).
 QString SpokenRoundSelector(int value);
@@ -32,7 +30,7 @@ QString SpokenDecimalSelector(int value);
 struct DisplayReading {
   std::string number;        // the display register as the engine shows it ("-1234.5")
   bool error = false;
-  LitMarks marks;
+  MarkSet marks;             // the engine's lit marks
   int roundSelector = 1;     // 1..4
   int decimalSelector = -1;  // 0..5, else F
   QString taxRate;           // SpokenTaxRate of the rate in use

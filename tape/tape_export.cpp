@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ascii.h"
 #include "tape_format.h"
 #include "tape_model.h"
 
@@ -22,7 +23,7 @@ bool IsPlainNumber(std::string_view text) {
   const std::string_view whole = text.substr(0, point);
   const std::string_view fraction = point == std::string_view::npos ? std::string_view("0") : text.substr(point + 1);
   const auto digits = [](std::string_view part) {
-    return !part.empty() && std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !part.empty() && std::all_of(part.begin(), part.end(), kelvo::IsAsciiDigit);
   };
   return digits(whole) && digits(fraction);
 }

@@ -4,10 +4,10 @@
 #include <cctype>
 #include <ctime>
 
+#include "ascii.h"
+
 namespace tape {
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Byte length of the UTF-8 sequence starting at text[at], 0 when it is not a valid one.
 std::size_t SequenceLength(std::string_view text, std::size_t at) {
@@ -82,7 +82,7 @@ bool IsStampLine(std::string_view line) {
   static constexpr std::string_view kPattern = "[0000-00-00 00:00:00]";
   if (line.size() != kPattern.size()) return false;
   for (std::size_t i = 0; i < line.size(); ++i) {
-    if (kPattern[i] == '0' ? !IsDigit(line[i]) : line[i] != kPattern[i]) return false;
+    if (kPattern[i] == '0' ? !kelvo::IsAsciiDigit(line[i]) : line[i] != kPattern[i]) return false;
   }
   return true;
 }
@@ -92,7 +92,7 @@ bool IsRealStamp(std::string_view stamp) {
   const auto number = [stamp](std::size_t at, std::size_t digits) {
     int value = 0;
     for (std::size_t i = at; i < at + digits; ++i) {
-      if (!IsDigit(stamp[i])) return -1;
+      if (!kelvo::IsAsciiDigit(stamp[i])) return -1;
       value = value * 10 + (stamp[i] - '0');
     }
     return value;

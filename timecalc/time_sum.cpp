@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "ascii.h"
 #include "decimal.h"
 #include "format.h"
 #include "rounding.h"
@@ -89,7 +90,7 @@ std::optional<std::string> ReadFigure(std::string_view typed) {
       group = 0;
       continue;
     }
-    if (c < '0' || c > '9') return std::nullopt;
+    if (!kelvo::IsAsciiDigit(c)) return std::nullopt;
     digits += c;
     ++whole;
     ++group;
@@ -99,7 +100,7 @@ std::optional<std::string> ReadFigure(std::string_view typed) {
     digits += '.';
     const std::size_t point = ++at;
     for (; at < text.size(); ++at) {
-      if (text[at] < '0' || text[at] > '9') return std::nullopt;
+      if (!kelvo::IsAsciiDigit(text[at])) return std::nullopt;
       digits += text[at];
     }
     if (at == point) digits.pop_back();  // "1200." reads as 1200

@@ -1,5 +1,7 @@
 #include "typed_text.h"
 
+#include "ascii.h"
+
 namespace timecalc {
 
 std::string Compact(std::string_view text) {
@@ -31,7 +33,7 @@ bool Take(std::string_view text, std::size_t& at, std::string_view prefix) {
 
 int TakeNumber(std::string_view text, std::size_t& at, int fewest, int most) {
   std::size_t end = at;
-  while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+  while (end < text.size() && kelvo::IsAsciiDigit(text[end])) ++end;
   const auto count = static_cast<int>(end - at);
   if (count < fewest || count > most) return -1;
   int value = 0;

@@ -18,7 +18,7 @@ std::string Describe(const kelvo::KeyScript& script) {
   line.insert(0, line.size() < 18 ? 18 - line.size() : 0, ' ');
   if (script.Display().errorMark) line += "  E";
   line += "  marks:";
-  for (const int mark : script.Display().LitMarks()) line += " " + std::to_string(mark);
+  for (const kelvo::Mark mark : st.marks.Lit()) line += " " + std::to_string(static_cast<int>(mark));
   return line;
 }
 

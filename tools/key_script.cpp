@@ -6,6 +6,7 @@
 #include <sstream>
 #include <utility>
 
+#include "ascii.h"
 #include "text_escape.h"
 
 namespace kelvo {
@@ -37,7 +38,7 @@ bool ParseRate(std::string_view text, double& rate) {
   std::size_t at = text.empty() || (text[0] != '-' && text[0] != '+') ? 0 : 1;
   const auto digits = [&text, &at] {
     const std::size_t from = at;
-    while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
+    while (at < text.size() && IsAsciiDigit(text[at])) ++at;
     return at - from;
   };
   std::size_t mantissa = digits();
@@ -60,15 +61,13 @@ bool ParseRate(std::string_view text, double& rate) {
 }  // namespace
 
 int KeyTokenCode(std::string_view token) {
-  if (token.size() == 1 && token[0] >= '0' && token[0] <= '9') return kKeyDigit0 + (token[0] - '0');
+  if (token.size() == 1 && IsAsciiDigit(token[0])) return kKeyDigit0 + (token[0] - '0');
   for (const auto& [name, code] : kKeyTokens)
     if (token == name) return code;
   int code = 0;
   if (token.substr(0, 4) == "key:" && ParseInt(token.substr(4), code)) return code;
   return -1;
 }
-
-KeyScript::KeyScript() { display_.Attach(&engine_); }
 
 bool KeyScript::Apply(std::string_view token) {
   EngineSettings& s = display_.settings;
@@ -142,9 +141,9 @@ std::string KeyScript::Json() const {
   out += st.error ? "true" : "false";
   out += ", \"marks\": [";
   bool first = true;
-  for (const int mark : display_.LitMarks()) {
+  for (const Mark mark : st.marks.Lit()) {
     if (!first) out += ", ";
-    out += std::to_string(mark);
+    out += std::to_string(static_cast<int>(mark));
     first = false;
   }
   out += "], \"emark\": ";
@@ -157,9 +156,9 @@ std::string KeyScript::Json() const {
     out += "\": ";
     out += JsonString(*value);
   }
-  out += ", \"entry\": " + std::to_string(st.entry);
-  out += ", \"pending\": " + std::to_string(st.pending);
-  out += ", \"opstate\": " + std::to_string(st.opState);
+  out += ", \"entry\": " + std::to_string(static_cast<int>(st.entry));
+  out += ", \"pending\": " + std::to_string(static_cast<int>(st.pending));
+  out += ", \"opstate\": " + std::to_string(static_cast<int>(st.opState));
   out += ", \"tape_current\": " + JsonString(st.tapeCurrent);
   out += ", \"tape_previous\": " + JsonString(st.tapePrevious);
   out += '}';

@@ -14,7 +14,7 @@ int KeyTokenCode(std::string_view token);
 
 class KeyScript {
  public:
-  KeyScript();
+  KeyScript() = default;
   KeyScript(const KeyScript&) = delete;
   KeyScript& operator=(const KeyScript&) = delete;
 

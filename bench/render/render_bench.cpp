@@ -122,7 +122,7 @@ void PressKeyWithScreenReaderListening(benchmark::State& state) {
   kelvo::Engine engine(display);
   kelvo::SetDisplayReading(widgets.numberStrip, [&] {
     const kelvo::EngineState& s = engine.State();
-    return kelvo::DisplayReading{s.display, s.error, renderer.Lit(), 2, 2, kelvo::SpokenTaxRate(0.1, false)};
+    return kelvo::DisplayReading{s.display, s.error, s.marks, 2, 2, kelvo::SpokenTaxRate(0.1, false)};
   });
   window.show();  // a window says nothing before it is on the screen
   QApplication::processEvents();

@@ -61,18 +61,13 @@ void BM_RecordOneCalculation(benchmark::State& state) {
   const std::string path = TemporaryTape("record.txt");
   fs::remove(path);
   tape::TapeFile file(path, 1000000);
-  struct Display : kelvo::RecordingDisplay {
-    kelvo::TapeRecorder recorder;
-    void CalculationCompleted() override { recorder.CalculationCompleted(); }
-  } display;
-  kelvo::Engine engine(display);
+  kelvo::RecordingDisplay display;
+  kelvo::Calculator calculator(display);
   const int keys[] = {kelvo::KeyTokenCode("1"), kelvo::KeyTokenCode("2"), kelvo::KeyTokenCode("+"),
                       kelvo::KeyTokenCode("3"), kelvo::KeyTokenCode("4"), kelvo::KeyTokenCode("=")};
   for (auto _ : state) {
     for (int code : keys) {
-      display.recorder.BeforeKey(engine.State());
-      engine.PressKey(code);
-      const std::vector<std::string> lines = display.recorder.AfterKey(code, engine.State(), display.Settings());
+      const std::vector<std::string> lines = calculator.PressKey(code);
       if (!lines.empty()) file.Append(tape::FormatBlock(tape::NowStamp(), lines), lines.size() + 2);
     }
   }
@@ -134,6 +129,9 @@ class NoHost : public kelvo::test::RecordingHost, public TapeWindowHost {
   void EnterFigure(const QString&) override {}
   void ReadAloud(std::vector<std::string>) override {}
   void StopReading() override {}
+  tape::Correctable CheckCorrection(const std::vector<std::string>&) override { return {"-", {}}; }
+  tape::CorrectionOutcome Correct(const tape::CorrectionRequest&) override { return {}; }
+  tape::RecordOutcome AppendTapeRecord(const std::string&) override { return {}; }
 
  private:
   std::string path_;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ascii.h"
 #include "vb_ops.h"
 
 namespace kelvo::wsh {
@@ -24,7 +25,6 @@ struct Token {
 };
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool IsWord(std::string_view word, std::string_view keyword) {
   if (word.size() != keyword.size()) return false;
@@ -42,10 +42,10 @@ class Lexer {
     // A comment runs to the end of the line.
     if (pos_ >= text_.size() || text_[pos_] == '\'') return {};
     const char c = text_[pos_];
-    if (IsDigit(c) || (c == '.' && pos_ + 1 < text_.size() && IsDigit(text_[pos_ + 1]))) return ReadNumber();
+    if (IsAsciiDigit(c) || (c == '.' && pos_ + 1 < text_.size() && IsAsciiDigit(text_[pos_ + 1]))) return ReadNumber();
     if (IsLetter(c)) {
       const std::size_t start = pos_;
-      while (pos_ < text_.size() && (IsLetter(text_[pos_]) || IsDigit(text_[pos_]) || text_[pos_] == '_')) ++pos_;
+      while (pos_ < text_.size() && (IsLetter(text_[pos_]) || IsAsciiDigit(text_[pos_]) || text_[pos_] == '_')) ++pos_;
       const std::string_view word = text_.substr(start, pos_ - start);
       if (IsWord(word, "mod")) return {Tok::Mod};
       if (IsWord(word, "and")) return {Tok::And};
@@ -72,19 +72,19 @@ class Lexer {
   Token ReadNumber() {
     const std::size_t start = pos_;
     bool real = false;
-    while (pos_ < text_.size() && IsDigit(text_[pos_])) ++pos_;
+    while (pos_ < text_.size() && IsAsciiDigit(text_[pos_])) ++pos_;
     if (pos_ < text_.size() && text_[pos_] == '.') {
       real = true;
       ++pos_;
-      while (pos_ < text_.size() && IsDigit(text_[pos_])) ++pos_;
+      while (pos_ < text_.size() && IsAsciiDigit(text_[pos_])) ++pos_;
     }
     if (pos_ < text_.size() && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
       std::size_t at = pos_ + 1;
       if (at < text_.size() && (text_[at] == '+' || text_[at] == '-')) ++at;
-      if (at < text_.size() && IsDigit(text_[at])) {
+      if (at < text_.size() && IsAsciiDigit(text_[at])) {
         real = true;
         pos_ = at;
-        while (pos_ < text_.size() && IsDigit(text_[pos_])) ++pos_;
+        while (pos_ < text_.size() && IsAsciiDigit(text_[pos_])) ++pos_;
       }
     }
     const std::string_view digits = text_.substr(start, pos_ - start);

@@ -7,10 +7,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "ascii.h"
+
 namespace kelvo::wsh {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Reads "&H..." (hexadecimal) or "&O..." (octal) after the ampersand; up to 32 bits, read as a
@@ -158,10 +159,10 @@ double StringToDouble(const std::string& text) {
   std::size_t i = begin;
   if (i < end && (text[i] == '+' || text[i] == '-')) plain += text[i++];
   std::size_t digits = 0;
-  while (i < end && IsDigit(text[i])) plain += text[i++], ++digits;
+  while (i < end && IsAsciiDigit(text[i])) plain += text[i++], ++digits;
   if (i < end && text[i] == '.') {
     plain += text[i++];
-    while (i < end && IsDigit(text[i])) plain += text[i++], ++digits;
+    while (i < end && IsAsciiDigit(text[i])) plain += text[i++], ++digits;
   }
   if (digits == 0) throw VbError{kErrTypeMismatch};
   if (i < end && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
@@ -169,7 +170,7 @@ double StringToDouble(const std::string& text) {
     ++i;
     if (i < end && (text[i] == '+' || text[i] == '-')) plain += text[i++];
     std::size_t exponent = 0;
-    while (i < end && IsDigit(text[i])) plain += text[i++], ++exponent;
+    while (i < end && IsAsciiDigit(text[i])) plain += text[i++], ++exponent;
     if (exponent == 0) throw VbError{kErrTypeMismatch};
   }
   if (i != end) throw VbError{kErrTypeMismatch};

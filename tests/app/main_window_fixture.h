@@ -92,14 +92,17 @@ class MainWindowTest : public ::testing::Test {
   QString Label(const char* name) { return window_->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
   std::string Display() { return window_->Engine().State().display; }
 
-  bool MarkLit(int mark) {
+  // Whether the window's mark strip shows the mark; the engine must say the same.
+  bool MarkLit(kelvo::Mark mark) {
     const kelvo::MarkCell* cell = kelvo::FindMarkCell(mark);
     const QImage& strip = window_->Renderer().MarkStrip();
     const QImage& blank = window_->Renderer().Blank();
+    bool drawn = false;
     for (int y = 0; y < 10; ++y)
       for (int x = cell->destX; x < cell->destX + cell->width; ++x)
-        if (strip.pixel(x, y) != blank.pixel(0, 0)) return true;
-    return false;
+        drawn = drawn || strip.pixel(x, y) != blank.pixel(0, 0);
+    EXPECT_EQ(drawn, window_->Engine().State().marks.IsLit(mark)) << "mark " << static_cast<int>(mark);
+    return drawn;
   }
 
   struct RecordingVoice : speech::Voice {

@@ -17,11 +17,11 @@ TEST_F(MainWindowTest, ClickingKeysCalculatesAndShowsRegistersAndMarks) {
   EXPECT_EQ(Display(), "46");
   EXPECT_EQ(Label("labAns"), "46");
   EXPECT_EQ(Label("labIpt"), "34");
-  EXPECT_TRUE(MarkLit(5));
-  EXPECT_FALSE(MarkLit(1));
+  EXPECT_TRUE(MarkLit(kelvo::Mark::Equals));
+  EXPECT_FALSE(MarkLit(kelvo::Mark::Plus));
   Click("btC");
   EXPECT_EQ(Display(), "0");
-  EXPECT_FALSE(MarkLit(5));
+  EXPECT_FALSE(MarkLit(kelvo::Mark::Equals));
 }
 
 TEST_F(MainWindowTest, MiddleButtonActsAsLeftAndRightButtonDoesNot) {
@@ -89,7 +89,7 @@ TEST_F(MainWindowTest, CKeyCopiesTheDisplayAsDrawnAndLightsTheCopyMark) {
   for (const char* key : {"bt1", "bt2", "bt3", "bt4", "btCanma", "bt5", "btPM"}) Click(key);
   Type(Qt::Key_C);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "-1234.5");
-  EXPECT_TRUE(MarkLit(12));
+  EXPECT_TRUE(MarkLit(kelvo::Mark::Copied));
   EXPECT_EQ(Display(), "-1234.5");
   Type(Qt::Key_C, Qt::ShiftModifier);  // C can never be assigned: Shift + C does nothing
   EXPECT_EQ(Display(), "-1234.5");
@@ -200,9 +200,9 @@ TEST_F(MainWindowTest, AnswerCheckToggleForgetsTheLastAnswer) {
   window_->Menus()["Mb_AnswerCK"]->trigger();
   window_->Menus()["Mb_AnswerCK"]->trigger();
   for (const char* key : {"bt2", "btKakeru", "bt3", "btEq"}) Click(key);
-  EXPECT_FALSE(MarkLit(30));
+  EXPECT_FALSE(MarkLit(kelvo::Mark::AnswerMatched));
   for (const char* key : {"bt2", "btKakeru", "bt3", "btEq"}) Click(key);
-  EXPECT_TRUE(MarkLit(30));
+  EXPECT_TRUE(MarkLit(kelvo::Mark::AnswerMatched));
 }
 
 TEST_F(MainWindowTest, SelectorsFromOddFileValuesWorkAsF) {

@@ -5,6 +5,9 @@
 #include <QScrollBar>
 #include <QTextEdit>
 #include <QWindow>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "big_panel.h"
 #include "check_tape.h"
@@ -55,6 +58,13 @@ TEST_F(SideWindowsTest, CheckTapeShowsThePreviousAndTheCurrentCalculation) {
   for (const char* key : {"bt1", "btPlus", "bt2", "btEq", "bt3", "btKakeru", "bt4", "btEq"}) Click(key);
   EXPECT_EQ(Text(tape, "Zcalc"), "1＋　\n2＝　\n3＊　\n");
   EXPECT_EQ(Text(tape, "Kcalc"), "3×　\n4＝　\n12＊　\n");
+  // Showing the calculations leaves them whole: the paper tape gets every mark as it is.
+  std::ifstream paperFile(window_->TapeFilePath(), std::ios::binary);
+  const std::string paper{std::istreambuf_iterator<char>(paperFile), std::istreambuf_iterator<char>()};
+  // Each calculation is followed by the line of the settings it was made with.
+  EXPECT_NE(paper.find("]\n1＋　\n2＝　\n3＊　\n\n{round="), std::string::npos) << paper;
+  EXPECT_NE(paper.find("]\n3×　\n4＝　\n12＊　\n\n{round="), std::string::npos) << paper;
+  EXPECT_TRUE(paper.ends_with("}\n\n")) << paper;
 
   // A tape longer than its view shows its end.
   for (int i = 0; i < 12; ++i) Click("bt1"), Click("btPlus");

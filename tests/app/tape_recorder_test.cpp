@@ -9,28 +9,20 @@
 
 namespace {
 
-class RecordedDisplay : public kelvo::RecordingDisplay {
- public:
-  kelvo::TapeRecorder recorder;
-  void CalculationCompleted() override { recorder.CalculationCompleted(); }
-};
-
-// The blocks the keys record, lines joined by "|" and blocks by " / ".
+// The blocks the keys record, lines joined by "|" and blocks by " / ". "kenzan" opens the check
+// tape, which is shown anew at every calculation.
 std::string Record(const std::string& keys, double rate, bool reduced = false) {
-  RecordedDisplay display;
+  kelvo::RecordingDisplay display;
   display.settings.taxRate = rate;
   display.settings.reducedTaxRate = reduced;
-  kelvo::Engine engine(display);
-  display.Attach(&engine);
+  kelvo::Calculator calculator(display);
   std::istringstream tokens(keys);
   std::string token, out;
   while (tokens >> token) {
     const int code = kelvo::KeyTokenCode(token);
     EXPECT_GE(code, 0) << token;
-    display.recorder.BeforeKey(engine.State());
-    engine.PressKey(code);
-    engine.ReleaseKey(code);
-    const std::vector<std::string> lines = display.recorder.AfterKey(code, engine.State(), display.Settings());
+    const std::vector<std::string> lines = calculator.PressKey(code);
+    calculator.ReleaseKey(code);
     if (lines.empty()) continue;
     if (!out.empty()) out += " / ";
     for (std::size_t i = 0; i < lines.size(); ++i) out += (i > 0 ? "|" : "") + lines[i];
@@ -65,6 +57,10 @@ TEST(TapeRecorder, RecordsWhatEachCalculationPrints) {
       {"1 0 / 0 =", 0.05, "10÷　|E　　"},
       {"9 9 9 9 9 9 9 9 9 9 9 9 9 9 * 1 0 =", 0.05, "99,999,999,999,999×　|10＝　|999,999,999,999,990＊　|E　　"},
       {"1 0 / 0 = 5 + 5 = c 1 + 1 =", 0.05, "10÷　|E　　 / 1＋　|1＝　|2＊　"},  // keys in error add nothing
+      // With the check tape open every line keeps its two-character mark.
+      {"kenzan 1 2 + 3 4 =", 0.05, "12＋　|34＝　|46＊　"},
+      {"1 2 + 3 4 = kenzan 5 + 6 = =", 0.05, "12＋　|34＝　|46＊　 / 5＋　|6＝　|11＊　 / ＝　|17＊　"},
+      {"kenzan 2 * 3 m+ 5 m-", 0.05, "2×　|3＝　|6＋M / 5－M"},
   };
   for (const Row& row : rows) EXPECT_EQ(Record(row.keys, row.rate, row.reduced), row.lines) << row.keys;
 }

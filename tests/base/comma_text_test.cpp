@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "comma_text.h"
+#include "param_print.h"
 
 namespace kelvo {
 namespace {
@@ -12,6 +13,8 @@ struct SplitCase {
   std::string line;
   Fields fields;
 };
+
+void PrintTo(const SplitCase& c, std::ostream* out) { test::PrintQuoted(c.line, out); }
 
 class CommaTextTest : public ::testing::TestWithParam<SplitCase> {};
 

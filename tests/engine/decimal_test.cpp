@@ -59,11 +59,11 @@ TEST(DecimalArithmetic, WorkedExamples) {
 }
 
 TEST(DecimalArithmetic, ArithDispatchesByOperatorCode) {
-  EXPECT_EQ(Arith("6", 17, "3"), "9");
-  EXPECT_EQ(Arith("6", 18, "3"), "3");
-  EXPECT_EQ(Arith("6", 19, "3"), "18");
-  EXPECT_EQ(Arith("6", 20, "3"), "2");
-  EXPECT_EQ(Arith("6", 99, "3"), "");
+  EXPECT_EQ(Arith("6", Operator::Add, "3"), "9");
+  EXPECT_EQ(Arith("6", Operator::Subtract, "3"), "3");
+  EXPECT_EQ(Arith("6", Operator::Multiply, "3"), "18");
+  EXPECT_EQ(Arith("6", Operator::Divide, "3"), "2");
+  EXPECT_EQ(Arith("6", Operator::None, "3"), "");
 }
 
 TEST(DecimalArithmetic, ZeroTextsAndStripping) {

@@ -3,6 +3,7 @@
 
 #include "formula_answer.h"
 #include "formula_check.h"
+#include "param_print.h"
 #include "script_text.h"
 
 namespace {
@@ -20,6 +21,10 @@ struct TranslateCase {
   const char16_t* typed;
   const char* expected;
 };
+
+void PrintTo(const TranslateCase& c, std::ostream* out) {
+  kelvo::test::PrintQuoted(QString::fromUtf16(c.typed).toStdString(), out);
+}
 
 class TranslateTest : public ::testing::TestWithParam<TranslateCase> {};
 
@@ -57,6 +62,8 @@ struct AnswerCase {
   const char* answer;
   const char* shown;
 };
+
+void PrintTo(const AnswerCase& c, std::ostream* out) { kelvo::test::PrintQuoted(c.answer, out); }
 
 class FormatAnswerTest : public ::testing::TestWithParam<AnswerCase> {};
 

@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 
+#include "param_print.h"
 #include "script_text.h"
 #include "vb_expression.h"
 
@@ -20,6 +21,8 @@ struct Fact {
   const char* text;  // the Answer text, or the error description
   VType type = VType::Empty;  // of a value; ignored for errors
 };
+
+void PrintTo(const Fact& fact, std::ostream* out) { kelvo::test::PrintQuoted(fact.expression, out); }
 
 // "!" before a text marks an error description.
 std::string EvaluateToText(const char* expression, VType* type) {

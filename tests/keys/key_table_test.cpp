@@ -1,6 +1,9 @@
 // Key slots, their factory keys and the names of assignable keys.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 #include "key_names.h"
 #include "key_slots.h"
 
@@ -38,10 +41,18 @@ TEST(KeySlots, IniNamesAndFactoryKeysInSlotOrder) {
   }
 }
 
-TEST(KeyNames, SeventyKeysHaveNames) {
-  int named = 0;
-  for (int code = -1000; code <= 1000; ++code) named += KeyDisplayName(code).empty() ? 0 : 1;
-  EXPECT_EQ(named, 70);
+// The key settings dialog tells every assignable key apart by its name: seventy keys, seventy
+// bracketed names, none shared.
+TEST(KeyNames, SeventyKeysEachWithANameOfItsOwn) {
+  std::map<std::string, int> owners;
+  for (int code = -1000; code <= 1000; ++code) {
+    const std::string name = KeyDisplayName(code);
+    if (name.empty()) continue;
+    EXPECT_TRUE(name.size() >= 5 && name.front() == '[' && name.back() == ']') << code << ": " << name;
+    const auto [owner, fresh] = owners.emplace(name, code);
+    EXPECT_TRUE(fresh) << name << " names both " << owner->second << " and " << code;
+  }
+  EXPECT_EQ(owners.size(), 70u);
 }
 
 TEST(KeyNames, NamesOfKeysAndOfKeysThatCannotBeAssigned) {

@@ -1,4 +1,5 @@
-// Mark positions and overlaps, the regions the clear operations erase, and marks from the engine state.
+// Mark positions and overlaps and the regions the clear operations erase, on the strip and in the
+// engine's record of it, and marks redrawn from the engine state.
 #include <gtest/gtest.h>
 
 #include "marks.h"
@@ -11,7 +12,8 @@
 namespace kelvo {
 namespace {
 
-using Marks = std::vector<int>;
+using Marks = std::vector<Mark>;
+using enum Mark;
 
 class MarkStripTest : public ::testing::Test {
  protected:
@@ -23,77 +25,121 @@ class MarkStripTest : public ::testing::Test {
         if (Rgb(renderer.MarkStrip().pixel(x, y)) != kBlankRgb) return false;
     return true;
   }
+  // Draws a mark on the strip and in the engine's record of the strip alike.
+  void Draw(Mark mark, bool on) {
+    renderer.DrawMark(mark, on);
+    marks.Draw(mark, on);
+  }
   Renderer renderer;
+  MarkSet marks;
 };
 
 TEST_F(MarkStripTest, EveryMarkIsCutFromItsCellAndLandsAtItsPlace) {
   struct Expected {
-    int mark, sourceX, width, destX;
+    Mark mark;
+    int sourceX, width, destX;
   };
   // Written out from the mark table of the design, not from the code's own table.
-  const Expected marks[] = {
-      {1, 5, 10, 3},      {2, 20, 10, 17},    {3, 35, 10, 31},    {4, 50, 10, 45},    {5, 65, 10, 60},
-      {6, 270, 10, 80},   {7, 100, 15, 107},  {8, 255, 10, 92},   {9, 80, 15, 124},   {10, 120, 15, 124},
-      {11, 140, 15, 124}, {12, 160, 10, 70},  {13, 180, 20, 156}, {14, 205, 20, 178}, {15, 230, 20, 156},
-      {16, 230, 20, 178}, {18, 285, 10, 235}, {19, 255, 10, 225}, {20, 270, 10, 225}, {30, 315, 15, 203},
+  const Expected cells[] = {
+      {Plus, 5, 10, 3},
+      {Minus, 20, 10, 17},
+      {Times, 35, 10, 31},
+      {Divide, 50, 10, 45},
+      {Equals, 65, 10, 60},
+      {GrandTotal, 270, 10, 80},
+      {GrandTotalRecalled, 100, 15, 107},
+      {Memory, 255, 10, 92},
+      {MemoryRecalled, 80, 15, 124},
+      {MemoryPlus, 120, 15, 124},
+      {MemoryMinus, 140, 15, 124},
+      {Copied, 160, 10, 70},
+      {WithTax, 180, 20, 156},
+      {WithoutTax, 205, 20, 178},
+      {TaxOfWithTax, 230, 20, 156},
+      {TaxOfWithoutTax, 230, 20, 178},
+      {Overflow, 285, 10, 235},
+      {MemoryOverflow, 255, 10, 225},
+      {GrandTotalOverflow, 270, 10, 225},
+      {AnswerMatched, 315, 15, 203},
   };
-  for (const Expected& cell : marks) {
+  for (const Expected& cell : cells) {
+    SCOPED_TRACE(static_cast<int>(cell.mark));
     renderer.ClearMarkStrip();
     renderer.DrawMark(cell.mark, true);
-    EXPECT_TRUE(BlankColumns(0, cell.destX - 1)) << "mark " << cell.mark;
-    EXPECT_TRUE(BlankColumns(cell.destX + cell.width, kMarkStripWidth - 1)) << "mark " << cell.mark;
+    EXPECT_TRUE(BlankColumns(0, cell.destX - 1));
+    EXPECT_TRUE(BlankColumns(cell.destX + cell.width, kMarkStripWidth - 1));
     for (int x = 0; x < cell.width; ++x)
       for (int y = 0; y < 10; ++y)
-        ASSERT_EQ(test::SourceColumnOf(renderer.MarkStrip().pixel(cell.destX + x, y)), cell.sourceX + x)
-            << "mark " << cell.mark;
+        ASSERT_EQ(test::SourceColumnOf(renderer.MarkStrip().pixel(cell.destX + x, y)), cell.sourceX + x);
   }
 }
 
 TEST_F(MarkStripTest, AMarkSwitchedOffIsCopiedFromTheBlankCell) {
-  for (const MarkCell& cell : kMarkCells) renderer.DrawMark(cell.mark, true);
-  for (const MarkCell& cell : kMarkCells) renderer.DrawMark(cell.mark, false);
+  for (const MarkCell& cell : kMarkCells) Draw(cell.mark, true);
+  for (const MarkCell& cell : kMarkCells) Draw(cell.mark, false);
   EXPECT_TRUE(BlankColumns(0, kMarkStripWidth - 1));
+  EXPECT_TRUE(marks.None());
 }
 
 TEST_F(MarkStripTest, MarksSharingAPlaceReplaceEachOther) {
-  const std::vector<std::pair<int, int>> sharing = {{9, 10}, {10, 11}, {11, 9}, {13, 15}, {15, 13},
-                                                    {14, 16}, {16, 14}, {19, 20}, {20, 19}};
+  const std::vector<std::pair<Mark, Mark>> sharing = {
+      {MemoryRecalled, MemoryPlus},     {MemoryPlus, MemoryMinus},   {MemoryMinus, MemoryRecalled},
+      {WithTax, TaxOfWithTax},          {TaxOfWithTax, WithTax},     {WithoutTax, TaxOfWithoutTax},
+      {TaxOfWithoutTax, WithoutTax},    {MemoryOverflow, GrandTotalOverflow},
+      {GrandTotalOverflow, MemoryOverflow}};
   for (const auto& [first, second] : sharing) {
+    SCOPED_TRACE(static_cast<int>(first));
     renderer.ClearMarkStrip();
-    renderer.DrawMark(first, true);
-    renderer.DrawMark(second, true);
-    EXPECT_EQ(Lit(), Marks{second}) << first << " then " << second;
+    marks.Clear();
+    Draw(first, true);
+    Draw(second, true);
+    EXPECT_EQ(Lit(), Marks{second});
+    EXPECT_EQ(marks.Lit(), Marks{second});  // the engine's record hides the first mark too
   }
 }
 
 TEST_F(MarkStripTest, MarkNumbersWithoutACellDrawNothing) {
-  for (int mark : {0, 17, 21, 29, 31, -1, 1000}) renderer.DrawMark(mark, true);
+  for (int mark : {0, 17, 21, 29, 31, -1, 1000}) Draw(static_cast<Mark>(mark), true);
   EXPECT_TRUE(BlankColumns(0, kMarkStripWidth - 1));
+  EXPECT_TRUE(marks.None());
 }
 
 struct ClearCase {
   const char* name;
   void (Renderer::*clear)();
+  std::vector<std::pair<int, int>> regions;  // what the engine erases from its record: {x, width}
   Marks kept;
 };
 
 TEST_F(MarkStripTest, ClearOperationsEraseExactlyTheirRegions) {
   const std::vector<ClearCase> cases = {
-      {"operators", &Renderer::ClearOperatorMarks, {5, 6, 7, 8, 9, 12, 13, 14, 18, 19, 30}},
-      {"transient", &Renderer::ClearTransientMarks, {1, 2, 3, 4, 6, 8}},
-      {"memory", &Renderer::ClearMemoryMarks, {1, 2, 3, 4, 5, 6, 7, 8, 12, 13, 14, 18, 19, 30}},
+      {"operators", &Renderer::ClearOperatorMarks, {{kOperatorMarksX, kOperatorMarksWidth}},
+       {Equals, GrandTotal, GrandTotalRecalled, Memory, MemoryRecalled, Copied, WithTax, WithoutTax, Overflow,
+        MemoryOverflow, AnswerMatched}},
+      {"transient", &Renderer::ClearTransientMarks,
+       {{kTransientMarksX, kTransientMarksWidth}, {kEqualsMarksX, kEqualsMarksWidth}},
+       {Plus, Minus, Times, Divide, GrandTotal, Memory}},
+      {"memory", &Renderer::ClearMemoryMarks, {{FindMarkCell(MemoryRecalled)->destX, FindMarkCell(MemoryRecalled)->width}},
+       {Plus, Minus, Times, Divide, Equals, GrandTotal, GrandTotalRecalled, Memory, Copied, WithTax, WithoutTax,
+        Overflow, MemoryOverflow, AnswerMatched}},
   };
   // One mark lit at every place (the last drawn wins where places are shared).
-  const Marks everyPlace = {1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13, 14, 18, 19, 30};
+  const Marks everyPlace = {Plus,   Minus,          Times,   Divide,     Equals,   GrandTotal,     GrandTotalRecalled, Memory,
+                            MemoryRecalled, Copied, WithTax, WithoutTax, Overflow, MemoryOverflow, AnswerMatched};
   for (const ClearCase& c : cases) {
+    SCOPED_TRACE(c.name);
     renderer.ClearMarkStrip();
-    for (int mark : everyPlace) renderer.DrawMark(mark, true);
+    marks.Clear();
+    for (Mark mark : everyPlace) Draw(mark, true);
     ASSERT_EQ(Lit(), everyPlace);
+    ASSERT_EQ(marks.Lit(), everyPlace);
     (renderer.*c.clear)();
-    EXPECT_EQ(Lit(), c.kept) << c.name;
+    for (const auto& [x, width] : c.regions) marks.Erase(x, width);
+    EXPECT_EQ(Lit(), c.kept);
+    EXPECT_EQ(marks.Lit(), c.kept);
   }
   renderer.ClearMarkStrip();
-  for (int mark : everyPlace) renderer.DrawMark(mark, true);
+  for (Mark mark : everyPlace) renderer.DrawMark(mark, true);
   renderer.ClearOperatorMarks();
   EXPECT_TRUE(BlankColumns(3, 54));
   EXPECT_FALSE(BlankColumns(60, 69));
@@ -104,51 +150,13 @@ TEST_F(MarkStripTest, ClearOperationsEraseExactlyTheirRegions) {
   EXPECT_FALSE(BlankColumns(92, 101));  // M stays
 }
 
-struct StateCase {
-  const char* name;
-  EngineState state;
-  Marks lit;
-};
-
-EngineState With(void (*change)(EngineState&)) {
-  EngineState s;
-  change(s);
-  return s;
-}
-
-TEST_F(MarkStripTest, RedrawMarksLightsWhatTheEngineStateCallsFor) {
-  const std::vector<StateCase> cases = {
-      {"start", EngineState{}, {}},
-      {"result", With([](EngineState& s) { s.entry = 9; s.pending = 17; }), {5}},
-      {"pending x", With([](EngineState& s) { s.pending = 19; }), {3}},
-      {"totals", With([](EngineState& s) { s.grandTotal = "12"; s.memory = "-3"; }), {6, 8}},
-      {"memory overflow", With([](EngineState& s) { s.overflowIndicator = 19; }), {18, 19}},
-      {"total overflow", With([](EngineState& s) { s.overflowIndicator = 20; }), {18, 20}},
-      {"answer check", With([](EngineState& s) { s.answerChecked = true; }), {30}},
-      {"GT recalled", With([](EngineState& s) { s.opState = 20; }), {7}},
-      {"MR", With([](EngineState& s) { s.opState = 4; }), {9}},
-      {"M+", With([](EngineState& s) { s.opState = 5; s.memory = "4"; }), {5, 8, 10}},
-      {"M-", With([](EngineState& s) { s.opState = 6; }), {5, 11}},
-      {"tax", With([](EngineState& s) { s.opState = 111; }), {13}},
-      {"tax excl.", With([](EngineState& s) { s.opState = 112; }), {14}},
-      {"tax after incl.", With([](EngineState& s) { s.opState = 113; }), {15}},
-      {"tax after excl.", With([](EngineState& s) { s.opState = 114; }), {16}},
-  };
-  for (const StateCase& c : cases) {
-    renderer.ClearMarkStrip();
-    renderer.RedrawMarks(c.state);
-    EXPECT_EQ(Lit(), c.lit) << c.name;
-  }
-}
-
-TEST_F(MarkStripTest, RedrawMarksOnlyLightsAndDrawsTheErrorMark) {
-  renderer.DrawMark(30, true);
+TEST_F(MarkStripTest, RedrawMarksDrawsTheMarksTheEngineLitAndTheErrorMark) {
   renderer.DrawNumber("0");
   EngineState s;
   s.error = true;
-  s.pending = 18;
+  for (Mark mark : {Minus, Memory, WithTax, MemoryOverflow, Overflow}) s.marks.Draw(mark, true);
   renderer.RedrawMarks(s);
-  EXPECT_EQ(Lit(), (Marks{2, 30}));
+  EXPECT_EQ(Lit(), (Marks{Minus, Memory, WithTax, Overflow, MemoryOverflow}));
   EXPECT_EQ(test::SourceColumnOf(renderer.NumberStrip().pixel(kErrorMarkX, kErrorMarkY)), kMarkErrorX);
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "marks.h"
+#include "param_print.h"
 #include "pixels.h"
 #include "renderer.h"
 #include "sheet_geometry.h"
@@ -17,6 +18,8 @@ struct StripCase {
   std::vector<int> points;
   std::vector<int> separators;
 };
+
+void PrintTo(const StripCase& c, std::ostream* out) { test::PrintQuoted(c.text, out); }
 
 class NumberStripTest : public ::testing::TestWithParam<StripCase> {};
 

@@ -88,6 +88,8 @@ struct DownloadCase {
   std::vector<SkinPart> served;  // the parts that must come from the server
 };
 
+void PrintTo(const DownloadCase& c, std::ostream* out) { *out << c.name; }
+
 class DownloadTest : public InternetTabTest, public ::testing::WithParamInterface<DownloadCase> {};
 
 TEST_P(DownloadTest, DownloadsAppliesAndKeepsTheSkinAsAsked) {
@@ -112,8 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
     Kinds, DownloadTest,
     ::testing::Values(DownloadCase{"SetKept", 0, "Sample Kelvo:Midnight", "SET_Midnight", "SET_Kelvo_Midnight", true, kSkinSet, AllParts()},
                       DownloadCase{"ButtonsNotKept", 3, "Sample Kelvo:Sorbet", "BTN_Sorbet", "BTN_Kelvo_Sorbet", false, kSkinCustom,
-                                   {SkinPart::ButtonUp, SkinPart::ButtonDown}}),
-    [](const auto& info) { return std::string(info.param.name); });
+                                   {SkinPart::ButtonUp, SkinPart::ButtonDown}}));
 
 TEST_F(InternetTabTest, AMissingOrUnreadablePartChangesNothing) {
   QFile::remove(tree.filePath("T7/BTN_Sorbet/imgButtonDown.bmp"));

@@ -110,6 +110,8 @@ struct TitleCase {
   QString saved;                    // the folder saved, if any
 };
 
+void PrintTo(const TitleCase& c, std::ostream* out) { *out << c.name; }
+
 class UserSkinTitleTest : public LocalTabTest, public ::testing::WithParamInterface<TitleCase> {};
 
 TEST_P(UserSkinTitleTest, TitlesAreCheckedCleanedAndConfirmed) {
@@ -140,8 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
         TitleCase{"RefusedTitlesComeBackAsTyped", {QStringLiteral("my_skin"), QStringLiteral("a:b"), QStringLiteral("ok")},
                   {true}, {kUnderscore, kForbidden}, {"", "my_skin", "a:b"}, QStringLiteral("HOZ_ユーザー_ok")},
         TitleCase{"OnlySpacesEndSilently", {QStringLiteral("   ")}, {}, {}, {""}, {}},
-        TitleCase{"NoAsksAgainWithTheCleanedTitle", {QStringLiteral(" a b "), std::nullopt}, {false}, {}, {"", "ab"}, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+        TitleCase{"NoAsksAgainWithTheCleanedTitle", {QStringLiteral(" a b "), std::nullopt}, {false}, {}, {"", "ab"}, {}}));
 
 TEST_F(LocalTabTest, SavingUnderAnExistingTitleAsksBeforeOverwriting) {
   const QString target = folders.Library() + "HOZ_ユーザー_x";

@@ -1,4 +1,4 @@
-// The face in words: the number as shown, the marks the strip really shows, and the label
+// The face in words: the number as shown, the marks lit as the strip shows them, and the label
 // colour taken from the skin's display.
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <initializer_list>
 
 #include "display_label_look.h"
-#include "renderer.h"
+#include "marks.h"
 #include "spoken_face.h"
 
 namespace kelvo {
@@ -27,34 +27,38 @@ TEST(SpokenFaceTest, NumbersReadAsTheDisplayGroupsThem) {
 }
 
 TEST(SpokenFaceTest, MarksReadAreTheMarksTheStripShows) {
+  using enum Mark;
   const struct {
-    std::function<void(Renderer&)> draw;
+    std::function<void(MarkSet&)> draw;
     const char* spoken;
   } rows[] = {
-      {[](Renderer& r) { r.DrawMark(8, true); r.DrawMark(6, true); }, "グランドトータル、メモリー"},
+      {[](MarkSet& m) { m.Draw(Memory, true); m.Draw(GrandTotal, true); }, "グランドトータル、メモリー"},
       // M+ drawn over MR's place hides MR.
-      {[](Renderer& r) { r.DrawMark(9, true); r.DrawMark(10, true); }, "メモリープラス"},
-      {[](Renderer& r) { r.DrawMark(13, true); r.DrawMark(13, false); }, ""},
-      // The transient clear keeps the memory and grand-total marks and erases equals and tax.
-      {[](Renderer& r) { r.DrawMark(5, true); r.DrawMark(6, true); r.DrawMark(8, true); r.DrawMark(13, true); r.ClearTransientMarks(); },
+      {[](MarkSet& m) { m.Draw(MemoryRecalled, true); m.Draw(MemoryPlus, true); }, "メモリープラス"},
+      {[](MarkSet& m) { m.Draw(WithTax, true); m.Draw(WithTax, false); }, ""},
+      // The transient region keeps the memory and grand-total marks and erases equals and tax.
+      {[](MarkSet& m) {
+         for (Mark mark : {Equals, GrandTotal, Memory, WithTax}) m.Draw(mark, true);
+         m.Erase(kTransientMarksX, kTransientMarksWidth);
+         m.Erase(kEqualsMarksX, kEqualsMarksWidth);
+       },
        "グランドトータル、メモリー"},
-      {[](Renderer& r) { r.DrawMark(1, true); r.DrawMark(30, true); r.ClearOperatorMarks(); }, "アンサーチェック一致"},
-      {[](Renderer& r) { r.DrawMark(8, true); r.DrawMark(11, true); r.ClearMemoryMarks(); }, "メモリー"},
-      {[](Renderer& r) { r.DrawMark(18, true); r.DrawMark(8, true); r.ClearMarkStrip(); }, ""},
+      {[](MarkSet& m) { m.Draw(Plus, true); m.Draw(AnswerMatched, true); m.Erase(kOperatorMarksX, kOperatorMarksWidth); },
+       "アンサーチェック一致"},
+      {[](MarkSet& m) { m.Draw(Overflow, true); m.Draw(Memory, true); m.Clear(); }, ""},
+      {[](MarkSet& m) { m.Draw(Copied, true); m.Draw(MemoryOverflow, true); m.Draw(Overflow, true); },
+       "コピー、メモリー桁あふれ、桁あふれ"},
   };
   for (const auto& row : rows) {
-    Renderer renderer;
-    row.draw(renderer);
-    EXPECT_EQ(SpokenMarks(renderer.Lit()), QString::fromUtf8(row.spoken)) << row.spoken;
+    MarkSet marks;
+    row.draw(marks);
+    EXPECT_EQ(SpokenMarks(marks), QString::fromUtf8(row.spoken)) << row.spoken;
   }
 }
 
 TEST(SpokenFaceTest, AChangeSaysTheNewFigureAndOnlyTheMarksAndSettingsThatMoved) {
-  auto marks = [](std::initializer_list<int> lit) {
-    LitMarks m;
-    for (const int mark : lit) m.set(static_cast<size_t>(mark));
-    return m;
-  };
+  using enum Mark;
+  const auto marks = [](std::initializer_list<Mark> lit) { return MarkSet::Of(lit); };
   const DisplayReading base{"12", false, marks({}), 1, -1, QStringLiteral("標準税率 10%")};
   auto with = [&base](const std::function<void(DisplayReading&)>& change) {
     DisplayReading r = base;
@@ -69,8 +73,8 @@ TEST(SpokenFaceTest, AChangeSaysTheNewFigureAndOnlyTheMarksAndSettingsThatMoved)
       {"nothing moved", base, ""},
       {"a new figure", with([](DisplayReading& r) { r.number = "-1234.5"; }), "-1,234.5"},
       {"an error on the same figure", with([](DisplayReading& r) { r.error = true; }), "エラー 12"},
-      {"an operator mark repeats the key", with([&](DisplayReading& r) { r.marks = marks({1}); }), ""},
-      {"memory and tax marks are news", with([&](DisplayReading& r) { r.marks = marks({8, 13}); }), "メモリー、税込"},
+      {"an operator mark repeats the key", with([&](DisplayReading& r) { r.marks = marks({Plus}); }), ""},
+      {"memory and tax marks are news", with([&](DisplayReading& r) { r.marks = marks({Memory, WithTax}); }), "メモリー、税込"},
       {"the round selector", with([](DisplayReading& r) { r.roundSelector = 2; }), "端数処理: 切り捨て"},
       {"the decimal selector", with([](DisplayReading& r) { r.decimalSelector = 2; }), "小数点: 2 桁"},
       {"the rate switch", with([](DisplayReading& r) { r.taxRate = SpokenTaxRate(0.08, true); }), "軽減税率 8%"},
@@ -78,7 +82,7 @@ TEST(SpokenFaceTest, AChangeSaysTheNewFigureAndOnlyTheMarksAndSettingsThatMoved)
   for (const auto& row : rows)
     EXPECT_EQ(SpokenDisplayChange(&base, row.now).toStdString(), row.said) << row.what;
   // Lasting marks going out are news too; without a reading before, the figure alone.
-  const DisplayReading held = with([&](DisplayReading& r) { r.marks = marks({6, 8}); });
+  const DisplayReading held = with([&](DisplayReading& r) { r.marks = marks({GrandTotal, Memory}); });
   EXPECT_EQ(SpokenDisplayChange(&held, base).toStdString(), "メモリー クリア、グランドトータル クリア");
   EXPECT_EQ(SpokenDisplayChange(nullptr, held).toStdString(), "12");
 }

@@ -53,8 +53,8 @@ StripReading ReadNumberStrip(const QImage& strip) {
   return r;
 }
 
-std::vector<int> LitMarks(const QImage& markStrip) {
-  std::vector<int> lit;
+std::vector<Mark> LitMarks(const QImage& markStrip) {
+  std::vector<Mark> lit;
   for (const MarkCell& cell : kMarkCells) {
     bool whole = true;
     for (int i = 0; i < cell.width && whole; ++i)

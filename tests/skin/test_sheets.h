@@ -1,10 +1,17 @@
 #pragma once
 
 #include <QImage>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "marks.h"
 #include "renderer.h"
+
+namespace kelvo {
+// A failed test prints marks by number, as kelvo-keys does.
+inline void PrintTo(Mark mark, std::ostream* out) { *out << static_cast<int>(mark); }
+}  // namespace kelvo
 
 // Sheets whose every cell has a colour of its own, so that a test can read back from a strip
 // which cell was copied where.
@@ -29,7 +36,7 @@ StripReading ReadNumberStrip(const QImage& strip);
 
 // The marks the mark strip shows, by their cells: a mark is lit when its whole width holds the
 // columns of its source cell.
-std::vector<int> LitMarks(const QImage& markStrip);
+std::vector<Mark> LitMarks(const QImage& markStrip);
 
 // A renderer loaded with the coded digit and mark sheets over the built-in others.
 void UseCodedSheets(Renderer& renderer);

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <ostream>
 
 #include "tape_file.h"
 #include "tape_format.h"
@@ -72,6 +73,8 @@ struct HostileCase {
   std::vector<std::string> appended;  // that calculation
   std::size_t keptAtLeast, keptAtMost;  // calculations read afterwards, the appended one included
 };
+
+void PrintTo(const HostileCase& c, std::ostream* out) { *out << c.name; }
 
 class HostileTapeTest : public ::testing::TestWithParam<HostileCase> {
  protected:
@@ -147,7 +150,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Seen::Same, 100, SumOfOnes(96), 1, 1},
         // 2.1 million rows read (2 million kept), then new ones past the cap: the oldest go.
         HostileCase{"OverTwoMillionRowsPlusLiveCalculations", [] { return Calculations(700000); }, 90000, Edit::None,
-                    Seen::Same, 1000000, {"7＊　"}, 170000, 180001}),
-    [](const ::testing::TestParamInfo<HostileCase>& info) { return std::string(info.param.name); });
+                    Seen::Same, 1000000, {"7＊　"}, 170000, 180001}));
 
 }  // namespace
