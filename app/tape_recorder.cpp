@@ -24,6 +24,7 @@ void TapeRecorder::BeforeKey(const Engine& engine) {
   errorBefore_ = engine.State().error;
   pendingBefore_ = engine.State().pending;
   completedBefore_ = engine.CompletedCount();
+  taxBefore_ = IsTaxState(engine.State().opState);
 }
 
 std::vector<std::string> TapeRecorder::AfterKey(int keyCode, const Engine& engine, const EngineSettings& settings) {
@@ -51,6 +52,10 @@ std::vector<std::string> TapeRecorder::AfterKey(int keyCode, const Engine& engin
     case kKeyZeikomi:
     case kKeyZeinuki:
       if (IsTaxState(state.opState)) {
+        // A tax calculation begun by this key starts with its amount, so that it can be
+        // recomputed from its lines; a key that turns a shown tax figure round has none of its own.
+        if (!taxBefore_ && (state.opState == OpState::WithTaxShown || state.opState == OpState::WithoutTaxShown))
+          lines.push_back(FigureLine(state.taxBase, OperatorTapeMark(Operator::None)));
         lines.push_back(RateText(settings) + std::string(kRateTapeMark));
         lines.push_back(FigureLine(state.display, TaxResultMark(state.opState)));
       }
