@@ -70,7 +70,7 @@ void TfrmTape::CorrectFigure(int row, const QString& figure) {
   QString said = QString::fromUtf8(tape::StampTime(request.stamp)) + QStringLiteral(" の計算を訂正しました: ") +
                  QString::fromStdString(outcome.result);
   if (outcome.settingsNow)
-    said += QStringLiteral("\nこの計算には設定の記録がないため、いまの端数処理・小数点・パーセントの設定で計算し直しました。");
+    said += QStringLiteral("\nこの計算には設定の記録がないため、いまの端数処理・小数点・パーセント・税率の設定で計算し直しました。");
   ShowStatus(said);
 }
 
