@@ -11,11 +11,12 @@ failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
 # lintian is installed when missing; a check without it is no check.
-scripts/install-deps.sh lintian || fail "lintian could not be installed"
-if command -v lintian >/dev/null; then
-  lintian --fail-on error --display-info "$deb" || fail "lintian reports errors"
-else
+if ! scripts/install-deps.sh lintian; then
+  fail "lintian could not be installed"
+elif ! command -v lintian >/dev/null; then
   fail "lintian is not installed (apt-get install lintian)"
+else
+  lintian --fail-on error --display-info "$deb" || fail "lintian reports errors"
 fi
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|')
