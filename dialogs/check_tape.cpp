@@ -65,3 +65,5 @@ void TfrmKenzan::closeEvent(QCloseEvent* event) {
   host_.SideWindowClosed(kId);
   QWidget::closeEvent(event);
 }
+
+#include "moc_check_tape.cpp"

@@ -243,3 +243,5 @@ void TfrmUpdate::ShowProgress(const QString& text, double barFraction) {
 }
 
 void TfrmUpdate::SetMessage(const QString& text) { txtMsg_->setPlainText(Shown(text)); }
+
+#include "moc_update_window.cpp"

@@ -244,3 +244,5 @@ QImage Renderer::ComposeFace() const {
 }
 
 }  // namespace kelvo
+
+#include "moc_renderer.cpp"
