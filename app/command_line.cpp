@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "text_escape.h"
+
 namespace command_line {
 namespace {
 
@@ -51,7 +53,8 @@ Outcome Read(const std::vector<std::string>& arguments, const std::string& versi
       if (takesValue && argument.find('=') == std::string_view::npos) ++i;  // its value is no option
       continue;
     }
-    return {false, 2, {}, "kelvo: 不明なオプション / unknown option: " + std::string(argument) + "\n\n" + std::string(kUsage)};
+    // Printed escaped: an argument may hold bytes that a terminal would take as commands.
+    return {false, 2, {}, "kelvo: 不明なオプション / unknown option: " + kelvo::VisibleText(argument) + "\n\n" + std::string(kUsage)};
   }
   return {};
 }

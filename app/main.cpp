@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <exception>
 
+#include "after_first_paint.h"
 #include "command_line.h"
 #include "data_folder.h"
 #include "desktop_look.h"
@@ -30,9 +31,7 @@ int main(int argc, char** argv) {
   }
   UseWholeNumberScaling();
   QApplication app(argc, argv);
-  // Qt's own buttons and messages in the program's language, and the desktop's font size.
-  LoadQtTranslation(app);
-  UseDesktopFontSize();
+  UseDesktopFontSize();  // the desktop's font size, in the program's Japanese font
   QCoreApplication::setApplicationName(QStringLiteral("Kelvo"));
   // Desktops that match windows to their menu entry by it (Wayland) find icon and name.
   QGuiApplication::setDesktopFileName(QStringLiteral(KELVO_APP_ID));
@@ -64,6 +63,9 @@ int main(int argc, char** argv) {
     channel.answerComeBack = [&window] { return window.ComeBackRequested(); };
     QObject::connect(&channel, &InstanceChannel::closeRequested, &window, &QWidget::close);
     window.show();
+    // Qt's own buttons and messages in the program's language: nothing on the first window needs
+    // them, so they are read once it is on the screen.
+    RunAfterFirstPaint(window.centralWidget(), [&app] { LoadQtTranslation(app); });
 
     const int result = app.exec();
     // From here on a new start becomes the primary instance, while this one cleans up.

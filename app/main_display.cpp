@@ -1,13 +1,11 @@
 // The engine's display hooks that the main window answers itself: the focus, the register labels
 // and the settings a calculation reads.
-#include <QAction>
 #include <QLabel>
 
 #include "accessible_face.h"
+#include "check_tape.h"
 #include "main_window.h"
 #include "settings.h"
-
-using kelvo::MenuCheck;
 
 void MainDisplay::ReturnFocus() {
   window_.ReturnFocus();
@@ -28,8 +26,8 @@ kelvo::EngineSettings MainDisplay::Settings() const {
   s.percentType = values.percentType;
   s.taxRate = kelvo::ActiveTaxRate();
   s.reducedTaxRate = values.reducedTaxRateOn;
-  s.grandTotalOn = window_.IsChecked(MenuCheck::GrandTotal);
-  s.answerCheckOn = window_.IsChecked(MenuCheck::AnswerCK);
-  s.checkTapeOpen = window_.menus_["Mb_Kenzan"]->isChecked();
+  s.grandTotalOn = values.grandTotal;
+  s.answerCheckOn = values.answerCheck;
+  s.checkTapeOpen = window_.OpenSideWindow(TfrmKenzan::kId) != nullptr;
   return s;
 }

@@ -6,126 +6,46 @@
 
 namespace {
 
-// One menu item: its name, caption and how it starts. A null name is a separator; a submenu
-// holds the items up to the next EndSubmenu entry.
-struct Item {
-  const char* name;
-  const char* caption;
-  enum Kind { Plain, Checkable, Hidden, Separator, Submenu, EndSubmenu } kind = Plain;
-  int tag = 0;
-};
+using main_menu::Kind;
+using main_menu::Menu;
+using main_menu::kRows;
 
-constexpr Item kFileItems[] = {
-    {"Mb_Cpy", "クリップボードにコピー (&C)"},
-    {"Mb_Paste", "貼り付け (&V)"},
-    {nullptr, nullptr, Item::Separator},
-    {"Mb_SushikiOn", "数式計算 (&N)", Item::Checkable},
-    {"Mb_Kenzan", "検算フォーム (&Z)", Item::Checkable},
-    {"Mb_Tape", "テープ (&T)", Item::Checkable},
-    {nullptr, nullptr, Item::Separator},
-    {"Mb_SkinChange", "スキンの変更 (&S)", Item::Checkable},
-    {"Mb_SkinDownload", "スキンのダウンロード (&D)", Item::Hidden},
-    {nullptr, nullptr, Item::Separator},
-    {"Mb_KeySetOn", "キー設定 (&K)", Item::Checkable},
-    {"Mb_BigPanelOn", "拡大パネル   (&P)", Item::Checkable},
-    {"Mb_KeyPanelOn", "ミニサイズ表示  (&M)", Item::Checkable},
-    {"Mb_KeyButtonOn", "ボタン表示    (&B)", Item::Checkable},
-    {nullptr, nullptr, Item::Separator},
-    {"Mb_FrontSideOn", "常に手前に表示 (&A)", Item::Checkable},
-    {"Mb_StartUpEndOn", "終了時の位置を記憶 (&E)", Item::Checkable},
-    {"Mb_TaskBarIn", "タスクバーに常駐 (&Z)", Item::Checkable},
-    {nullptr, nullptr, Item::Separator},
-    {"Mb_Quit", "終了 (&X)"},
-};
+QMenu* MakeMenu(QWidget* parent, const char* name, const char* caption) {
+  auto* menu = new QMenu(QString::fromUtf8(caption), parent);
+  menu->setObjectName(QString::fromLatin1(name));
+  return menu;
+}
 
-constexpr Item kOptionItems[] = {
-    {"Mb_Rs", "ラウンドセレクター　(&R)", Item::Submenu},
-    {"Mb_RsF", "F    (&F)", Item::Checkable, 1},
-    {"Mb_RsCUT", "Cut (&C)", Item::Checkable, 2},
-    {"Mb_RsUP", "Up  (&U)", Item::Checkable, 3},
-    {"Mb_Rs45", "5/4 (&5)", Item::Checkable, 4},
-    {nullptr, nullptr, Item::EndSubmenu},
-    {"Mb_Ss", "小数点セレクター　(&S)", Item::Submenu},
-    {"Mb_SsF", "F", Item::Hidden, -9},
-    {"Mb_Ss5", "5", Item::Checkable, 5},
-    {"Mb_Ss4", "4 ", Item::Checkable, 4},
-    {"Mb_Ss3", "3", Item::Checkable, 3},
-    {"Mb_Ss2", "2 ", Item::Checkable, 2},
-    {"Mb_Ss1", "1 ", Item::Checkable, 1},
-    {"Mb_Ss0", "0 ", Item::Checkable, 0},
-    {nullptr, nullptr, Item::EndSubmenu},
-    {"Mb_Per", "パーセント計算　(&P)", Item::Submenu},
-    {"Mb_PerSharp", "シャープ式：A×(100±B)％      (&S)", Item::Checkable, 1},
-    {"Mb_PerCasio", "カシオ式  ：マークアップ売価計算 (&C)", Item::Checkable, 2},
-    {nullptr, nullptr, Item::EndSubmenu},
-    {nullptr, nullptr, Item::Separator},
-    {"Mb_Zeiritu", "税率設定　(&Z)"},
-    {"Mb_Keigen", "軽減税率で計算 (&L)", Item::Checkable},
-    {nullptr, nullptr, Item::Separator},
-    {"Mb_GrandTotal", "グランドトータル (&G)", Item::Checkable},
-    {"Mb_AnswerCK", "アンサーチェック (&A)", Item::Checkable},
-};
+QMenu* MenuOf(const MainMenus& menus, Menu menu) {
+  switch (menu) {
+    case Menu::File: return menus.file;
+    case Menu::Option: return menus.option;
+    case Menu::Support: return menus.support;
+    case Menu::MigiKuriPop: return menus.migiKuriPop;
+    case Menu::RsPop: return menus.rsPop;
+    case Menu::SsPop: return menus.ssPop;
+    case Menu::TaskBarPop: return menus.taskBarPop;
+  }
+  return nullptr;
+}
 
-constexpr Item kSupportItems[] = {
-    {"KelvoHelp", "Kelvo　ヘルプ (&H)"},
-    {nullptr, nullptr, Item::Separator},
-    {"Mb_Update", "バージョンアップの確認 (&U)"},
-    {"Mb_AutoUpdate", "起動時、自動でバージョンアップの確認をする(&K)", Item::Checkable},
-    {nullptr, nullptr, Item::Separator},
-    {"MorvaneHp", "Morvane　ホームページへ (&P)"},
-    {nullptr, nullptr, Item::Separator},
-    {"Mb_Ver", "バージョン情報 (&A)"},
-};
-
-constexpr Item kMigiKuriItems[] = {
-    {"MigiKuriPop_Cpy", "クリップボードへコピー(&C)"},
-    {"MigiKuriPop_Paste", "貼り付け(&V)"},
-    {nullptr, nullptr, Item::Separator},
-    {"MigiKuriPop_BigPanelOn", "拡大パネルの表示(&K)", Item::Checkable},
-    {"MigiKuriPop_Tape", "テープ(&P)", Item::Checkable},
-    {"MigiKuriPop_KeyPanelOn", "ミニサイズ表示(&M)", Item::Checkable},
-    {"MigiKuriPop_TaskBarIn", "タスクバーに常駐する(&T)", Item::Checkable},
-    {nullptr, nullptr, Item::Separator},
-    {"MigiKuriPop_Keigen", "軽減税率で計算 (&L)", Item::Checkable},
-    {nullptr, nullptr, Item::Separator},
-    {"MigiKuriPop_Quit", "終了(&X)"},
-};
-
-constexpr Item kRsItems[] = {
-    {"RsPop1", "F    (&F)", Item::Checkable, 1},
-    {"RsPop2", "Cut (&C)", Item::Checkable, 2},
-    {"RsPop3", "Up  (&U)", Item::Checkable, 3},
-    {"RsPop4", "5/4 (&5)", Item::Checkable, 4},
-};
-
-constexpr Item kSsItems[] = {
-    {"SsPopF", "F", Item::Hidden, -9}, {"SsPop5", "5", Item::Checkable, 5}, {"SsPop4", "4", Item::Checkable, 4},
-    {"SsPop3", "3", Item::Checkable, 3}, {"SsPop2", "2", Item::Checkable, 2}, {"SsPop1", "1", Item::Checkable, 1},
-    {"SsPop0", "0", Item::Checkable, 0},
-};
-
-constexpr Item kTaskBarItems[] = {
-    {"Pop_Task_ZyocyuOff", "常駐を解除する (&K)"},
-    {nullptr, nullptr, Item::Separator},
-    {"Pop_Task_End", "Kelvoの終了 (&X)"},
-};
-
-template <size_t N>
-void AddItems(QMenu* menu, const Item (&items)[N], MainMenus& menus) {
-  QMenu* target = menu;
-  for (const Item& item : items) {
+void AddItems(MainMenus& menus) {
+  QMenu* submenu = nullptr;
+  for (std::size_t row = 0; row < main_menu::kRowCount; ++row) {
+    const main_menu::Row& item = kRows[row];
+    QMenu* target = submenu != nullptr ? submenu : MenuOf(menus, item.menu);
     switch (item.kind) {
-      case Item::Separator:
+      case Kind::Separator:
         target->addSeparator();
         continue;
-      case Item::EndSubmenu:
-        target = menu;
+      case Kind::EndSubmenu:
+        submenu = nullptr;
         continue;
-      case Item::Submenu:
-        target = menu->addMenu(QString::fromUtf8(item.caption));
-        target->setObjectName(QString::fromLatin1(item.name));
-        target->menuAction()->setObjectName(QString::fromLatin1(item.name));
-        menus.actions.insert(QString::fromLatin1(item.name), target->menuAction());
+      case Kind::Submenu:
+        submenu = target->addMenu(QString::fromUtf8(item.caption));
+        submenu->setObjectName(QString::fromLatin1(item.name));
+        submenu->menuAction()->setObjectName(QString::fromLatin1(item.name));
+        menus.actions[row] = submenu->menuAction();
         continue;
       default:
         break;
@@ -133,40 +53,33 @@ void AddItems(QMenu* menu, const Item (&items)[N], MainMenus& menus) {
     QAction* action = target->addAction(QString::fromUtf8(item.caption));
     action->setObjectName(QString::fromLatin1(item.name));
     // Hidden items are selector items too: they carry a check mark nobody sees.
-    action->setCheckable(item.kind == Item::Checkable || item.kind == Item::Hidden);
-    action->setVisible(item.kind != Item::Hidden);
+    action->setCheckable(item.kind == Kind::Checkable || item.kind == Kind::Hidden);
+    action->setVisible(item.kind != Kind::Hidden);
     action->setData(item.tag);
-    menus.actions.insert(action->objectName(), action);
+    menus.actions[row] = action;
   }
-}
-
-template <size_t N>
-QMenu* MakeMenu(QWidget* parent, const char* name, const char* caption, const Item (&items)[N], MainMenus& menus) {
-  auto* menu = new QMenu(QString::fromUtf8(caption), parent);
-  menu->setObjectName(QString::fromLatin1(name));
-  AddItems(menu, items, menus);
-  return menu;
 }
 
 }  // namespace
 
-QAction* MainMenus::operator[](const char* name) const {
-  QAction* action = actions.value(QString::fromLatin1(name));
-  Q_ASSERT_X(action != nullptr, "MainMenus", name);
-  return action;
+QAction* MainMenus::Named(std::string_view name) const {
+  for (std::size_t row = 0; row < main_menu::kRowCount; ++row)
+    if (kRows[row].name != nullptr && name == kRows[row].name) return actions[row];
+  return nullptr;
 }
 
 MainMenus BuildMainMenus(QMenuBar* bar, QObject* owner) {
   MainMenus menus;
-  menus.file = MakeMenu(bar, "Mb_File", "&File ", kFileItems, menus);
-  menus.option = MakeMenu(bar, "Mb_Option", "&Opt ", kOptionItems, menus);
-  menus.support = MakeMenu(bar, "Mb_Sp", "&Spt ", kSupportItems, menus);
+  menus.file = MakeMenu(bar, "Mb_File", "&File ");
+  menus.option = MakeMenu(bar, "Mb_Option", "&Opt ");
+  menus.support = MakeMenu(bar, "Mb_Sp", "&Spt ");
   for (QMenu* menu : {menus.file, menus.option, menus.support}) bar->addMenu(menu);
 
   auto* parent = qobject_cast<QWidget*>(owner);
-  menus.migiKuriPop = MakeMenu(parent, "MigiKuriPop", "", kMigiKuriItems, menus);
-  menus.rsPop = MakeMenu(parent, "RsPop", "", kRsItems, menus);
-  menus.ssPop = MakeMenu(parent, "SsPop", "", kSsItems, menus);
-  menus.taskBarPop = MakeMenu(parent, "TaskBarPop", "", kTaskBarItems, menus);
+  menus.migiKuriPop = MakeMenu(parent, "MigiKuriPop", "");
+  menus.rsPop = MakeMenu(parent, "RsPop", "");
+  menus.ssPop = MakeMenu(parent, "SsPop", "");
+  menus.taskBarPop = MakeMenu(parent, "TaskBarPop", "");
+  AddItems(menus);
   return menus;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
-#include <QHash>
-#include <QString>
+#include <array>
+#include <string_view>
+
+#include "main_menu_items.h"
 
 class QAction;
 class QMenu;
@@ -9,10 +11,9 @@ class QMenuBar;
 class QObject;
 
 // The main window's menus: the menu bar (File, Opt, Spt) and the popups MigiKuriPop (right
-// button), RsPop and SsPop (the selector labels) and TaskBarPop (the tray icon). Every item is a
-// QAction named as the program names it ("Mb_Cpy", "MigiKuriPop_Quit", "RsPop1" ...), so that
-// handlers, tests and screen readers find it by name; the round and decimal items carry their
-// tag as data.
+// button), RsPop and SsPop (the selector labels) and TaskBarPop (the tray icon), built from the
+// table of main_menu_items.h. Every item is a QAction named as the table names it; the selector
+// items carry their value as data.
 struct MainMenus {
   QMenu* file = nullptr;
   QMenu* option = nullptr;
@@ -21,10 +22,11 @@ struct MainMenus {
   QMenu* rsPop = nullptr;
   QMenu* ssPop = nullptr;
   QMenu* taskBarPop = nullptr;
-  QHash<QString, QAction*> actions;
+  std::array<QAction*, main_menu::kRowCount> actions{};  // by row; null for separators
 
-  // The item of that name; every name used by the program exists.
-  QAction* operator[](const char* name) const;
+  QAction* operator[](main_menu::MenuItem item) const { return actions[item.Row()]; }
+  // The item of a name known only when the program runs (a test's table); null when none has it.
+  QAction* Named(std::string_view name) const;
 };
 
 // Builds the menu bar into bar and the popups as children of owner.

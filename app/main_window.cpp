@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -32,7 +31,6 @@
 #include "shell_paths.h"
 #include "side_windows.h"
 #include "skin_folders.h"
-#include "version.h"
 #include "window_system.h"
 
 using kelvo::MenuCheck;
@@ -220,14 +218,8 @@ void TfrmMain::CreateControls() {
   kelvo::DescribeDisplayLabel(labAns_, QStringLiteral("答え"));
   kelvo::DescribeDisplayLabel(labIpt_, QStringLiteral("入力"));
 
-  // Below the visible client area: the version text. The keyboard focus rests on the display.
-  auto* version = new QLineEdit(QString::fromLatin1(kVersionText), client_);
-  version->setObjectName(QStringLiteral("AppVer"));
-  version->setGeometry(0, kelvo::kClientHeight + 30, 60, 16);
-  version->hide();
-
   menus_ = BuildMainMenus(menuBar(), this);
-  window_system::ExplainAlwaysOnTop(menus_["Mb_FrontSideOn"], menus_.file);
+  window_system::ExplainAlwaysOnTop(Action("Mb_FrontSideOn"), menus_.file);
   for (QMenu* menu : {menus_.file, menus_.migiKuriPop})
     connect(menu, &QMenu::aboutToShow, this, &TfrmMain::ExplainResidencyWithoutTray);
   KeepSelectorPopupOpenOnItsLabel(menus_.rsPop, "labRs");
@@ -272,6 +264,7 @@ void TfrmMain::FirstActivation() {
   if (!firstActivation_) return;
   engine_.Reset();
   kelvo::LoadSettingsPass2(*this, primary_, static_cast<std::uint32_t>(getpid()));
+  ResetRefusedTaxRates();
   ApplyRoundSelector(kelvo::Settings().roundSelector);
   ApplyDecimalSelector(kelvo::Settings().decimalSelector);
   ShowTaxRate();
@@ -280,8 +273,9 @@ void TfrmMain::FirstActivation() {
     const QString pid = QString::number(getpid());
     setWindowTitle(windowTitle() + pid);
     setWindowIconText(windowIconText() + pid);
-    for (const char* name : {"Mb_StartUpEndOn", "Mb_TaskBarIn", "MigiKuriPop_TaskBarIn", "Mb_SkinDownload", "Mb_Update"})
-      menus_[name]->setEnabled(false);
+    for (QAction* item : {Action("Mb_StartUpEndOn"), Action("Mb_TaskBarIn"), Action("MigiKuriPop_TaskBarIn"),
+                          Action("Mb_SkinDownload"), Action("Mb_Update")})
+      item->setEnabled(false);
     if (channel_ != nullptr) channel_->ListenAsChild(QStringLiteral("PID") + pid);
   }
   if (kelvo::Settings().autoUpdate) ScheduleUpdateCheckAtStart();
@@ -289,10 +283,11 @@ void TfrmMain::FirstActivation() {
 }
 
 void TfrmMain::ApplyAlwaysOnTop() {
-  if (!kelvo::Settings().alwaysOnTop) return;
   // Set on the native window: changing the widget's flags would hide and re-show it.
-  if (QWindow* handle = windowHandle(); handle != nullptr && !(handle->flags() & Qt::WindowStaysOnTopHint))
-    handle->setFlag(Qt::WindowStaysOnTopHint, true);
+  QWindow* handle = windowHandle();
+  if (handle == nullptr) return;
+  const bool onTop = kelvo::Settings().alwaysOnTop;
+  if (handle->flags().testFlag(Qt::WindowStaysOnTopHint) != onTop) handle->setFlag(Qt::WindowStaysOnTopHint, onTop);
 }
 
 void TfrmMain::changeEvent(QEvent* event) {

@@ -16,6 +16,7 @@
 #include "tape_recorder.h"
 #include "tape_window_host.h"
 #include "tape_writer.h"
+#include "time_days_host.h"
 #include "typed_key_routing.h"
 
 class QLabel;
@@ -47,7 +48,8 @@ class MainDisplay : public kelvo::SkinDisplay {
 class TfrmMain : public QMainWindow,
                  public kelvo::SettingsChecks,
                  public kelvo::SideWindowHost,
-                 public TapeWindowHost {
+                 public TapeWindowHost,
+                 public TimeDaysHost {
   Q_OBJECT
 
  public:
@@ -62,6 +64,8 @@ class TfrmMain : public QMainWindow,
   kelvo::Engine& Engine() { return engine_; }
   kelvo::Renderer& Renderer() { return renderer_; }
   const MainMenus& Menus() const { return menus_; }
+  // A menu item, by a name of the menu table: Action("Mb_Kenzan").
+  QAction* Action(main_menu::MenuItem item) const { return menus_[item]; }
   const kelvo::SkinWidgets& Widgets() const { return widgets_; }
 
   // The first activation's work: pass 2, the selectors, the key assignment. Runs once.
@@ -97,25 +101,32 @@ class TfrmMain : public QMainWindow,
   // (true).
   bool ComeBackRequested();
 
-  void ToggleFormula();  // Mb_SushikiOn and the key of slot 26 (formula_command.cpp)
-
   // The side windows and dialogs (side_window_commands.cpp).
+  // Opens the side window of an identifier, or closes it when it is open: what its menu items do.
+  void ToggleSideWindow(char id);
   void ToggleCheckTape();   // Mb_Kenzan, the 検算 key
   void ShowCheckTape();     // opens the check tape or shows the tapes anew
   void ToggleBigPanel();    // Mb_BigPanelOn, MigiKuriPop_BigPanelOn, key slot 24
   void ToggleKeySettings(); // Mb_KeySetOn, key slot 22
+  void ToggleFormula();     // Mb_SushikiOn, key slot 26
+  void ToggleTapeWindow();  // Mb_Tape, MigiKuriPop_Tape
+  void ToggleSkinChooser(); // Mb_SkinChange
   void OpenTaxRateDialog(); // Mb_Zeiritu
   void OpenAboutBox();      // Mb_Ver
   void MirrorToEnlargedPanel();
   // The tax-rate switch (tax_rate_command.cpp): Mb_Keigen, MigiKuriPop_Keigen and labZei.
   void ChooseTaxRate(bool reduced);
   void ShowTaxRate();  // the rate label after a change of the rates, the switch or the skin
-  // The paper tape (tape_command.cpp): its window, Mb_Tape and MigiKuriPop_Tape, and what a
-  // key adds to it.
-  void ToggleTapeWindow();
+  void ResetRefusedTaxRates();  // after the settings were read: rates that cannot be, back to the defaults
+  // The paper tape (tape_command.cpp): what a key adds to it, and its window's host.
   std::string TapeFilePath() override;
   bool ClearTape() override;
   void EnterFigure(const QString& figure) override;
+  // Appends a calculation to the tape and to the open tape window; false when recording is off.
+  bool RecordCalculation(const std::vector<std::string>& lines) override;
+  // The time and day counts (time_days_command.cpp): their window, Mb_TimeDays.
+  void ToggleTimeDaysWindow();
+  timecalc::Rounding CurrentRounding() override;
   // SideWindowHost (side_window_host.cpp): what the side windows ask of this window.
   void AttachSideWindow(char id, QWidget* window) override;
   void SideWindowActivated(char id) override;
@@ -209,5 +220,18 @@ class TfrmMain : public QMainWindow,
   QHash<char, QPointer<QWidget>> sideWindows_;
   key_routing::KeyEventRouter keyRouter_;
 
-  QWidget* WindowOf(char id);  // the main window for "0" and any unknown identifier (side_window_host.cpp)
+  // The side windows by identifier (side_window_host.cpp). The open one of an identifier, or null:
+  QWidget* OpenSideWindow(char id) const;
+  template <typename Window>
+  Window* OpenSideWindow(char id) const {
+    return qobject_cast<Window*>(OpenSideWindow(id));
+  }
+  QWidget* WindowOf(char id);  // the main window for "0" and any unknown identifier
+  // The open side window of an identifier, made by `make` first when there is none: attached
+  // under the identifier and placed by `placeMode` (PlaceWindow), not yet shown.
+  QWidget* SideWindow(char id, int placeMode, const std::function<QWidget*()>& make);
+  // Closes the side window of an identifier; false when none was open.
+  bool CloseSideWindow(char id);
+  // Ticks the menu items of a side window when it is open, unticks them when not.
+  void TickSideWindowItems(char id);
 };

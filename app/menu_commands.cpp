@@ -7,23 +7,23 @@
 #include "open_document.h"
 #include "settings.h"
 #include "shell_paths.h"
-#include "skin_chooser_command.h"
 
 using kelvo::MenuCheck;
 
 QList<QAction*> TfrmMain::CheckActions(MenuCheck item) const {
+  // The items whose check mark is a setting; the main menu's item comes first.
   switch (item) {
-    case MenuCheck::KeyPanelOn: return {menus_["Mb_KeyPanelOn"], menus_["MigiKuriPop_KeyPanelOn"]};
-    case MenuCheck::KeyButtonOn: return {menus_["Mb_KeyButtonOn"]};
-    case MenuCheck::StartUpEndOn: return {menus_["Mb_StartUpEndOn"]};
-    case MenuCheck::TaskBarIn: return {menus_["Mb_TaskBarIn"], menus_["MigiKuriPop_TaskBarIn"]};
-    case MenuCheck::PerSharp: return {menus_["Mb_PerSharp"]};
-    case MenuCheck::PerCasio: return {menus_["Mb_PerCasio"]};
-    case MenuCheck::GrandTotal: return {menus_["Mb_GrandTotal"]};
-    case MenuCheck::AnswerCK: return {menus_["Mb_AnswerCK"]};
-    case MenuCheck::FrontSideOn: return {menus_["Mb_FrontSideOn"]};
-    case MenuCheck::AutoUpdate: return {menus_["Mb_AutoUpdate"]};
-    case MenuCheck::ReducedTaxRate: return {menus_["Mb_Keigen"], menus_["MigiKuriPop_Keigen"]};
+    case MenuCheck::KeyPanelOn: return {Action("Mb_KeyPanelOn"), Action("MigiKuriPop_KeyPanelOn")};
+    case MenuCheck::KeyButtonOn: return {Action("Mb_KeyButtonOn")};
+    case MenuCheck::StartUpEndOn: return {Action("Mb_StartUpEndOn")};
+    case MenuCheck::TaskBarIn: return {Action("Mb_TaskBarIn"), Action("MigiKuriPop_TaskBarIn")};
+    case MenuCheck::PerSharp: return {Action("Mb_PerSharp")};
+    case MenuCheck::PerCasio: return {Action("Mb_PerCasio")};
+    case MenuCheck::GrandTotal: return {Action("Mb_GrandTotal")};
+    case MenuCheck::AnswerCK: return {Action("Mb_AnswerCK")};
+    case MenuCheck::FrontSideOn: return {Action("Mb_FrontSideOn")};
+    case MenuCheck::AutoUpdate: return {Action("Mb_AutoUpdate")};
+    case MenuCheck::ReducedTaxRate: return {Action("Mb_Keigen"), Action("MigiKuriPop_Keigen")};
   }
   return {};
 }
@@ -41,52 +41,47 @@ void TfrmMain::ToggleSetting(MenuCheck item, bool qtChecked) {
 }
 
 void TfrmMain::ConnectMenus() {
-  const MainMenus& m = menus_;
-  auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
+  auto on = [this](main_menu::MenuItem item, auto handler) { connect(Action(item), &QAction::triggered, this, handler); };
 
-  on(m["Mb_Cpy"], [this] { CopyToClipboard(); });
-  on(m["MigiKuriPop_Cpy"], [this] { CopyToClipboard(); });
-  on(m["Mb_Paste"], [this] { PasteFromClipboard(); });
-  on(m["MigiKuriPop_Paste"], [this] { PasteFromClipboard(); });
-  on(m["Mb_Quit"], [this] { QuitRequested(); });
-  on(m["MigiKuriPop_Quit"], [this] { QuitRequested(); });
-  on(m["Pop_Task_End"], [this] { QuitRequested(); });
-  on(m["Pop_Task_ZyocyuOff"], [this] { EndResidency(); });
+  on("Mb_Cpy", [this] { CopyToClipboard(); });
+  on("MigiKuriPop_Cpy", [this] { CopyToClipboard(); });
+  on("Mb_Paste", [this] { PasteFromClipboard(); });
+  on("MigiKuriPop_Paste", [this] { PasteFromClipboard(); });
+  on("Mb_Quit", [this] { QuitRequested(); });
+  on("MigiKuriPop_Quit", [this] { QuitRequested(); });
+  on("Pop_Task_End", [this] { QuitRequested(); });
+  on("Pop_Task_ZyocyuOff", [this] { EndResidency(); });
 
-  on(m["Mb_KeyPanelOn"], [this](bool checked) { SetChecked(MenuCheck::KeyPanelOn, !checked); ToggleMiniSize(); });
-  on(m["MigiKuriPop_KeyPanelOn"], [this](bool checked) { SetChecked(MenuCheck::KeyPanelOn, !checked); ToggleMiniSize(); });
-  on(m["Mb_KeyButtonOn"], [this](bool checked) { SetChecked(MenuCheck::KeyButtonOn, !checked); ToggleButtonDisplay(); });
-  on(m["Mb_TaskBarIn"], [this](bool checked) { SetChecked(MenuCheck::TaskBarIn, !checked); ToggleTaskBarIn(); });
-  on(m["MigiKuriPop_TaskBarIn"], [this](bool checked) { SetChecked(MenuCheck::TaskBarIn, !checked); ToggleTaskBarIn(); });
-  on(m["Mb_FrontSideOn"], [this](bool checked) { ToggleSetting(MenuCheck::FrontSideOn, checked); });
-  on(m["Mb_StartUpEndOn"], [this](bool checked) { ToggleSetting(MenuCheck::StartUpEndOn, checked); });
-  on(m["Mb_GrandTotal"], [this](bool checked) { ToggleSetting(MenuCheck::GrandTotal, checked); });
-  on(m["Mb_AutoUpdate"], [this](bool checked) { ToggleSetting(MenuCheck::AutoUpdate, checked); });
-  on(m["Mb_AnswerCK"], [this](bool checked) {
+  on("Mb_KeyPanelOn", [this](bool checked) { SetChecked(MenuCheck::KeyPanelOn, !checked); ToggleMiniSize(); });
+  on("MigiKuriPop_KeyPanelOn", [this](bool checked) { SetChecked(MenuCheck::KeyPanelOn, !checked); ToggleMiniSize(); });
+  on("Mb_KeyButtonOn", [this](bool checked) { SetChecked(MenuCheck::KeyButtonOn, !checked); ToggleButtonDisplay(); });
+  on("Mb_TaskBarIn", [this](bool checked) { SetChecked(MenuCheck::TaskBarIn, !checked); ToggleTaskBarIn(); });
+  on("MigiKuriPop_TaskBarIn", [this](bool checked) { SetChecked(MenuCheck::TaskBarIn, !checked); ToggleTaskBarIn(); });
+  on("Mb_FrontSideOn", [this](bool checked) {
+    ToggleSetting(MenuCheck::FrontSideOn, checked);
+    ApplyAlwaysOnTop();  // the window is active: it joins or leaves the top band now
+  });
+  on("Mb_StartUpEndOn", [this](bool checked) { ToggleSetting(MenuCheck::StartUpEndOn, checked); });
+  on("Mb_GrandTotal", [this](bool checked) { ToggleSetting(MenuCheck::GrandTotal, checked); });
+  on("Mb_AutoUpdate", [this](bool checked) { ToggleSetting(MenuCheck::AutoUpdate, checked); });
+  on("Mb_AnswerCK", [this](bool checked) {
     ToggleSetting(MenuCheck::AnswerCK, checked);
     engine_.ResetLastAnswer();
   });
-  on(m["Mb_SushikiOn"], [this] { ToggleFormula(); });
-  on(m["Mb_PerSharp"], [this] { Report(kelvo::ChoosePercentType(*this, 1)); });
-  on(m["Mb_PerCasio"], [this] { Report(kelvo::ChoosePercentType(*this, 2)); });
+  on("Mb_PerSharp", [this] { Report(kelvo::ChoosePercentType(*this, 1)); });
+  on("Mb_PerCasio", [this] { Report(kelvo::ChoosePercentType(*this, 2)); });
 
-  for (const char* name : {"Mb_RsF", "Mb_RsCUT", "Mb_RsUP", "Mb_Rs45", "RsPop1", "RsPop2", "RsPop3", "RsPop4"}) {
-    QAction* action = m[name];
-    on(action, [this, action] { ChooseRoundSelector(action->data().toInt()); });
-  }
-  for (const char* name : {"Mb_SsF", "Mb_Ss5", "Mb_Ss4", "Mb_Ss3", "Mb_Ss2", "Mb_Ss1", "Mb_Ss0", "SsPopF", "SsPop5",
-                           "SsPop4", "SsPop3", "SsPop2", "SsPop1", "SsPop0"}) {
-    QAction* action = m[name];
-    on(action, [this, action] { ChooseDecimalSelector(action->data().toInt()); });
-  }
+  for (const main_menu::MenuItem item : main_menu::kRoundItems) on(item, [this, item] { ChooseRoundSelector(item.Tag()); });
+  for (const main_menu::MenuItem item : main_menu::kRoundPopItems) on(item, [this, item] { ChooseRoundSelector(item.Tag()); });
+  for (const main_menu::MenuItem item : main_menu::kDecimalItems) on(item, [this, item] { ChooseDecimalSelector(item.Tag()); });
+  for (const main_menu::MenuItem item : main_menu::kDecimalPopItems) on(item, [this, item] { ChooseDecimalSelector(item.Tag()); });
 
-  on(m["KelvoHelp"], [this] {
+  on("KelvoHelp", [this] {
     const QString sys = QString::fromStdString(kelvo::ProgramPath("KelvoFiles/_sys/"));
     kelvo::OpenDocument(this, QUrl::fromLocalFile(kelvo::HelpDocumentPath(sys, QStringLiteral("KelvoHelp"))));
   });
-  on(m["Mb_SkinChange"], [this](bool checked) { ToggleSkinChooser(*this, checked); });
-  on(m["MorvaneHp"], [this] { kelvo::OpenDocument(this, QUrl(QStringLiteral(KELVO_HOME_PAGE))); });
-  on(m["Mb_Update"], [this] { OpenUpdateWindow(/*foundAtStart=*/false); });
+  on("MorvaneHp", [this] { kelvo::OpenDocument(this, QUrl(QStringLiteral(KELVO_HOME_PAGE))); });
+  on("Mb_Update", [this] { OpenUpdateWindow(/*foundAtStart=*/false); });
 
   ConnectSideWindowCommands();
   ConnectTaxRateCommands();

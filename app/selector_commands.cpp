@@ -12,24 +12,19 @@
 #include "settings.h"
 
 void TfrmMain::ApplyRoundSelector(int value) {
-  static constexpr const char* kItems[] = {"Mb_RsF", "Mb_RsCUT", "Mb_RsUP", "Mb_Rs45"};
   static constexpr const char* kTexts[] = {"F", "CT", "UP", "5/4"};
-  for (const char* item : kItems) menus_[item]->setChecked(false);
   value = kelvo::EffectiveRoundSelector(value);
+  for (const main_menu::MenuItem item : main_menu::kRoundItems) Action(item)->setChecked(item.Tag() == value);
   labRs_->setText(QString::fromLatin1(kTexts[value - 1]));
   labRs_->setAccessibleName(kelvo::SpokenRoundSelector(value));
   kelvo::Settings().roundSelector = value;
-  menus_[kItems[value - 1]]->setChecked(true);
   MirrorToEnlargedPanel();
   kelvo::AnnounceDisplay(widgets_.numberStrip);
 }
 
 void TfrmMain::ApplyDecimalSelector(int value) {
-  static constexpr const char* kItems[] = {"Mb_Ss0", "Mb_Ss1", "Mb_Ss2", "Mb_Ss3", "Mb_Ss4", "Mb_Ss5"};
-  menus_["Mb_SsF"]->setChecked(false);
-  for (const char* item : kItems) menus_[item]->setChecked(false);
   value = kelvo::EffectiveDecimalSelector(value);
-  menus_[value < 0 ? "Mb_SsF" : kItems[value]]->setChecked(true);
+  for (const main_menu::MenuItem item : main_menu::kDecimalItems) Action(item)->setChecked(item.Tag() == value);
   labDc_->setText(value < 0 ? QStringLiteral("F") : QString::number(value));
   labDc_->setAccessibleName(kelvo::SpokenDecimalSelector(value));
   kelvo::Settings().decimalSelector = value;

@@ -1,8 +1,10 @@
 // The main window's commands that open and close its side windows and dialogs, and the display
-// hooks through which the engine keeps the check tape and the enlarged panel up to date.
+// hooks through which the engine keeps the check tape and the enlarged panel up to date. A side
+// window is found, made and closed only through SideWindow and CloseSideWindow
+// (side_window_host.cpp); its menu items are the rows of the menu table that name its identifier.
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
+#include <QPlainTextEdit>
 
 #include "about_box.h"
 #include "big_panel.h"
@@ -10,15 +12,21 @@
 #include "desktop_look.h"
 #include "key_settings_dialog.h"
 #include "main_window.h"
+#include "skin_chooser.h"
+#include "skin_chooser_command.h"
+#include "sushiki_window.h"
+#include "tape_window.h"
 #include "tax_rate_dialog.h"
+#include "time_days_window.h"
+#include "version.h"
 
 namespace {
 
-// The open side window of an identifier as its own class, or null.
-template <typename Window>
-Window* OpenSideWindow(const QHash<char, QPointer<QWidget>>& windows) {
-  return qobject_cast<Window*>(windows.value(Window::kId).data());
-}
+// Where PlaceWindow puts a side window.
+constexpr int kTopLeftOfWorkArea = 0;
+constexpr int kBesideMainWindow = 1;
+constexpr int kBelowCaption = 2;
+constexpr int kCascaded = 3;
 
 // A side window opened without taking the activation: the keyboard stays with the main window,
 // which is therefore the most recently activated window again, and F12 there closes the new
@@ -35,38 +43,40 @@ void MainDisplay::ToggleCheckTape() { window_.ToggleCheckTape(); }
 void MainDisplay::RefreshCheckTape() { window_.ShowCheckTape(); }
 
 void TfrmMain::ConnectSideWindowCommands() {
-  // Qt flips a checkable item before it reports the choice; the command sets the check marks
-  // itself, as its window opens or closes.
-  auto toggle = [this](const char* item, void (TfrmMain::*command)()) {
-    QAction* action = menus_[item];
-    connect(action, &QAction::triggered, this, [this, action, command](bool checked) {
-      action->setChecked(!checked);
-      (this->*command)();
+  // Qt flips a checkable item before it reports the choice; afterwards the ticks show again
+  // whether the window is open.
+  for (std::size_t row = 0; row < main_menu::kRowCount; ++row) {
+    const char id = main_menu::kRows[row].window;
+    if (id == 0) continue;
+    connect(menus_.actions[row], &QAction::triggered, this, [this, id] {
+      ToggleSideWindow(id);
+      TickSideWindowItems(id);
     });
-  };
-  toggle("Mb_Kenzan", &TfrmMain::ToggleCheckTape);
-  toggle("Mb_KeySetOn", &TfrmMain::ToggleKeySettings);
-  toggle("Mb_BigPanelOn", &TfrmMain::ToggleBigPanel);
-  toggle("MigiKuriPop_BigPanelOn", &TfrmMain::ToggleBigPanel);
-  connect(menus_["Mb_Zeiritu"], &QAction::triggered, this, &TfrmMain::OpenTaxRateDialog);
-  connect(menus_["Mb_Ver"], &QAction::triggered, this, &TfrmMain::OpenAboutBox);
+  }
+  connect(Action("Mb_Zeiritu"), &QAction::triggered, this, &TfrmMain::OpenTaxRateDialog);
+  connect(Action("Mb_Ver"), &QAction::triggered, this, &TfrmMain::OpenAboutBox);
+}
+
+void TfrmMain::ToggleSideWindow(char id) {
+  switch (id) {
+    case TfrmKenzan::kId: ToggleCheckTape(); break;
+    case TfrmKeySet::kId: ToggleKeySettings(); break;
+    case TfrmBigPanel::kId: ToggleBigPanel(); break;
+    case TfrmSushiki::kWindowId: ToggleFormula(); break;
+    case kelvo::TfrmSkinCh::kWindowId: ToggleSkinChooser(); break;
+    case TfrmTape::kId: ToggleTapeWindow(); break;
+    case TfrmTimeDays::kId: ToggleTimeDaysWindow(); break;
+    default: break;
+  }
 }
 
 void TfrmMain::ToggleCheckTape() {
-  if (TfrmKenzan* tape = OpenSideWindow<TfrmKenzan>(sideWindows_)) {
-    tape->close();
-    return;
-  }
-  ShowCheckTape();
+  if (!CloseSideWindow(TfrmKenzan::kId)) ShowCheckTape();
 }
 
 void TfrmMain::ShowCheckTape() {
-  TfrmKenzan* tape = OpenSideWindow<TfrmKenzan>(sideWindows_);
-  if (tape == nullptr) {
-    tape = new TfrmKenzan(*this, this);
-    AttachSideWindow(TfrmKenzan::kId, tape);
-    PlaceWindow(tape, 1);
-  }
+  auto* tape = static_cast<TfrmKenzan*>(
+      SideWindow(TfrmKenzan::kId, kBesideMainWindow, [this] { return new TfrmKenzan(*this, this); }));
   engine_.TrimTapes();
   // The window opens without taking the keyboard, so the key that opened it comes up here and
   // is drawn released.
@@ -76,18 +86,16 @@ void TfrmMain::ShowCheckTape() {
 }
 
 void TfrmMain::ToggleBigPanel() {
-  if (TfrmBigPanel* open = OpenSideWindow<TfrmBigPanel>(sideWindows_)) {
-    open->close();
+  if (CloseSideWindow(TfrmBigPanel::kId)) {
     ReturnFocus();
     return;
   }
-  auto* panel = new TfrmBigPanel(*this, this);
-  AttachSideWindow(TfrmBigPanel::kId, panel);
+  auto* panel = static_cast<TfrmBigPanel*>(
+      SideWindow(TfrmBigPanel::kId, kTopLeftOfWorkArea, [this] { return new TfrmBigPanel(*this, this); }));
   // The renderer never keeps a panel that is gone (a new one may be open by then). The renderer
   // is the context: when the main window goes, it goes before the panel, and this never runs.
   connect(panel, &QObject::destroyed, &renderer_,
-          [this] { renderer_.SetEnlargedPanel(OpenSideWindow<TfrmBigPanel>(sideWindows_)); });
-  PlaceWindow(panel, 0);
+          [this] { renderer_.SetEnlargedPanel(OpenSideWindow<TfrmBigPanel>(TfrmBigPanel::kId)); });
   MirrorToEnlargedPanel();
   panel->show();
   panel->SetFrontPanel(renderer_.PanelComposite());
@@ -95,7 +103,7 @@ void TfrmMain::ToggleBigPanel() {
 }
 
 void TfrmMain::MirrorToEnlargedPanel() {
-  TfrmBigPanel* panel = OpenSideWindow<TfrmBigPanel>(sideWindows_);
+  auto* panel = OpenSideWindow<TfrmBigPanel>(TfrmBigPanel::kId);
   renderer_.SetEnlargedPanel(panel);
   if (panel == nullptr) return;
   renderer_.MirrorToEnlargedPanel();
@@ -103,31 +111,50 @@ void TfrmMain::MirrorToEnlargedPanel() {
 }
 
 void TfrmMain::ToggleKeySettings() {
-  if (TfrmKeySet* open = OpenSideWindow<TfrmKeySet>(sideWindows_)) {
-    open->close();
-  } else {
-    auto* dialog = new TfrmKeySet(*this, this);
-    AttachSideWindow(TfrmKeySet::kId, dialog);
-    PlaceWindow(dialog, 1);
-    dialog->show();
-  }
+  if (!CloseSideWindow(TfrmKeySet::kId))
+    SideWindow(TfrmKeySet::kId, kBesideMainWindow, [this] { return new TfrmKeySet(*this, this); })->show();
   KeepKeyboard(*this);
+}
+
+void TfrmMain::ToggleFormula() {
+  if (CloseSideWindow(TfrmSushiki::kWindowId)) return;
+  const kelvo::FormulaFiles files = kelvo::FormulaFiles::Current();
+  TfrmSushiki::InitAnswerFile(files);
+  auto* window = static_cast<TfrmSushiki*>(SideWindow(TfrmSushiki::kWindowId, kBelowCaption,
+                                                      [this, &files] { return new TfrmSushiki(this, files); }));
+  window->show();
+  window->activateWindow();
+  window->txtCalc->setFocus();
+}
+
+void TfrmMain::ToggleTapeWindow() {
+  if (CloseSideWindow(TfrmTape::kId)) return;
+  auto* window = static_cast<TfrmTape*>(
+      SideWindow(TfrmTape::kId, kBesideMainWindow, [this] { return new TfrmTape(*this, *this, this); }));
+  window->show();
+  window->Reload();
+  window->activateWindow();
+  window->raise();
+}
+
+void TfrmMain::ToggleSkinChooser() {
+  if (CloseSideWindow(kelvo::TfrmSkinCh::kWindowId)) return;
+  SideWindow(kelvo::TfrmSkinCh::kWindowId, kBesideMainWindow, [this] { return MakeSkinChooser(*this); })->show();
 }
 
 void TfrmMain::OpenTaxRateDialog() {
   TfrmZeiritu dialog(*this, this);
   FitToDesktopFont(&dialog);
-  PlaceWindow(&dialog, 3);
+  PlaceWindow(&dialog, kCascaded);
   renderer_.DrawAllButtonsUp();
   dialog.exec();
   ShowTaxRate();
 }
 
 void TfrmMain::OpenAboutBox() {
-  const auto* version = findChild<QLineEdit*>(QStringLiteral("AppVer"));
-  TfrmVer dialog(version->text(), QStringLiteral(KELVO_HOME_PAGE), this);
+  TfrmVer dialog(QString::fromLatin1(kVersionText), QStringLiteral(KELVO_HOME_PAGE), this);
   FitToDesktopFont(&dialog);
-  PlaceWindow(&dialog, 3);
+  PlaceWindow(&dialog, kCascaded);
   renderer_.DrawAllButtonsUp();
   dialog.exec();
 }

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
-#include <QLineEdit>
 #include <QScreen>
 #include <QWindow>
 
@@ -36,19 +35,6 @@ class ActivationWatch : public QObject {
   kelvo::SideWindowHost& host_;
 };
 
-// The main-menu and popup items that show whether the side window of an identifier is open.
-QList<const char*> MenuItemsOf(char id) {
-  switch (id) {
-    case '1': return {"Mb_Kenzan"};
-    case '2': return {"Mb_KeySetOn"};
-    case '3': return {"Mb_BigPanelOn", "MigiKuriPop_BigPanelOn"};
-    case '4': return {"Mb_SushikiOn"};
-    case '7': return {"Mb_SkinChange"};
-    case '8': return {"Mb_Tape", "MigiKuriPop_Tape"};
-    default: return {};
-  }
-}
-
 }  // namespace
 
 void TfrmMain::AttachSideWindow(char id, QWidget* window) {
@@ -57,7 +43,7 @@ void TfrmMain::AttachSideWindow(char id, QWidget* window) {
   window->installEventFilter(new ActivationWatch(window, id, *this));
   sideWindows_.insert(id, window);
   SideWindowActivated(id);  // in the list from now on, even if it never becomes active
-  for (const char* item : MenuItemsOf(id)) menus_[item]->setChecked(true);
+  TickSideWindowItems(id);
 }
 
 void TfrmMain::SideWindowActivated(char id) { kelvo::SideWindowActivated(id); }
@@ -65,12 +51,35 @@ void TfrmMain::SideWindowActivated(char id) { kelvo::SideWindowActivated(id); }
 void TfrmMain::SideWindowClosed(char id) {
   kelvo::SideWindowClosed(id);
   sideWindows_.remove(id);
-  for (const char* item : MenuItemsOf(id)) menus_[item]->setChecked(false);
+  TickSideWindowItems(id);
 }
 
+QWidget* TfrmMain::OpenSideWindow(char id) const { return sideWindows_.value(id).data(); }
+
 QWidget* TfrmMain::WindowOf(char id) {
-  const QPointer<QWidget> side = sideWindows_.value(id);
-  return side != nullptr ? side.data() : this;
+  QWidget* side = OpenSideWindow(id);
+  return side != nullptr ? side : this;
+}
+
+QWidget* TfrmMain::SideWindow(char id, int placeMode, const std::function<QWidget*()>& make) {
+  if (QWidget* open = OpenSideWindow(id)) return open;
+  QWidget* window = make();
+  AttachSideWindow(id, window);
+  PlaceWindow(window, placeMode);
+  return window;
+}
+
+bool TfrmMain::CloseSideWindow(char id) {
+  QWidget* open = OpenSideWindow(id);
+  if (open == nullptr) return false;
+  open->close();  // its close handling takes it off the list and unticks its items
+  return true;
+}
+
+void TfrmMain::TickSideWindowItems(char id) {
+  const bool open = OpenSideWindow(id) != nullptr;
+  for (std::size_t row = 0; row < main_menu::kRowCount; ++row)
+    if (main_menu::kRows[row].window == id) menus_.actions[row]->setChecked(open);
 }
 
 void TfrmMain::PlaceWindow(QWidget* side, int mode) {

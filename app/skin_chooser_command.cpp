@@ -1,4 +1,4 @@
-// The main window as the skin chooser's host, and the menu command that opens and closes it.
+// The main window as the skin chooser's host, and a new chooser for it.
 #include "skin_chooser_command.h"
 
 #include <QApplication>
@@ -34,32 +34,11 @@ class MainWindowSkinHost : public kelvo::SkinChooserHost {
   TfrmMain& window_;
 };
 
-// The open chooser, if any: a closed one may wait for its deletion a moment longer.
-kelvo::TfrmSkinCh* OpenChooser() {
-  for (QWidget* window : QApplication::topLevelWidgets())
-    if (auto* chooser = qobject_cast<kelvo::TfrmSkinCh*>(window); chooser != nullptr && !chooser->Closing())
-      return chooser;
-  return nullptr;
-}
-
 }  // namespace
 
-void ToggleSkinChooser(TfrmMain& window, bool open) {
-  kelvo::TfrmSkinCh* chooser = OpenChooser();
-  if (!open) {
-    if (chooser != nullptr) chooser->close();
-    return;
-  }
-  if (chooser != nullptr) {
-    chooser->raise();
-    chooser->activateWindow();
-    return;
-  }
-  chooser = new kelvo::TfrmSkinCh(std::make_unique<MainWindowSkinHost>(window));
-  window.AttachSideWindow(kelvo::TfrmSkinCh::kWindowId, chooser);
-  // The chooser ends with the program (writing its options) and never outlives its host.
+QWidget* MakeSkinChooser(TfrmMain& window) {
+  auto* chooser = new kelvo::TfrmSkinCh(std::make_unique<MainWindowSkinHost>(window));
   QObject::connect(qApp, &QCoreApplication::aboutToQuit, chooser, [chooser] { delete chooser; });
   QObject::connect(&window, &QObject::destroyed, chooser, [chooser] { delete chooser; });
-  window.PlaceWindow(chooser, 1);
-  chooser->show();
+  return chooser;
 }

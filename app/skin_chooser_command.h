@@ -1,7 +1,9 @@
 #pragma once
 
+class QWidget;
 class TfrmMain;
 
-// The main menu's tick item Mb_SkinChange: ticked, it opens the skin chooser beside the main
-// window; unticked, it closes the chooser (which unticks the item when it closes by itself).
-void ToggleSkinChooser(TfrmMain& window, bool open);
+// A new skin chooser for the main window, to be attached and shown as its side window "7" (the
+// menu item Mb_SkinChange opens and closes it). It ends with the program, writing its options,
+// and never outlives the main window.
+QWidget* MakeSkinChooser(TfrmMain& window);

@@ -7,6 +7,7 @@
 #include "main_window.h"
 #include "settings.h"
 #include "display_label_look.h"
+#include "tax_rate_text.h"
 #include "tax_rate_label.h"
 
 using kelvo::MenuCheck;
@@ -20,8 +21,8 @@ void TfrmMain::ConnectTaxRateCommands() {
   connect(labZei_, &TaxRateLabel::contextMenuAsked, menus_.migiKuriPop, [this](QPoint at) { menus_.migiKuriPop->popup(at); });
   KeepSelectorPopupOpenOnItsLabel(labZei_->Popup(), "labZei");
 
-  for (const char* name : {"Mb_Keigen", "MigiKuriPop_Keigen"}) {
-    connect(menus_[name], &QAction::triggered, this, [this](bool checked) {
+  for (QAction* item : {Action("Mb_Keigen"), Action("MigiKuriPop_Keigen")}) {
+    connect(item, &QAction::triggered, this, [this](bool checked) {
       ToggleSetting(MenuCheck::ReducedTaxRate, checked);
       ShowTaxRate();
     });
@@ -39,4 +40,13 @@ void TfrmMain::ChooseTaxRate(bool reduced) {
 void TfrmMain::ShowTaxRate() {
   const kelvo::SettingValues& values = kelvo::Settings();
   labZei_->ShowRates(values.taxRate, values.reducedTaxRate, values.reducedTaxRateOn);
+}
+
+void TfrmMain::ResetRefusedTaxRates() {
+  const kelvo::RefusedTaxRates refused = kelvo::ResetRefusedTaxRates();
+  if (refused.settings.empty()) return;
+  QString text = QStringLiteral("設定ファイルの税率が 0 ～ 100 % の数ではないため、初期値に戻しました。\n");
+  for (const std::string& setting : refused.settings) text += QLatin1Char('\n') + QString::fromStdString(setting);
+  showError(this, text + QStringLiteral("\n\n税率は Opt メニューの［税率設定］で変えられます。"));
+  Report(refused.written);
 }

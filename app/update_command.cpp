@@ -1,10 +1,7 @@
 // The main window's update commands: the update window (Mb_Update) and the check at start.
 #include <QAction>
-#include <QEvent>
-#include <QLineEdit>
-#include <QTimer>
-#include <QWindow>
 
+#include "after_first_paint.h"
 #include "desktop_look.h"
 #include "download.h"
 #include "installer.h"
@@ -14,47 +11,20 @@
 #include "shell_paths.h"
 #include "update_list.h"
 #include "update_window.h"
+#include "version.h"
 
 namespace {
 
 const QString kNewerAtStart = QStringLiteral("現在お使いのKelvoより、最新版が見つかりました。アップデートしますか？");
 const QString kNotStarted = QStringLiteral("Update.exe を起動出来ませんでした。");
 
-// The version the main window carries in its hidden field AppVer.
-QString CurrentVersion(const QWidget& window) {
-  const auto* field = window.findChild<QLineEdit*>(QStringLiteral("AppVer"));
-  return field != nullptr ? field->text() : QString();
-}
-
-// Runs a task once, after the watched widget has painted for the first time.
-class AfterFirstPaint : public QObject {
- public:
-  AfterFirstPaint(QWidget* widget, std::function<void()> task) : QObject(widget), task_(std::move(task)) {
-    widget->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    // A paint into a window that is not on the screen yet does not count.
-    const QWindow* handle = static_cast<QWidget*>(watched)->window()->windowHandle();
-    if (event->type() == QEvent::Paint && handle != nullptr && handle->isExposed()) {
-      watched->removeEventFilter(this);
-      // After the paint has reached the screen, once the event loop is free again.
-      QTimer::singleShot(0, parent(), std::move(task_));
-      deleteLater();
-    }
-    return false;
-  }
-
- private:
-  std::function<void()> task_;
-};
+QString CurrentVersion() { return QString::fromLatin1(kVersionText); }
 
 }  // namespace
 
 void TfrmMain::OpenUpdateWindow(bool foundAtStart) {
   renderer_.DrawAllButtonsUp();
-  TfrmUpdate window(*this, CurrentVersion(*this), foundAtStart, this);
+  TfrmUpdate window(*this, CurrentVersion(), foundAtStart, this);
   FitToDesktopFont(&window);
   if (askUpdate) window.askYesNo = askUpdate;
   window.showMessage = showError;
@@ -74,19 +44,14 @@ void TfrmMain::OpenUpdateWindow(bool foundAtStart) {
 void TfrmMain::ScheduleUpdateCheckAtStart() {
   // One question for the whole program: children started beside the primary never ask it.
   if (!primary_) return;
-  // Nothing of it may delay the first painted window. A window already on the screen has been
-  // painted (that happens as it appears); otherwise the check waits for that paint.
-  if (const QWindow* handle = windowHandle(); handle != nullptr && handle->isExposed()) {
-    QTimer::singleShot(0, this, [this] { CheckForUpdateAtStart(); });
-    return;
-  }
-  new AfterFirstPaint(centralWidget(), [this] { CheckForUpdateAtStart(); });
+  // Nothing of it may delay the first painted window.
+  RunAfterFirstPaint(centralWidget(), [this] { CheckForUpdateAtStart(); });
 }
 
 void TfrmMain::CheckForUpdateAtStart() {
   const QString listPath = QString::fromStdString(kelvo::ProgramPath(kelvo::kUpdateListFile));
   // The update window would share the list file with this check: it waits until the check is done.
-  QAction* updateItem = menus_["Mb_Update"];
+  QAction* updateItem = Action("Mb_Update");
   const bool itemEnabled = updateItem->isEnabled();
   updateItem->setEnabled(false);
   const int code = kelvo::DownloadFile(kelvo::ServerBaseUrl() + QStringLiteral("AppVer.csv"), listPath,
@@ -95,7 +60,7 @@ void TfrmMain::CheckForUpdateAtStart() {
   if (code != kelvo::kDownloadOk || shutDown_) return;
   const QByteArray content = kelvo::ReadUpdateListFile(listPath);
   const std::optional<QString> version = kelvo::FirstListedVersion(content);
-  if (!version || !kelvo::IsNewerVersion(*version, CurrentVersion(*this))) return;
+  if (!version || !kelvo::IsNewerVersion(*version, CurrentVersion())) return;
   // A build that may not update itself tells of the version even when the list offers no installer.
   const bool self = kelvo::SelfUpdateAllowed();
   if (self && !kelvo::IsFreeInstallerName(kelvo::ParseUpdateList(content).fileName)) return;  // nothing to offer

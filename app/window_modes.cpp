@@ -47,7 +47,7 @@ void TfrmMain::ToggleTaskBarIn() {
 void TfrmMain::ExplainResidencyWithoutTray() {
   const bool tray = trayAvailable();
   const QString tip = tray ? QString() : QStringLiteral("通知領域がないため、閉じる・最小化ではウィンドウを最小化します。");
-  for (const char* name : {"Mb_TaskBarIn", "MigiKuriPop_TaskBarIn"}) menus_[name]->setToolTip(tip);
+  for (QAction* item : {Action("Mb_TaskBarIn"), Action("MigiKuriPop_TaskBarIn")}) item->setToolTip(tip);
   menus_.file->setToolTipsVisible(!tray || !window_system::KeepsOnTop());  // and the always-on-top tip
   menus_.migiKuriPop->setToolTipsVisible(!tray);
 }

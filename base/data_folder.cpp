@@ -128,12 +128,14 @@ std::string CopyFolderTemplate(const std::string& templateFolder, const std::str
   return {};
 }
 
-std::string ScriptHostPath(const std::string& programFolder) {
-  const std::string beside = PathText(FilePath(programFolder) / kScriptHostName);
-  const std::string installed = PathText((FilePath(programFolder) / KELVO_INSTALLED_HELPERS / kScriptHostName).lexically_normal());
+std::string HelperPath(const std::string& programFolder, const std::string& name) {
+  const std::string beside = PathText(FilePath(programFolder) / name);
+  const std::string installed = PathText((FilePath(programFolder) / KELVO_INSTALLED_HELPERS / name).lexically_normal());
   std::error_code error;
   if (!fs::is_regular_file(FilePath(beside), error) && fs::is_regular_file(FilePath(installed), error)) return installed;
   return beside;
 }
+
+std::string ScriptHostPath(const std::string& programFolder) { return HelperPath(programFolder, kScriptHostName); }
 
 }  // namespace kelvo

@@ -35,8 +35,11 @@ DataFolderChoice ChooseDataFolder(const std::string& programFolder, const std::s
 // half-made folder behind, and of two starts at once one copy wins. Empty, or the reason it failed.
 std::string CopyFolderTemplate(const std::string& templateFolder, const std::string& target);
 
-// The script host kelvo-wsh: beside the executable, else in programFolder/../libexec/kelvo (an
-// installation); the path beside the executable when neither exists.
+// A helper of the program (`name`): beside the executable in programFolder, else in
+// programFolder/../libexec/kelvo (an installation); the path beside the executable when neither
+// exists.
+std::string HelperPath(const std::string& programFolder, const std::string& name);
+// The script host kelvo-wsh, a helper.
 std::string ScriptHostPath(const std::string& programFolder);
 
 }  // namespace kelvo

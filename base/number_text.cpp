@@ -106,11 +106,41 @@ std::optional<double> ParseDecimalNumber(std::string_view text) {
   return value;
 }
 
+std::optional<double> ParsePlainDecimal(std::string_view text) {
+  text = TrimBlanks(text);
+  const std::size_t whole = DigitRun(text, 0);
+  std::size_t fraction = 0;
+  if (whole < text.size() && text[whole] == '.') fraction = DigitRun(text, whole + 1);
+  const std::size_t length = whole + fraction + (whole < text.size() && text[whole] == '.' ? 1 : 0);
+  if (whole + fraction == 0 || length != text.size()) return std::nullopt;
+  return ParseDecimalNumber(text);
+}
+
 std::string FormatReal(double value) {
   char buffer[64];
   auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   if (error != std::errc{}) return "0";
-  return std::string(buffer, end);
+  const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+  const std::size_t e = text.find('e');
+  if (e == std::string_view::npos) return std::string(text);
+  // "-1.5e-05": the digits, moved by the exponent.
+  const bool negative = text.front() == '-';
+  const std::string_view mantissa = text.substr(negative ? 1 : 0, e - (negative ? 1 : 0));
+  int exponent = 0;
+  std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(), exponent);
+  std::string digits;
+  for (const char c : mantissa)
+    if (IsDigit(c)) digits += c;
+  const int point = static_cast<int>(std::min(mantissa.find('.'), mantissa.size())) + exponent;
+  std::string plain = negative ? "-" : "";
+  if (point <= 0) {
+    plain += "0." + std::string(static_cast<std::size_t>(-point), '0') + digits;
+  } else if (static_cast<std::size_t>(point) >= digits.size()) {
+    plain += digits + std::string(static_cast<std::size_t>(point) - digits.size(), '0');
+  } else {
+    plain += digits.substr(0, static_cast<std::size_t>(point)) + "." + digits.substr(static_cast<std::size_t>(point));
+  }
+  return plain;
 }
 
 }  // namespace kelvo

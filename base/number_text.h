@@ -19,7 +19,12 @@ std::optional<std::int32_t> ParseIntegerText(std::string_view text);
 // small for one read as zero.
 std::optional<double> ParseDecimalNumber(std::string_view text);
 
-// The shortest text of at most 15 significant digits that stands for the value ("0.05").
+// Reads a whole text as a plain decimal: optional blanks, digits with an optional point, and
+// nothing else ("8", "0.08", ".5", "10."; not "-1", "+1", "1e3", "0x10", "8%", "８", "inf").
+std::optional<double> ParsePlainDecimal(std::string_view text);
+
+// The shortest text of at most 15 significant digits that stands for the value, written out
+// without an exponent ("0.05", "0.0000001", "123456789012346000").
 std::string FormatReal(double value);
 
 }  // namespace kelvo

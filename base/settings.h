@@ -7,13 +7,9 @@
 
 #include "ini_file.h"
 #include "settings_checks.h"
+#include "settings_keys.h"
 
 namespace kelvo {
-
-// The two consumption-tax rates of a fresh program (and of the tax-rate dialog's reset). A rate
-// already in the settings file is kept as it is.
-inline constexpr double kDefaultStandardTaxRate = 0.10;
-inline constexpr double kDefaultReducedTaxRate = 0.08;
 
 // The settings that live in process-wide values (the other ones are check marks, see
 // SettingsChecks). They start at the defaults of a missing settings file.
@@ -21,17 +17,19 @@ struct SettingValues {
   // The selectors in use: pass 2 reads the file's values here as they stand, then the main
   // window applies them, which brings them into range (EffectiveRoundSelector and
   // EffectiveDecimalSelector decide how) while the file keeps what it holds.
-  std::int32_t roundSelector = 1;     // Value/RoundSelecter: 1 F, 2 Cut, 3 Up, 4 5/4
-  std::int32_t decimalSelector = 5;   // Value/DecimalSelecter: 0..5 places, -9 F
-  std::int32_t percentType = 1;       // Value/PerType: 1 first convention, anything else the second
-  double taxRate = kDefaultStandardTaxRate;  // Tax/Zeiritu, the standard rate, a fraction
-  double reducedTaxRate = kDefaultReducedTaxRate;  // Tax/KeigenZeiritu
-  bool reducedTaxRateOn = false;      // Tax/KeigenOn, beside Mb_Keigen: the tax keys use the reduced rate
-  std::int32_t taxDecimals = 0;       // Tax/Dc
-  std::int32_t taxRounding = 1;       // Tax/Rs
-  bool alwaysOnTop = true;            // View/FrontSideOn, beside Mb_FrontSideOn
-  bool autoUpdate = true;             // StartUp/AutoUpdate, beside Mb_AutoUpdate
-  std::int32_t skinKind = 0;          // Skin/CustumSkinType: 0 the built-in skin
+  std::int32_t roundSelector = ini::kRoundSelecter.fallback;
+  std::int32_t decimalSelector = ini::kDecimalSelecter.fallback;
+  std::int32_t percentType = ini::kPerType.fallback;
+  double taxRate = ini::kZeiritu.fallback;               // the standard rate, a fraction
+  double reducedTaxRate = ini::kKeigenZeiritu.fallback;
+  bool reducedTaxRateOn = ini::kKeigenOn.fallback;      // beside Mb_Keigen: the tax keys use the reduced rate
+  std::int32_t taxDecimals = ini::kTaxDecimals.fallback;
+  std::int32_t taxRounding = ini::kTaxRounding.fallback;
+  bool grandTotal = ini::kGrandTotal.fallback;          // beside Mb_GrandTotal
+  bool answerCheck = ini::kAnswerCK.fallback;           // beside Mb_AnswerCK
+  bool alwaysOnTop = ini::kFrontSideOn.fallback;        // beside Mb_FrontSideOn
+  bool autoUpdate = ini::kAutoUpdate.fallback;          // beside Mb_AutoUpdate
+  std::int32_t skinKind = ini::kCustumSkinType.fallback;  // 0 the built-in skin
 };
 SettingValues& Settings();
 

@@ -1,6 +1,7 @@
 // Reading the settings at start-up: the two passes.
 #include "settings.h"
 #include "settings_file.h"
+#include "tax_rate_text.h"
 
 namespace kelvo {
 
@@ -23,15 +24,14 @@ std::int32_t EffectiveDecimalSelector(std::int32_t value) {
 SettingsPass1 LoadSettingsPass1(SettingsChecks& checks, bool primaryInstance) {
   const IniFile file(CurrentSettingsPath());
   SettingsPass1 pass;
-  checks.SetChecked(MenuCheck::KeyPanelOn, file.ReadBool(ini::kView, "KeyPanelOn", false));
-  pass.keyButtonOn = file.ReadBool(ini::kView, "KeyButtonOn", true);
-  checks.SetChecked(MenuCheck::KeyButtonOn, pass.keyButtonOn);
-  Settings().skinKind = file.ReadInteger(ini::kSkin, "CustumSkinType", 0);
-  if (primaryInstance && file.ReadBool(ini::kStartUp, "StartUpEndOn", false)) {
+  LoadMenuSetting(file, checks, MenuCheck::KeyPanelOn);
+  pass.keyButtonOn = LoadMenuSetting(file, checks, MenuCheck::KeyButtonOn);
+  Settings().skinKind = ini::Read(file, ini::kCustumSkinType);
+  if (primaryInstance && ini::Read(file, ini::kStartUpEndOn)) {
     checks.SetChecked(MenuCheck::StartUpEndOn, true);
     pass.restorePosition = true;
-    pass.left = file.ReadInteger(ini::kStartUp, "StartUpLeft", 10);
-    pass.top = file.ReadInteger(ini::kStartUp, "StartUpTop", 10);
+    pass.left = ini::Read(file, ini::kStartUpLeft);
+    pass.top = ini::Read(file, ini::kStartUpTop);
   }
   return pass;
 }
@@ -40,24 +40,21 @@ void LoadSettingsPass2(SettingsChecks& checks, bool primaryInstance, std::uint32
   {
     const IniFile file(CurrentSettingsPath());
     SettingValues& values = Settings();
-    values.roundSelector = file.ReadInteger(ini::kValue, "RoundSelecter", 1);
-    values.decimalSelector = file.ReadInteger(ini::kValue, "DecimalSelecter", 5);
-    values.percentType = file.ReadInteger(ini::kValue, "PerType", 1);
+    values.roundSelector = ini::Read(file, ini::kRoundSelecter);
+    values.decimalSelector = ini::Read(file, ini::kDecimalSelecter);
+    values.percentType = ini::Read(file, ini::kPerType);
     checks.SetChecked(MenuCheck::PerSharp, values.percentType == 1);
     checks.SetChecked(MenuCheck::PerCasio, values.percentType != 1);
-    checks.SetChecked(MenuCheck::GrandTotal, file.ReadBool(ini::kValue, "GrandTotal", true));
-    checks.SetChecked(MenuCheck::AnswerCK, file.ReadBool(ini::kValue, "AnswerCK", true));
-    values.alwaysOnTop = file.ReadBool(ini::kView, "FrontSideOn", true);
-    checks.SetChecked(MenuCheck::FrontSideOn, values.alwaysOnTop);
-    // A rate that is not a finite decimal number (or none at all) gives the default.
-    values.taxRate = file.ReadReal(ini::kTax, "Zeiritu", kDefaultStandardTaxRate);
-    values.reducedTaxRate = file.ReadReal(ini::kTax, "KeigenZeiritu", kDefaultReducedTaxRate);
-    values.reducedTaxRateOn = file.ReadBool(ini::kTax, "KeigenOn", false);
-    checks.SetChecked(MenuCheck::ReducedTaxRate, values.reducedTaxRateOn);
-    values.taxDecimals = file.ReadInteger(ini::kTax, "Dc", 0);
-    values.taxRounding = file.ReadInteger(ini::kTax, "Rs", 1);
-    values.autoUpdate = file.ReadBool(ini::kStartUp, "AutoUpdate", true);
-    checks.SetChecked(MenuCheck::AutoUpdate, values.autoUpdate);
+    LoadMenuSetting(file, checks, MenuCheck::GrandTotal);
+    LoadMenuSetting(file, checks, MenuCheck::AnswerCK);
+    LoadMenuSetting(file, checks, MenuCheck::FrontSideOn);
+    // A rate that is not a plain decimal from 0 to 100 % (or none at all) gives the default.
+    values.taxRate = ReadTaxRate(file, ini::kZeiritu);
+    values.reducedTaxRate = ReadTaxRate(file, ini::kKeigenZeiritu);
+    LoadMenuSetting(file, checks, MenuCheck::ReducedTaxRate);
+    values.taxDecimals = ini::Read(file, ini::kTaxDecimals);
+    values.taxRounding = ini::Read(file, ini::kTaxRounding);
+    LoadMenuSetting(file, checks, MenuCheck::AutoUpdate);
   }
   if (primaryInstance) {
     UsePrimaryInstanceFiles();
@@ -69,7 +66,7 @@ void LoadSettingsPass2(SettingsChecks& checks, bool primaryInstance, std::uint32
 
 SkinChooserOptions LoadSkinChooserOptions() {
   const IniFile file(CurrentSettingsPath());
-  return {file.ReadBool(ini::kSkin, "AutoPreview", true), file.ReadBool(ini::kSkin, "LocalSave", true)};
+  return {ini::Read(file, ini::kAutoPreview), ini::Read(file, ini::kLocalSave)};
 }
 
 }  // namespace kelvo

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <system_error>
 #include <vector>
@@ -27,11 +28,15 @@ struct Stamp {
   std::set<std::string> given;
 };
 
-// A missing, unreadable or oversized stamp reads as no version and nothing given.
-Stamp ReadStamp(const fs::path& path) {
+// A missing, unreadable or oversized stamp reads as no version and nothing given (a new stamp
+// replaces it). Something else of that name, a folder or a device, which no stamp can replace,
+// gives nothing at all.
+std::optional<Stamp> ReadStamp(const fs::path& path) {
   Stamp stamp;
   std::error_code error;
-  if (!fs::is_regular_file(path, error) || fs::file_size(path, error) > kLargestStamp || error) return stamp;
+  const fs::file_status status = fs::status(path, error);
+  if (fs::exists(status) && !fs::is_regular_file(status)) return std::nullopt;
+  if (!fs::is_regular_file(status) || fs::file_size(path, error) > kLargestStamp || error) return stamp;
   std::ifstream in(path, std::ios::binary);
   std::string line;
   for (bool first = true; std::getline(in, line); first = false) {
@@ -82,12 +87,17 @@ std::string RefreshFromTemplate(const std::string& templateFolder, const std::st
     MakeRequiredFolders(copyFolder);
     return {};
   }
-  const Stamp installed = ReadStamp(from / kTemplateStampFile);
+  const Stamp installed = ReadStamp(from / kTemplateStampFile).value_or(Stamp{});
   if (installed.version.empty()) {  // a template of a program without stamps: only the folders
     MakeRequiredFolders(copyFolder);
     return {};
   }
-  const Stamp copy = ReadStamp(to / kTemplateStampFile);
+  const std::optional<Stamp> read = ReadStamp(to / kTemplateStampFile);
+  if (!read) {  // without knowing what the copy was given, nothing the user deleted may come back
+    MakeRequiredFolders(copyFolder);
+    return PathText(to / kTemplateStampFile) + ": not a file";
+  }
+  const Stamp& copy = *read;
   if (copy.version == installed.version && !copy.given.empty()) return {};
 
   std::vector<std::string> entries;

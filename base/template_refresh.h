@@ -17,7 +17,8 @@ inline constexpr const char* kTemplateStampFile = "_sys/Template.stamp";
 // given nothing, and gets back what it lacks once. Nothing in the copy is overwritten or deleted.
 // Each file arrives under a scratch name and is renamed into place; the stamp is written last, so a
 // refresh cut short leaves a usable copy and runs again at the next start. Beside a template
-// without a stamp the copy only gets its folders. Returns empty, or the first failure (the copy is
+// without a stamp, or with a stamp in the copy that cannot be read (a folder of that name), the
+// copy only gets its folders. Returns empty, or the first failure (the copy is
 // usable either way).
 std::string RefreshFromTemplate(const std::string& templateFolder, const std::string& copyFolder);
 

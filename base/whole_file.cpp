@@ -22,11 +22,17 @@ bool WriteAllTo(int fd, const char* data, std::size_t size) {
 }
 
 std::error_code ReplaceFileWith(const std::string& path, std::string_view text, std::string_view scratchSuffix) {
+  return ReplaceFileByWriting(path, [text](int fd) { return WriteAllTo(fd, text.data(), text.size()); }, scratchSuffix);
+}
+
+std::error_code ReplaceFileByWriting(const std::string& path, const std::function<bool(int fd)>& write,
+                                std::string_view scratchSuffix) {
   const std::string scratch = path + std::string(scratchSuffix);
   const int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
   if (fd < 0) return {errno, std::generic_category()};
   std::error_code error;
-  if (!WriteAllTo(fd, text.data(), text.size()) || ::fsync(fd) != 0) error = {errno, std::generic_category()};
+  errno = 0;
+  if (!write(fd) || ::fsync(fd) != 0) error = {errno != 0 ? errno : EIO, std::generic_category()};
   if (::close(fd) != 0 && !error) error = {errno, std::generic_category()};
   if (!error && std::rename(scratch.c_str(), path.c_str()) != 0) error = {errno, std::generic_category()};
   if (error) ::unlink(scratch.c_str());

@@ -15,9 +15,9 @@ struct TaxInput {
   std::int32_t decimals = 0;  // 0..5
 };
 
-// Each rate must be a decimal number ("8", "0.5", "999.0"; not "", "8%", "inf" or "1e400"), the
-// decimals an integer from 0 to 5. The standard rate is checked first, then the reduced rate,
-// then the decimals; no range is imposed on a rate.
+// Each rate must be a plain decimal percentage from 0 to 100 ("8", "0.5", "100"; not "", "-3",
+// "100.5", "8%", "inf" or "1e1": TypedTaxPercent), the decimals an integer from 0 to 5. The
+// standard rate is checked first, then the reduced rate, then the decimals.
 TaxInput CheckTaxInput(std::string_view rateText, std::string_view reducedRateText, std::string_view decimalsText);
 
 // The rate field's text for a stored rate: the percentage in its shortest form (0.05 gives "5",

@@ -33,20 +33,15 @@ constexpr qint64 kEventIntervalNs = 5'000'000;
 
 std::chrono::milliseconds stallTimeout = kDefaultStallTimeout;
 
-// The announced size as the C library's leading-number conversion reads it: leading blanks, a
-// sign, digits and an optional fraction; a text that does not start like a number reads as 0.
-double LeadingNumber(const QByteArray& text) {
-  qsizetype i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  double sign = 1;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) sign = text[i++] == '-' ? -1 : 1;
+// The announced size: decimal digits and nothing else ("5000abc", "-1", "5e3" and "" are no length).
+std::optional<double> LengthValue(const QByteArray& text) {
+  if (text.isEmpty()) return std::nullopt;
   double value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10 + (text[i] - '0');
-  if (i < text.size() && text[i] == '.') {
-    double scale = 0.1;
-    for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, scale /= 10) value += (text[i] - '0') * scale;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
   }
-  return sign * value;
+  return value;
 }
 
 enum class WaitEnd { Ready, Stopped, Stalled };
@@ -133,10 +128,14 @@ std::optional<double> AnnouncedLength(const QNetworkReply& reply) {
   const QByteArray first = values.front().trimmed();
   for (const QByteArray& value : values)
     if (value.trimmed() != first) return std::nullopt;
-  return LeadingNumber(first);
+  return LengthValue(first);
 }
 
 // Answers that came from a server but are not HTTP.
+// The statuses that send the client on to another address; other 3xx answers (304 Not Modified
+// among them) bring no file.
+bool IsRedirect(int status) { return status == 301 || status == 302 || status == 303 || status == 307 || status == 308; }
+
 bool IsProtocolFailure(QNetworkReply::NetworkError error) {
   return error == QNetworkReply::ProtocolFailure || error == QNetworkReply::RemoteHostClosedError ||
          error == QNetworkReply::ProtocolUnknownError;
@@ -156,6 +155,9 @@ QString DownloadResultText(int code) {
     case kDownloadNotFound: return QStringLiteral("NG: ファイルが存在しません。\r\n");
     case kDownloadNoLength: return QStringLiteral("NG: ファイルのサイズ情報を取得出来ません。\r\n");
     case kDownloadSizeMismatch: return QStringLiteral("NG: ダウンロードに失敗しました。\r\n");
+    case kDownloadNotSaved:
+      return QStringLiteral("NG: 受信したファイルを保存できません。保存先のフォルダーに書き込めないか、"
+                            "「.part」で終わる同じ名前のフォルダーがあります。\r\n");
     default: return {};
   }
 }
@@ -190,8 +192,7 @@ int DownloadFile(const QString& url, const QString& localPath, qint64 maxBytes, 
       case WaitEnd::Ready: break;
     }
     if (!status().isValid()) return IsProtocolFailure(reply->error()) ? kDownloadNoStatus : kDownloadUrlNotOpened;
-    const int code = status().toInt();
-    if (code < 300 || code >= 400) break;
+    if (!IsRedirect(status().toInt())) break;
     // A redirect that leads nowhere: too many, no Location, or one to file: or another scheme.
     const QUrl next = RedirectTarget(at, reply->attribute(QNetworkRequest::RedirectionTargetAttribute));
     if (next.isEmpty() || redirects == kMaxRedirects) return kDownloadUrlNotOpened;
@@ -211,7 +212,7 @@ int DownloadFile(const QString& url, const QString& localPath, qint64 maxBytes, 
   const QString partPath = localPath + QLatin1String(kPartSuffix);
   QFile::remove(partPath);
   QFile file(partPath);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return kDownloadSizeMismatch;
+  if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return kDownloadNotSaved;
 
   qint64 written = 0;
   double received = 0;
@@ -225,7 +226,7 @@ int DownloadFile(const QString& url, const QString& localPath, qint64 maxBytes, 
       break;
     const qint64 got = reply->read(block, kBlockSize);
     if (got <= 0) break;
-    if (file.write(block, got) != got) break;  // a full disk: the size check reports it
+    if (file.write(block, got) != got) break;  // a full disk: reported after the loop
     written += got;
     if (written > maxBytes) break;  // more than its kind may be: the size check refuses it
     if (sinceEvents.nsecsElapsed() >= kEventIntervalNs) {
@@ -241,12 +242,19 @@ int DownloadFile(const QString& url, const QString& localPath, qint64 maxBytes, 
   }
   file.close();
 
-  const bool whole = static_cast<double>(QFileInfo(partPath).size()) == announced && written <= maxBytes &&
-                     file.error() == QFileDevice::NoError;
-  // The whole file takes the name, replacing what had it (a link there included, never followed).
-  if (!whole || std::rename(QFile::encodeName(partPath).constData(), QFile::encodeName(localPath).constData()) != 0) {
+  if (file.error() != QFileDevice::NoError) {
     QFile::remove(partPath);
-    return whole || !DownloadAbortRequested() ? kDownloadSizeMismatch : kDownloadStopped;
+    return kDownloadNotSaved;
+  }
+  const bool whole = static_cast<double>(QFileInfo(partPath).size()) == announced && written <= maxBytes;
+  if (!whole) {
+    QFile::remove(partPath);
+    return DownloadAbortRequested() ? kDownloadStopped : kDownloadSizeMismatch;
+  }
+  // The whole file takes the name, replacing what had it (a link there included, never followed).
+  if (std::rename(QFile::encodeName(partPath).constData(), QFile::encodeName(localPath).constData()) != 0) {
+    QFile::remove(partPath);
+    return kDownloadNotSaved;
   }
   return kDownloadOk;
 }

@@ -18,11 +18,12 @@ enum DownloadResult : int {
                                 // (too many, to another scheme such as file:, or without a Location)
   kDownloadNoStatus = 5,        // the server answered something that is not an HTTP response, or
                                 // headers too large to be read
-  kDownloadNotFound = 6,        // a status outside 200..399
-  kDownloadNoLength = 7,        // no Content-Length (chunked answers included), or Content-Length
-                                // headers that disagree
-  kDownloadSizeMismatch = 8,    // the file is not as long as announced, is longer than its kind may be,
-                                // or could not be written
+  kDownloadNotFound = 6,        // a status outside 200..299 that is no redirect (304 Not Modified included)
+  kDownloadNoLength = 7,        // no Content-Length (chunked answers included), one that is not
+                                // plain digits ("5000abc"), or Content-Length headers that disagree
+  kDownloadSizeMismatch = 8,    // the file is not as long as announced or is longer than its kind may be
+  kDownloadNotSaved = 9,        // what arrived could not be written (a folder that cannot be written,
+                                // a full disk, a folder where localPath + kPartSuffix should be)
 };
 
 // Progress modes: 0 none, 1 the skin chooser's text, 2 the update window's text and bar.
@@ -47,7 +48,7 @@ int DownloadFile(const QString& url, const QString& localPath, qint64 maxBytes, 
 inline constexpr const char* kPartSuffix = ".part";
 
 // The message a window shows for a result code: "" for 0 and for unknown codes, "ST: 接続の中断"
-// for 1, and an "NG: ..." line ending in CR LF for 2 to 8.
+// for 1, and an "NG: ..." line ending in CR LF for 2 to 9.
 QString DownloadResultText(int code);
 
 // A transfer that receives nothing for this long ends as if the data had ended. Tests shorten it.

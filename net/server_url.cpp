@@ -1,6 +1,7 @@
 #include "server_url.h"
 
 #include "ini_file.h"
+#include "settings_keys.h"
 #include "shell_paths.h"
 
 namespace kelvo {
@@ -16,7 +17,7 @@ QString BuiltInServerUrl() { return WithTrailingSlash(QStringLiteral(KELVO_SERVE
 QString ServerBaseUrl() {
   // Read when asked, so that a changed file counts at the next check without a restart.
   const IniFile settings(CurrentSettingsPath());
-  const QString configured = WithTrailingSlash(QString::fromStdString(settings.ReadString("Net", "ServerUrl", "")));
+  const QString configured = WithTrailingSlash(QString::fromStdString(ini::Read(settings, ini::kServerUrl)));
   return configured.isEmpty() ? BuiltInServerUrl() : configured;
 }
 

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "download.h"
-#include "download_abort.h"
+#include "download_pane.h"
 #include "installer.h"
 #include "self_update.h"
 #include "server_url.h"
@@ -63,7 +63,7 @@ TfrmUpdate::TfrmUpdate(kelvo::SideWindowHost& host, QString currentVersion, bool
   CreateControls();
 }
 
-TfrmUpdate::~TfrmUpdate() { kelvo::RequestDownloadAbort(); }
+TfrmUpdate::~TfrmUpdate() { pane_->Close(); }
 
 void TfrmUpdate::CreateControls() {
   setFixedSize(297, 181);
@@ -112,7 +112,7 @@ void TfrmUpdate::CreateControls() {
   btConnect_ = button("btConnect", QStringLiteral("バージョンアップを確認"), {151, 131, 138, 23}, &TfrmUpdate::CheckForUpdate);
   btConnectStop_ = button("btConnectStop", QStringLiteral("接続を切断"), {8, 156, 138, 23}, nullptr);
   btClose_ = button("btClose", QStringLiteral("Close (&X)"), {151, 156, 138, 23}, nullptr);
-  connect(btConnectStop_, &QPushButton::clicked, this, [] { kelvo::RequestDownloadAbort(); });
+  pane_ = std::make_unique<kelvo::DownloadPane>(btConnectStop_, txtProgressStatus_);
   connect(btClose_, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -125,7 +125,6 @@ void TfrmUpdate::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (shown_) return;
   shown_ = true;
-  btConnectStop_->setEnabled(false);
   ShowProgressControls(false);
   if (foundAtStart_) {
     listUrl_ = kelvo::ServerBaseUrl() + QStringLiteral("AppVer.csv");
@@ -138,16 +137,16 @@ void TfrmUpdate::showEvent(QShowEvent* event) {
 }
 
 void TfrmUpdate::reject() {
-  closing_ = true;
-  kelvo::RequestDownloadAbort();  // a running transfer ends before the window goes
+  pane_->Close();  // a running transfer ends before the window goes
   QFile::remove(LocalListPath());
   QDialog::reject();
 }
 
 bool TfrmUpdate::Download(const QString& url, const QString& localPath, qint64 maxBytes) {
-  btConnectStop_->setEnabled(true);
-  const int code = kelvo::DownloadFile(url, localPath, maxBytes, QString(), 2,
-                                       [this](const QString& text, double bar) { ShowProgress(text, bar); });
+  const int code = pane_->Transfer([&] {
+    return kelvo::DownloadFile(url, localPath, maxBytes, QString(), 2,
+                               [this](const QString& text, double bar) { ShowProgress(text, bar); });
+  });
   SetMessage(kelvo::DownloadResultText(code));
   return code == kelvo::kDownloadOk;
 }
@@ -160,11 +159,10 @@ void TfrmUpdate::CheckForUpdate() {
   SetMessage(kConnecting);
   listUrl_ = kelvo::ServerBaseUrl() + QStringLiteral("AppVer.csv");
   const bool fetched = Download(listUrl_, LocalListPath(), kelvo::kMaxUpdateListBytes);
-  if (closing_) {
+  if (pane_->Closing()) {
     QFile::remove(LocalListPath());  // it may have arrived after the window deleted it
     return;
   }
-  btConnectStop_->setEnabled(false);
   if (fetched) {
     list_ = kelvo::ParseUpdateList(kelvo::ReadUpdateListFile(LocalListPath()));
     if (kelvo::IsNewerVersion(list_.version, currentVersion_)) {
@@ -189,7 +187,7 @@ void TfrmUpdate::DownloadInstaller() {
   // Fetched and checked under a working name; only then does it become Update.exe.
   const QString local = kelvo::InstallerDownloadPath(list_.fileName);
   bool fetched = Download(kelvo::InstallerUrl(listUrl_, list_.url), local, kelvo::kMaxInstallerBytes);
-  if (closing_) {
+  if (pane_->Closing()) {
     if (fetched) QFile::remove(local);  // nobody is left to ask
     return;
   }
@@ -198,7 +196,6 @@ void TfrmUpdate::DownloadInstaller() {
     SetMessage(kelvo::DownloadResultText(kelvo::kDownloadSizeMismatch) + kChecksumMismatch);
     fetched = false;
   }
-  btConnectStop_->setEnabled(false);
   ShowProgressControls(false);
   if (fetched) {
     if (!kelvo::InstallAsUpdateExe(local)) {
@@ -231,12 +228,12 @@ void TfrmUpdate::ShowFoundList(const kelvo::UpdateList& list) {
 void TfrmUpdate::ShowProgressControls(bool show) {
   txtIngBarMax_->setVisible(show);
   txtIngBarAct_->setVisible(show);
-  txtProgressStatus_->setVisible(show);
+  pane_->ShowProgressLine(show);
 }
 
 void TfrmUpdate::ShowProgress(const QString& text, double barFraction) {
   // Called after every block: only what changed is touched, so only that repaints.
-  if (txtProgressStatus_->text() != text) txtProgressStatus_->setText(text);
+  pane_->ShowProgress(text);
   if (barFraction < 0) return;
   const int width = qRound(barFraction * txtIngBarMax_->width());
   if (txtIngBarAct_->width() != width) txtIngBarAct_->resize(width, txtIngBarAct_->height());

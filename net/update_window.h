@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 
 #include "update_list.h"
 
@@ -11,6 +12,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace kelvo {
+class DownloadPane;
 class SideWindowHost;
 }
 
@@ -57,7 +59,6 @@ class TfrmUpdate : public QDialog {
   const QString currentVersion_;
   const bool foundAtStart_;
   bool shown_ = false;
-  bool closing_ = false;
   bool installerAccepted_ = false;
   kelvo::UpdateList list_;
   QString listUrl_;
@@ -70,4 +71,5 @@ class TfrmUpdate : public QDialog {
   QPushButton* btConnect_ = nullptr;
   QPushButton* btConnectStop_ = nullptr;
   QPushButton* btClose_ = nullptr;
+  std::unique_ptr<kelvo::DownloadPane> pane_;  // btConnectStop, txtProgressStatus and the closing flag
 };

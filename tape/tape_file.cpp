@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <vector>
 
+#include "tape_blocks.h"
 #include "whole_file.h"
 
 namespace tape {
@@ -19,19 +19,6 @@ namespace {
 // cannot hold that many lines, so it needs no counting.
 constexpr std::uint64_t kSmallestLineBytes = 8;
 
-bool ReadAll(int fd, std::string& out, std::uint64_t size) {
-  out.resize(size);
-  std::size_t done = 0;
-  while (done < size) {
-    const ssize_t got = ::pread(fd, out.data() + done, size - done, static_cast<off_t>(done));
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) break;
-    done += static_cast<std::size_t>(got);
-  }
-  out.resize(done);
-  return true;
-}
-
 // The last `count` bytes of a file of `size` bytes (fewer when it is shorter).
 std::string LastBytes(int fd, off_t size, off_t count) {
   const off_t from = std::max<off_t>(size - count, 0);
@@ -39,6 +26,33 @@ std::string LastBytes(int fd, off_t size, off_t count) {
   const ssize_t got = ::pread(fd, bytes.data(), bytes.size(), from);
   bytes.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
   return bytes;
+}
+
+// What goes before a new block so that a block cut short at the end of the file (a full disk, a
+// power cut) is dropped by the reader rather than take the new block's lines as its own: a line
+// that is no tape line, after the end of the line cut short. Nothing after an empty line.
+std::string_view CloserAfter(std::string_view tail) {
+  if (tail.empty() || tail.ends_with("\n\n") || tail.ends_with("\n\r\n")) return {};
+  // A lone CR would become an empty line of its own (CR LF) and close the block: the closer
+  // joins it instead, and that line is no tape line either.
+  if (tail.back() == '\n' || tail == "\r" || tail.ends_with("\n\r")) return "[中断]\n\n";
+  return "\n[中断]\n\n";
+}
+
+// Copies bytes [from, to) of `in` to the end of `out`, counting their line feeds.
+bool CopyRange(int in, std::uint64_t from, std::uint64_t to, int out, std::uint64_t& lineFeeds) {
+  std::string chunk(1u << 20, '\0');
+  lineFeeds = 0;
+  for (std::uint64_t at = from; at < to;) {
+    const ssize_t got = ::pread(in, chunk.data(), static_cast<std::size_t>(std::min<std::uint64_t>(chunk.size(), to - at)),
+                                static_cast<off_t>(at));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return false;
+    if (!kelvo::WriteAllTo(out, chunk.data(), static_cast<std::size_t>(got))) return false;
+    lineFeeds += static_cast<std::uint64_t>(std::count(chunk.data(), chunk.data() + got, '\n'));
+    at += static_cast<std::uint64_t>(got);
+  }
+  return true;
 }
 
 // Opens the tape and takes its lock. A trim or clear in another instance may have replaced the
@@ -65,32 +79,36 @@ int OpenLocked(const std::string& path) {
   return -1;
 }
 
-std::size_t CountLines(std::string_view text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
-
 }  // namespace
 
-bool TapeFile::Append(std::string_view block, std::size_t blockLines) {
+AppendOutcome TapeFile::Append(std::string_view block, std::size_t blockLines) {
+  AppendOutcome outcome;
   const int fd = OpenLocked(path_);
-  if (fd < 0) return false;
+  if (fd < 0) return outcome;
   struct stat before {};
   ::fstat(fd, &before);
-  // A block cut short by a full disk or a power cut is closed off first, by a line that is no
-  // tape line, so that the reader drops it rather than take this block's lines as its own.
-  std::string text;
-  const std::string tail = LastBytes(fd, before.st_size, 2);
-  if (!tail.empty() && tail != "\n\n") {
-    text = tail.back() == '\n' ? "[中断]\n\n" : "\n[中断]\n\n";
-    blockLines += 2;
-  }
+  std::string text(CloserAfter(LastBytes(fd, before.st_size, 3)));
+  if (!text.empty()) blockLines += 2;
   text.append(block);
-  bool ok = kelvo::WriteAllTo(fd, text.data(), text.size());
-  if (ok) {
+  outcome.written = kelvo::WriteAllTo(fd, text.data(), text.size());
+  if (outcome.written) {
     const auto sizeBefore = static_cast<std::uint64_t>(before.st_size);
     const std::uint64_t sizeAfter = sizeBefore + text.size();
-    if (MayBeOverCap(fd, sizeBefore, sizeAfter, blockLines)) ok = Trim(fd);
+    if (MayBeOverCap(fd, sizeBefore, sizeAfter, blockLines)) {
+      if (trimFailed_ && knownLines_ < retryLines_ && sizeAfter < retryBytes_) {
+        outcome.overCap = true;  // not yet worth another try
+      } else if (Trim(fd, sizeAfter)) {
+        outcome.trimmed = true;
+        trimFailed_ = false;
+      } else {
+        outcome.overCap = trimFailed_ = true;
+        retryLines_ = knownLines_ + maxLines_ / 10;
+        retryBytes_ = sizeAfter + kMaxBytes / 10;
+      }
+    }
   }
   ::close(fd);  // releases the lock
-  return ok;
+  return outcome;
 }
 
 bool TapeFile::MayBeOverCap(int fd, std::uint64_t sizeBefore, std::uint64_t sizeAfter, std::size_t blockLines) {
@@ -98,39 +116,41 @@ bool TapeFile::MayBeOverCap(int fd, std::uint64_t sizeBefore, std::uint64_t size
   if (sizeAfter < maxLines_ * kSmallestLineBytes) return false;
   if (knownSize_ != 0 && knownSize_ == sizeBefore) {
     knownLines_ += blockLines;
-  } else {  // not counted yet, or another instance appended meanwhile
-    std::string text;
-    ReadAll(fd, text, sizeAfter);
-    knownLines_ = CountLines(text);
+  } else if (!CountLineFeeds(fd, 0, sizeAfter, knownLines_)) {  // not counted yet, or another instance appended
+    return false;
   }
   knownSize_ = sizeAfter;
   return knownLines_ > maxLines_;
 }
 
-bool TapeFile::Trim(int fd) {
-  struct stat info {};
-  if (::fstat(fd, &info) != 0) return false;
-  std::string text;
-  ReadAll(fd, text, static_cast<std::uint64_t>(info.st_size));
-  const std::size_t lineTarget = maxLines_ - maxLines_ / 10;
+bool TapeFile::Trim(int fd, std::uint64_t size) {
+  const std::uint64_t lineTarget = maxLines_ - maxLines_ / 10;
   const std::uint64_t byteTarget = kMaxBytes - kMaxBytes / 10;
-  // Walk back from the end over whole blocks (each starts after an empty line) while both
-  // targets hold.
-  std::size_t keepFrom = text.size();
-  std::size_t lines = 0;
-  std::size_t at = text.size();  // the end of the part not walked yet
-  while (at > 0) {
-    const std::size_t searchFrom = text[at - 1] == '\n' ? at - 1 : at;  // past this line's own end
-    const std::size_t previousEnd = searchFrom == 0 ? std::string::npos : text.rfind('\n', searchFrom - 1);
-    const std::size_t begin = previousEnd == std::string::npos ? 0 : previousEnd + 1;
-    if (++lines > lineTarget || text.size() - begin > byteTarget) break;
-    // A block starts at a header line that follows an empty line or starts the file.
-    if (text[begin] == '[' && (begin == 0 || (begin >= 2 && text[begin - 2] == '\n'))) keepFrom = begin;
-    at = begin;
-  }
-  if (kelvo::ReplaceFileWith(path_, std::string_view(text).substr(keepFrom), ".new")) return false;
-  knownSize_ = text.size() - keepFrom;
-  knownLines_ = CountLines(std::string_view(text).substr(keepFrom));
+  // Nothing before the last byteTarget bytes can stay; of them, only the last lineTarget lines.
+  const std::uint64_t window = size > byteTarget ? size - byteTarget : 0;
+  std::uint64_t lines = 0;
+  if (!CountLineFeeds(fd, window, size, lines)) return false;
+  const std::uint64_t allowed = lines > lineTarget ? OffsetAfterLineFeeds(fd, window, size, lines - lineTarget) : window;
+  // Keep from the first calculation that starts there; when none does, the newest calculation
+  // alone is over a target, and it stays whole.
+  std::uint64_t keepFrom = size;
+  bool found = false;
+  const auto first = [&](const Block& block) {
+    keepFrom = block.begin;
+    return !(found = true);
+  };
+  const auto last = [&](const Block& block) {
+    keepFrom = block.begin;
+    return found = true;
+  };
+  if (!ScanFile(fd, allowed, size, first)) return false;
+  if (!found && !ScanFile(fd, window, size, last)) return false;
+  if (!found || keepFrom == 0) return true;  // no calculation to keep apart from the rest: left as it is
+  std::uint64_t keptLines = 0;
+  const auto copy = [&](int out) { return CopyRange(fd, keepFrom, size, out, keptLines); };
+  if (kelvo::ReplaceFileByWriting(path_, copy, ".new")) return false;
+  knownSize_ = size - keepFrom;
+  knownLines_ = keptLines;
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "tape_format.h"
 
+#include <algorithm>
 #include <cctype>
 #include <ctime>
 
@@ -81,6 +82,29 @@ bool IsStampLine(std::string_view line) {
   }
   return true;
 }
+
+bool IsRealStamp(std::string_view stamp) {
+  if (stamp.size() != kStampLineBytes - 2) return false;
+  const auto number = [stamp](std::size_t at, std::size_t digits) {
+    int value = 0;
+    for (std::size_t i = at; i < at + digits; ++i) {
+      if (!IsDigit(stamp[i])) return -1;
+      value = value * 10 + (stamp[i] - '0');
+    }
+    return value;
+  };
+  const int year = number(0, 4), month = number(5, 2), day = number(8, 2);
+  const int hour = number(11, 2), minute = number(14, 2), second = number(17, 2);
+  if (year < 0 || month < 1 || month > 12 || day < 1) return false;
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  const int days = kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+  return day <= days && hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 60;
+}
+
+std::string_view StampDate(std::string_view stamp) { return stamp.substr(0, std::min<std::size_t>(stamp.size(), 10)); }
+
+std::string_view StampTime(std::string_view stamp) { return stamp.size() > 11 ? stamp.substr(11, 8) : std::string_view(); }
 
 bool IsTapeLine(std::string_view line) {
   if (line.size() < 2 || line.size() > kMaxLineBytes || line.front() == '[') return false;

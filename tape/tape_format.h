@@ -12,7 +12,8 @@
 //   34＝　
 //   46＊　
 //                              an empty line closes the block
-// A block without its closing empty line was cut short while being written and is skipped.
+// A block without its closing empty line was cut short while being written and is skipped
+// (tape_blocks.h says exactly what is read as a block).
 namespace tape {
 
 // The longest tape line, in bytes, the reader accepts; the calculator's lines are far shorter.
@@ -29,6 +30,14 @@ std::string NowStamp();
 
 // Whether `line` is a block header "[YYYY-MM-DD HH:MM:SS]" (digits where digits belong).
 bool IsStampLine(std::string_view line);
+
+// Whether a header's "YYYY-MM-DD HH:MM:SS" is a date and time that exist (month 1 to 12, a day
+// of that month, 00:00:00 to 23:59:60). A block whose header is not is shown without a date.
+bool IsRealStamp(std::string_view stamp);
+
+// The date "YYYY-MM-DD" and the time "HH:MM:SS" of a stamp; empty for an empty stamp.
+std::string_view StampDate(std::string_view stamp);
+std::string_view StampTime(std::string_view stamp);
 
 // Whether `line` can be a tape line: two characters (a mark alone) up to kMaxLineBytes bytes of valid UTF-8 without control
 // characters that does not start with "[".

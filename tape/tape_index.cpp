@@ -1,156 +1,128 @@
 #include "tape_index.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstring>
+#include <algorithm>
 
+#include "tape_blocks.h"
 #include "tape_file.h"
 #include "tape_format.h"
 
 namespace tape {
 namespace {
 
-// One line of `text` from `at`: its end (LF or the end of the text), without a CR before the LF.
-struct LineSpan {
-  std::size_t begin;
-  std::size_t length;
-  std::size_t next;  // start of the following line
-  bool complete;     // ended by LF
-};
-
-LineSpan NextLine(std::string_view text, std::size_t at) {
-  const void* found = std::memchr(text.data() + at, '\n', text.size() - at);
-  if (found == nullptr) return {at, text.size() - at, text.size(), false};
-  const std::size_t end = static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
-  std::size_t length = end - at;
-  if (length > 0 && text[end - 1] == '\r') --length;  // written by an editor that uses CR LF
-  return {at, length, end + 1, true};
+FileState StateOf(const struct stat& info) {
+  return {true, info.st_dev, info.st_ino, static_cast<std::uint64_t>(std::max<off_t>(info.st_size, 0))};
 }
 
 }  // namespace
 
-TapeIndex::~TapeIndex() { Unmap(); }
-
-void TapeIndex::Unmap() {
-  if (map_ != nullptr) ::munmap(const_cast<char*>(map_), mapLength_);
-  map_ = nullptr;
-  mapLength_ = mapSkip_ = 0;
+FileState FileState::Of(const std::string& path) {
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0) return {};
+  return StateOf(info);
 }
 
 void TapeIndex::Clear() {
-  Unmap();
-  live_.clear();
+  text_.clear();
+  text_.shrink_to_fit();
   rows_.clear();
   rows_.shrink_to_fit();
   lastDate_.clear();
+  lastDated_ = false;
+  any_ = false;
+  loaded_ = {};
 }
 
 void TapeIndex::Load(const std::string& path) {
   Clear();
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-  if (fd < 0) return;
+  if (fd < 0) {
+    loaded_ = FileState::Of(path);
+    return;
+  }
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0) {
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
     return;
   }
-  // The newest part of a file past the cap, from a page boundary.
-  const auto size = static_cast<std::uint64_t>(info.st_size);
-  const std::uint64_t wanted = size > TapeFile::kMaxBytes ? size - TapeFile::kMaxBytes : 0;
-  const auto page = static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
-  const std::uint64_t mapStart = wanted / page * page;
-  void* mapped = ::mmap(nullptr, size - mapStart, PROT_READ, MAP_PRIVATE, fd, static_cast<off_t>(mapStart));
+  loaded_ = StateOf(info);
+  // The newest part of a file past the cap.
+  const std::uint64_t size = loaded_.size;
+  const std::uint64_t from = size > TapeFile::kMaxBytes ? size - TapeFile::kMaxBytes : 0;
+  text_.reserve(static_cast<std::size_t>(size - from));
+  rows_.reserve(static_cast<std::size_t>(std::min<std::uint64_t>((size - from) / 12, kMaxRows)));
+  ScanFile(fd, from, size, [this](const Block& block) {
+    Add(block);
+    if (rows_.size() > kMaxRows + kMaxRows / 2) DropOldestRows();
+    return true;
+  });
   ::close(fd);
-  if (mapped == MAP_FAILED) return;
-  ::madvise(mapped, size - mapStart, MADV_SEQUENTIAL);
-  map_ = static_cast<const char*>(mapped);
-  mapLength_ = size - mapStart;
-  mapSkip_ = wanted - mapStart;
-  rows_.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(mapLength_ / 12, kMaxRows)));
-  Parse(std::string_view(map_, mapLength_), false);
+  DropOldestRows();
 }
 
 std::size_t TapeIndex::AddBlock(std::string_view block) {
   const std::size_t before = rows_.size();
-  const std::size_t start = live_.size();
-  live_.append(block);
-  Parse(std::string_view(live_).substr(start), true);
-  // Offsets are kept relative to the whole live text.
-  for (std::size_t row = before; row < rows_.size(); ++row) {
-    rows_[row].offset += static_cast<std::uint32_t>(start);
-    rows_[row].header += static_cast<std::uint32_t>(start);
-  }
-  if (rows_.size() == before) live_.resize(start);
+  BlockScanner scanner;
+  scanner.Scan(block, 0, true, [this](const Block& whole) {
+    Add(whole);
+    return true;
+  });
   return rows_.size() - before;
 }
 
-void TapeIndex::Parse(std::string_view text, bool live) {
-  std::size_t at = live ? 0 : mapSkip_;
-  while (at < text.size()) {
-    LineSpan header = NextLine(text, at);
-    at = header.next;
-    if (!header.complete || !IsStampLine(text.substr(header.begin, header.length))) continue;
-    // A block: its lines up to the closing empty line. Anything else drops the block; a header
-    // met inside it starts the next one.
-    const std::size_t firstRow = rows_.size();
-    const std::string date(text.substr(header.begin + 1, 10));
-    const auto headerOffset = static_cast<std::uint32_t>(header.begin);
-    if (date != lastDate_) rows_.push_back({headerOffset, headerOffset, 0, Kind::Date, live});
-    bool closed = false;
-    while (at < text.size()) {
-      const LineSpan line = NextLine(text, at);
-      if (!line.complete) break;
-      const std::string_view content = text.substr(line.begin, line.length);
-      if (content.empty()) {
-        closed = true;
-        at = line.next;
-        break;
-      }
-      if (!IsTapeLine(content)) break;
-      const Kind kind = rows_.size() == firstRow || rows_.back().kind == Kind::Date ? Kind::FirstLine : Kind::Line;
-      rows_.push_back({static_cast<std::uint32_t>(line.begin), headerOffset, static_cast<std::uint8_t>(line.length), kind, live});
-      at = line.next;
-    }
-    const bool hasLines = !rows_.empty() && rows_.size() > firstRow && rows_.back().kind != Kind::Date;
-    if (!closed || !hasLines) {
-      rows_.resize(firstRow);
-      continue;
-    }
+void TapeIndex::Add(const Block& block) {
+  const std::string_view date = block.dated ? StampDate(block.stamp) : std::string_view();
+  const auto header = static_cast<std::uint32_t>(text_.size());
+  text_ += block.stamp;
+  if (!any_ || block.dated != lastDated_ || date != lastDate_) {
+    rows_.push_back({header, header, 0, Kind::Date, block.dated});
     lastDate_ = date;
-    if (rows_.size() > kMaxRows + kMaxRows / 2) DropOldestRows();
+    lastDated_ = block.dated;
+    any_ = true;
   }
-  if (rows_.size() > kMaxRows) DropOldestRows();
+  Kind kind = Kind::FirstLine;
+  for (const std::string_view line : block.lines) {
+    rows_.push_back({static_cast<std::uint32_t>(text_.size()), header, static_cast<std::uint8_t>(line.size()), kind, block.dated});
+    text_ += line;
+    kind = Kind::Line;
+  }
 }
 
 void TapeIndex::DropOldestRows() {
-  // Cut at a calculation's first line; the row before it becomes that day's date row.
+  if (rows_.size() <= kMaxRows) return;
+  // Cut at a calculation's first line; the row before it becomes that day's date row. The first
+  // row is always a date row, so the cut never reaches it.
   std::size_t cut = rows_.size() - kMaxRows;
   while (cut < rows_.size() && rows_[cut].kind != Kind::FirstLine) ++cut;
-  if (cut == rows_.size() || cut == 0) return;
+  if (cut == rows_.size()) return;
   --cut;
   if (rows_[cut].kind != Kind::Date) {
     const Row& first = rows_[cut + 1];
-    rows_[cut] = {first.header, first.header, 0, Kind::Date, first.live};
+    rows_[cut] = {first.header, first.header, 0, Kind::Date, first.dated};
   }
   rows_.erase(rows_.begin(), rows_.begin() + static_cast<std::ptrdiff_t>(cut));
-}
-
-std::string_view TapeIndex::TextOf(const Row& row) const {
-  return row.live ? std::string_view(live_) : std::string_view(map_, mapLength_);
+  // The text before the first kept calculation goes too.
+  const std::uint32_t start = rows_.front().header;
+  text_.erase(0, start);
+  for (Row& row : rows_) {
+    row.offset -= start;
+    row.header -= start;
+  }
 }
 
 std::string_view TapeIndex::Line(std::size_t row) const {
   const Row& r = rows_[row];
   if (r.kind == Kind::Date) return {};
-  return TextOf(r).substr(r.offset, r.length);
+  return std::string_view(text_).substr(r.offset, r.length);
 }
 
 std::string_view TapeIndex::Stamp(std::size_t row) const {
   const Row& r = rows_[row];
-  return TextOf(r).substr(r.header + 1, kStampLineBytes - 2);
+  if (!r.dated) return {};
+  return std::string_view(text_).substr(r.header, kStampLineBytes - 2);
 }
 
 }  // namespace tape

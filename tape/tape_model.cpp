@@ -5,10 +5,13 @@
 namespace tape {
 
 QString DateText(std::string_view stamp) {
-  QString date = QString::fromUtf8(stamp.substr(0, 10));
+  if (stamp.empty()) return QStringLiteral("日付なし");
+  QString date = QString::fromUtf8(StampDate(stamp));
   date.replace(QLatin1Char('-'), QLatin1Char('/'));
   return date;
 }
+
+QString TimeText(std::string_view stamp) { return QString::fromUtf8(StampTime(stamp).substr(0, 5)); }
 
 }  // namespace tape
 
@@ -26,6 +29,12 @@ void TapeModel::AddBlock(std::string_view block) {
   beginInsertRows({}, shownRows_, shownRows_ + static_cast<int>(added) - 1);
   shownRows_ += static_cast<int>(added);
   endInsertRows();
+  if (index_.OverRowCap()) {
+    beginResetModel();
+    index_.DropOldestRows();
+    shownRows_ = static_cast<int>(index_.Rows());
+    endResetModel();
+  }
 }
 
 void TapeModel::Clear() {
@@ -53,7 +62,7 @@ QVariant TapeModel::data(const QModelIndex& index, int role) const {
       return isDate ? QString() : QString::fromUtf8(tape::MarkField(index_.Line(row)));
     case TimeRole:
       if (index_.KindOf(row) != tape::TapeIndex::Kind::FirstLine) return {};
-      return QString::fromUtf8(index_.Stamp(row).substr(11, 5));
+      return tape::TimeText(index_.Stamp(row));
     case DateRole:
       return tape::DateText(index_.Stamp(row));
     case IsDateRole:

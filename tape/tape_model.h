@@ -15,6 +15,7 @@ class TapeModel : public QAbstractListModel {
   explicit TapeModel(QObject* parent = nullptr) : QAbstractListModel(parent) {}
 
   void Load(const std::string& path);
+  // A block recorded while the window is open; past the row cap the oldest rows go (a reset).
   void AddBlock(std::string_view block);
   void Clear();
 
@@ -32,6 +33,8 @@ class TapeModel : public QAbstractListModel {
 };
 
 namespace tape {
-// "2026-12-07 15:44:41" -> "2026/12/07"
+// "2026-12-07 15:44:41" -> "2026/12/07"; "日付なし" for a calculation without a real date.
 QString DateText(std::string_view stamp);
+// "2026-12-07 15:44:41" -> "15:44"; empty without a date.
+QString TimeText(std::string_view stamp);
 }  // namespace tape

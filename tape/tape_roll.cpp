@@ -9,7 +9,23 @@
 
 namespace tape {
 
-bool PaintRoll(QPagedPaintDevice& device, const TapeIndex& index) {
+namespace {
+
+// The dates of the first and the last dated row.
+QString DateRange(const TapeIndex& index, const RowSpans& rows) {
+  QString first, last;
+  for (const auto& [begin, end] : rows.spans) {
+    if (first.isEmpty() && !index.Stamp(begin).empty()) first = DateText(index.Stamp(begin));
+  }
+  for (auto span = rows.spans.rbegin(); span != rows.spans.rend() && last.isEmpty(); ++span)
+    if (!index.Stamp(span->second - 1).empty()) last = DateText(index.Stamp(span->second - 1));
+  if (first.isEmpty() || last.isEmpty()) return first + last;
+  return first + (first == last ? QString() : QStringLiteral(" – ") + last);
+}
+
+}  // namespace
+
+bool PaintRoll(QPagedPaintDevice& device, const TapeIndex& index, const RowSpans& rows, const ExportProgress& progress) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
   QFont font = painter.font();
@@ -24,10 +40,7 @@ bool PaintRoll(QPagedPaintDevice& device, const TapeIndex& index) {
   const int figureRight = rollWidth - markWidth;
 
   QString header = QStringLiteral("テープ");
-  if (index.Rows() > 0) {
-    const QString first = DateText(index.Stamp(0)), last = DateText(index.Stamp(index.Rows() - 1));
-    header += QStringLiteral("  ") + first + (first == last ? QString() : QStringLiteral(" – ") + last);
-  }
+  if (const QString range = DateRange(index, rows); !range.isEmpty()) header += QStringLiteral("  ") + range;
   int y = 0;
   auto startPage = [&] {
     painter.drawText(QRect(0, 0, rollWidth, lineHeight), Qt::AlignLeft | Qt::AlignVCenter, header);
@@ -35,9 +48,20 @@ bool PaintRoll(QPagedPaintDevice& device, const TapeIndex& index) {
     y = lineHeight * 2;
   };
   startPage();
-  for (std::size_t row = 0; row < index.Rows(); ++row) {
+  const std::size_t total = rows.Count();
+  std::size_t done = 0;
+  bool painted = true;
+  rows.ForEach([&](std::size_t row) {
+    if (!painted) return;
+    if (progress && ++done % 256 == 1 && !progress(done, total)) {  // at the first row, then every 256
+      painted = false;
+      return;
+    }
     if (y + lineHeight > page.height()) {
-      if (!device.newPage()) break;
+      if (!device.newPage()) {
+        painted = false;
+        return;
+      }
       startPage();
     }
     const QRect band(0, y, rollWidth, lineHeight);
@@ -46,15 +70,15 @@ bool PaintRoll(QPagedPaintDevice& device, const TapeIndex& index) {
     } else {
       const std::string_view line = index.Line(row);
       if (index.KindOf(row) == TapeIndex::Kind::FirstLine)
-        painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(index.Stamp(row).substr(11, 5)));
+        painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, TimeText(index.Stamp(row)));
       painter.drawText(QRect(0, y, figureRight, lineHeight), Qt::AlignRight | Qt::AlignVCenter,
                        QString::fromUtf8(Split(line).figure));
       painter.drawText(QRect(figureRight + metrics.horizontalAdvance(QLatin1Char(' ')), y, markWidth, lineHeight),
                        Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(Split(line).mark));
     }
     y += lineHeight;
-  }
-  return painter.end();
+  });
+  return painter.end() && painted;
 }
 
 }  // namespace tape

@@ -4,15 +4,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
-#include <QPdfWriter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -21,7 +22,6 @@
 #include "tape_export.h"
 #include "tape_format.h"
 #include "tape_model.h"
-#include "tape_roll.h"
 
 namespace {
 
@@ -34,11 +34,6 @@ QString AskSavePath(QWidget* parent) {
 bool AskToClear(QWidget* parent) {
   return QMessageBox::question(parent, QStringLiteral("Kelvo"), QStringLiteral("テープを消去します。よろしいですか？")) ==
          QMessageBox::Yes;
-}
-
-bool WriteWhole(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 // The date row texts and figures a search compares, without digit-group commas and with dates
@@ -69,15 +64,33 @@ TfrmTape::TfrmTape(kelvo::SideWindowHost& host, TapeWindowHost& tape, QWidget* p
   find_->setPlaceholderText(QStringLiteral("検索 (Ctrl+F)"));
   plainCopy_ = new QCheckBox(QStringLiteral("区切りなしでコピー"), this);
   plainCopy_->setObjectName(QStringLiteral("PlainCopy"));
+  range_ = new QComboBox(this);
+  range_->setObjectName(QStringLiteral("TapeRange"));
+  range_->addItems({QStringLiteral("テープ全体"), QStringLiteral("選択した計算"), QStringLiteral("この日の計算")});
+  range_->setAccessibleName(QStringLiteral("保存と印刷の範囲"));
+  auto* rangeLabel = new QLabel(QStringLiteral("保存・印刷(&R):"), this);
+  rangeLabel->setBuddy(range_);
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("TapeStatus"));
+  status_->setAccessibleName(QStringLiteral("テープの状態"));
+  status_->setWordWrap(true);
 
-  auto* bottom = new QHBoxLayout;
-  bottom->addWidget(find_, 1);
-  bottom->addWidget(plainCopy_);
+  auto* findRow = new QHBoxLayout;
+  findRow->addWidget(find_, 1);
+  findRow->addWidget(plainCopy_);
+  auto* rangeRow = new QHBoxLayout;
+  rangeRow->addWidget(rangeLabel);
+  rangeRow->addWidget(range_, 1);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->addWidget(list_, 1);
-  layout->addLayout(bottom);
-  resize(340, 480);
+  layout->addLayout(findRow);
+  layout->addLayout(rangeRow);
+  layout->addWidget(status_);
+  resize(340, 500);
+
+  watcher_ = new QFileSystemWatcher(this);
+  connect(watcher_, &QFileSystemWatcher::fileChanged, this, &TfrmTape::CheckTapeFile);
 
   auto add = [this](const QString& caption, const QKeySequence& keys, auto slot, bool onList) {
     auto* action = new QAction(caption, this);
@@ -106,19 +119,70 @@ TfrmTape::TfrmTape(kelvo::SideWindowHost& host, TapeWindowHost& tape, QWidget* p
 }
 
 void TfrmTape::Reload() {
-  model_->Load(tape_.TapeFilePath());
+  path_ = tape_.TapeFilePath();
+  model_->Load(path_);
+  known_ = model_->Index().Loaded();
+  WatchTapeFile();
   list_->scrollToBottom();
   if (model_->rowCount() > 0) list_->setCurrentIndex(model_->index(model_->rowCount() - 1));
   list_->setFocus();
 }
 
-void TfrmTape::AddBlock(const std::string& block) {
+void TfrmTape::WatchTapeFile() {
+  // A file replaced by a rename is no longer watched: its new one is.
+  const QString path = QString::fromStdString(path_);
+  if (!path.isEmpty() && !watcher_->files().contains(path) && QFileInfo::exists(path)) watcher_->addPath(path);
+}
+
+void TfrmTape::AddBlock(const std::string& block, bool trimmed) {
+  if (exporting_ > 0) {
+    waitingBlocks_.emplace_back(block, trimmed);
+    return;
+  }
+  // What this program wrote is no reason to read the file again.
+  const tape::FileState now = tape::FileState::Of(path_);
+  if (trimmed || !known_.exists) {
+    known_ = now;
+  } else if (now.SameFile(known_)) {
+    known_.size = now.size;
+  }
+  WatchTapeFile();
   const bool atEnd = list_->currentIndex().row() == model_->rowCount() - 1;
   model_->AddBlock(block);
   if (atEnd) {
     list_->setCurrentIndex(model_->index(model_->rowCount() - 1));
     list_->scrollToBottom();
   }
+}
+
+void TfrmTape::CheckTapeFile() {
+  if (exporting_ > 0) {
+    checkWanted_ = true;
+    return;
+  }
+  WatchTapeFile();
+  const tape::FileState now = tape::FileState::Of(path_);
+  QString why;
+  if (!now.SameFile(known_)) {
+    why = now.exists ? QStringLiteral("テープのファイルがほかのプログラムで置き換えられたため、読み直しました。")
+                     : QStringLiteral("テープのファイルがなくなったため、読み直しました。");
+  } else if (now.size < known_.size) {
+    why = QStringLiteral("テープのファイルが短くなったため、読み直しました。");
+  } else {
+    known_.size = now.size;
+    return;
+  }
+  Reload();
+  ShowStatus(why);
+}
+
+void TfrmTape::ShowStatus(const QString& text) { status_->setText(text); }
+
+QString TfrmTape::StatusText() const { return status_->text(); }
+
+bool TfrmTape::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) CheckTapeFile();
+  return QWidget::event(event);
 }
 
 void TfrmTape::CopySelection() {
@@ -151,38 +215,6 @@ bool TfrmTape::FindUpwards(const QString& text) {
   return false;
 }
 
-bool TfrmTape::SaveAs(const QString& path) {
-  const QString suffix = path.section(QLatin1Char('.'), -1).toLower();
-  const tape::TapeIndex& index = model_->Index();
-  if (suffix == QLatin1String("pdf")) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    QPdfWriter writer(&file);
-    writer.setTitle(QStringLiteral("テープ"));
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    if (!tape::PaintRoll(writer, index)) return false;
-    return file.commit();
-  }
-  if (suffix == QLatin1String("txt")) return WriteWhole(path, tape::PlainText(index));
-  return WriteWhole(path, tape::CsvText(index));
-}
-
-void TfrmTape::Save() {
-  const QString path = askSavePath(this);
-  if (path.isEmpty()) return;
-  if (!SaveAs(path)) showError(this, QStringLiteral("保存できませんでした。\n") + path);
-}
-
-void TfrmTape::Print() {
-  QPrinter printer(QPrinter::HighResolution);
-  QPrintPreviewDialog preview(&printer, this);
-  preview.setWindowTitle(QStringLiteral("テープの印刷"));
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-          [this](QPrinter* target) { tape::PaintRoll(*target, model_->Index()); });
-  preview.exec();
-}
-
 void TfrmTape::ClearTape() {
   if (!askToClear(this)) return;
   if (!tape_.ClearTape()) {
@@ -190,6 +222,14 @@ void TfrmTape::ClearTape() {
     return;
   }
   model_->Clear();
+  known_ = tape::FileState::Of(path_);
+  WatchTapeFile();
+  ShowStatus({});
+}
+
+void TfrmTape::hideEvent(QHideEvent* event) {
+  if (exporting_ > 0) stopWanted_ = true;
+  QWidget::hideEvent(event);
 }
 
 void TfrmTape::EnterFigureOf(const QModelIndex& index) {
@@ -199,6 +239,11 @@ void TfrmTape::EnterFigureOf(const QModelIndex& index) {
 }
 
 void TfrmTape::closeEvent(QCloseEvent* event) {
+  if (exporting_ > 0) {  // the export stops first, then the window closes
+    closeWanted_ = stopWanted_ = true;
+    event->ignore();
+    return;
+  }
   host_.SideWindowClosed(kId);
   QWidget::closeEvent(event);
 }

@@ -20,12 +20,15 @@ std::string TapeWriter::Record(const std::vector<std::string>& lines) {
   Prepare();
   if (!settings_.recording) return {};
   std::string block = FormatBlock(NowStamp(), lines);
-  if (!file_->Append(block, lines.size() + 2)) {
-    if (!failureReported_ && onFailure) {
-      failureReported_ = true;
-      onFailure("テープを保存できません。\n" + file_->Path());
-    }
+  const AppendOutcome outcome = file_->Append(block, lines.size() + 2);
+  lastTrimmed_ = outcome.trimmed;
+  const Trouble trouble = !outcome.written ? Trouble::NotWritten : outcome.overCap ? Trouble::NotTrimmed : Trouble::None;
+  if (trouble != trouble_ && trouble != Trouble::None && onFailure) {
+    onFailure(trouble == Trouble::NotWritten
+                  ? "テープを保存できません。\n" + file_->Path()
+                  : "計算はテープに保存しました。ただし、テープの上限を超えた古い計算を削除できません。\n" + file_->Path());
   }
+  trouble_ = trouble;
   return block;
 }
 

@@ -11,8 +11,9 @@
 namespace tape {
 
 // Appends the calculations the recorder hands over to the tape file, with the time they were
-// completed. [Tape] is read at the first calculation, not at start. A tape that cannot be written
-// is reported once, through `onFailure`, and the calculator goes on.
+// completed. [Tape] is read at the first calculation, not at start. A tape that cannot be written,
+// or that is over its cap and cannot be trimmed, is reported through `onFailure` when that
+// starts (not again at every calculation while it lasts), and the calculator goes on.
 class TapeWriter {
  public:
   // The settings file to read [Tape] from and the tape file, asked for at the first calculation.
@@ -24,6 +25,10 @@ class TapeWriter {
   // Appends one calculation. The block written (FormatBlock's text), or empty when recording is
   // off or nothing was given.
   std::string Record(const std::vector<std::string>& lines);
+
+  // Whether the last Record replaced the file by its newest calculations (a reader of the old
+  // file may go on showing what it has).
+  bool LastRecordTrimmed() const { return lastTrimmed_; }
 
   // Empties the tape file. False when it cannot be written.
   bool Clear();
@@ -38,7 +43,9 @@ class TapeWriter {
   std::function<std::string()> tapePath_;
   std::unique_ptr<TapeFile> file_;
   TapeSettings settings_;
-  bool failureReported_ = false;
+  enum class Trouble { None, NotWritten, NotTrimmed };
+  Trouble trouble_ = Trouble::None;  // the one reported last, until it ends
+  bool lastTrimmed_ = false;
 };
 
 }  // namespace tape

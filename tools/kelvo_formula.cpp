@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
-#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -20,6 +19,7 @@
 #include <vector>
 
 #include "sushiki_window.h"
+#include "text_escape.h"
 
 namespace {
 
@@ -30,28 +30,7 @@ struct Result {
   std::optional<std::string> msg;
 };
 
-std::string JsonString(const std::optional<std::string>& text) {
-  if (!text) return "null";
-  std::string out = "\"";
-  for (unsigned char c : *text) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (c < 0x20) {
-          char buffer[8];
-          std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
-          out += buffer;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + "\"";
-}
+std::string JsonString(const std::optional<std::string>& text) { return text ? kelvo::JsonString(*text) : "null"; }
 
 QString BoxText(std::string line) {
   if (!line.empty() && line.back() == '\r') line.pop_back();

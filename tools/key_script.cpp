@@ -1,10 +1,12 @@
 #include "key_script.h"
 
 #include <charconv>
-#include <cstdio>
+#include <cmath>
 #include <cstdlib>
 #include <sstream>
 #include <utility>
+
+#include "text_escape.h"
 
 namespace kelvo {
 namespace {
@@ -30,26 +32,29 @@ bool ParseOnOff(std::string_view text, bool& value) {
   return false;
 }
 
-void AppendJsonString(std::string& out, std::string_view text) {
-  out += '"';
-  for (const char c : text) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out += c;  // UTF-8 stays as it is
-        }
-    }
+// A rate token's value: a finite decimal number ("0.10", "-1", "1e-5"); never "nan", "inf" or hexadecimal.
+bool ParseRate(std::string_view text, double& rate) {
+  std::size_t at = text.empty() || (text[0] != '-' && text[0] != '+') ? 0 : 1;
+  const auto digits = [&text, &at] {
+    const std::size_t from = at;
+    while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
+    return at - from;
+  };
+  std::size_t mantissa = digits();
+  if (at < text.size() && text[at] == '.') {
+    ++at;
+    mantissa += digits();
   }
-  out += '"';
+  if (mantissa == 0) return false;
+  if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+    ++at;
+    if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+    if (digits() == 0) return false;
+  }
+  if (at != text.size()) return false;
+  const std::string copy(text);
+  rate = std::strtod(copy.c_str(), nullptr);
+  return std::isfinite(rate);
 }
 
 }  // namespace
@@ -90,10 +95,8 @@ bool KeyScript::Apply(std::string_view token) {
       return true;
     }
     if (name == "rate" || name == "reduced") {
-      const std::string text(value);
-      char* end = nullptr;
-      const double rate = std::strtod(text.c_str(), &end);
-      if (text.empty() || end != text.c_str() + text.size()) return false;
+      double rate = 0;
+      if (!ParseRate(value, rate)) return false;
       (name == "rate" ? standardTaxRate_ : reducedTaxRate_) = rate;
       UseTaxRates();
       return true;
@@ -134,7 +137,7 @@ std::string KeyScript::ApplyLine(std::string_view line) {
 std::string KeyScript::Json() const {
   const EngineState& st = engine_.State();
   std::string out = "{\"display\": ";
-  AppendJsonString(out, st.display);
+  out += JsonString(st.display);
   out += ", \"error\": ";
   out += st.error ? "true" : "false";
   out += ", \"marks\": [";
@@ -152,15 +155,13 @@ std::string KeyScript::Json() const {
     out += ", \"";
     out += name;
     out += "\": ";
-    AppendJsonString(out, *value);
+    out += JsonString(*value);
   }
   out += ", \"entry\": " + std::to_string(st.entry);
   out += ", \"pending\": " + std::to_string(st.pending);
   out += ", \"opstate\": " + std::to_string(st.opState);
-  out += ", \"tape_current\": ";
-  AppendJsonString(out, st.tapeCurrent);
-  out += ", \"tape_previous\": ";
-  AppendJsonString(out, st.tapePrevious);
+  out += ", \"tape_current\": " + JsonString(st.tapeCurrent);
+  out += ", \"tape_previous\": " + JsonString(st.tapePrevious);
   out += '}';
   return out;
 }
@@ -169,9 +170,7 @@ std::string RunKeyScript(std::string_view line) {
   KeyScript script;
   const std::string unknown = script.ApplyLine(line);
   if (!unknown.empty()) {
-    std::string out = "{\"error_token\": ";
-    AppendJsonString(out, unknown);
-    return out + "}";
+    return "{\"error_token\": " + JsonString(unknown) + "}";
   }
   return script.Json();
 }

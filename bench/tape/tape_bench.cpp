@@ -4,8 +4,10 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QListView>
 #include <QScrollBar>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 
@@ -34,6 +36,24 @@ long ResidentKb() {
   long size = 0, resident = 0;
   status >> size >> resident;
   return resident * (::sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// The peak of resident memory since the last ResetPeakKb, in kB.
+long PeakKb() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.starts_with("VmHWM:")) return std::stol(line.substr(6));
+  return 0;
+}
+void ResetPeakKb() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+// A tape of `lines` lines (three-line calculations, ten days), as the program writes them.
+void WriteTape(const std::string& path, long lines) {
+  std::ofstream out(path, std::ios::binary);
+  for (long i = 0; i < lines / 5; ++i) {
+    const std::string day = "2026-12-" + std::to_string(10 + i * 10 / (lines / 5 + 1)) + " 10:00:00";
+    out << tape::FormatBlock(day, {"1,234,567＋　", std::to_string(i) + "＝　", "1,234,567＊　"});
+  }
 }
 
 // 12 + 34 = on the engine, its lines from the recorder, appended as one block.
@@ -79,6 +99,32 @@ void BM_AppendThatTrimsAFullTape(benchmark::State& state) {
 }
 BENCHMARK(BM_AppendThatTrimsAFullTape)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The append that finds a tape of 256 MiB (written by another program, or from before the cap)
+// and trims it to its newest million lines: reading only the end, a chunk at a time.
+void BM_TrimOfAnOversizeTape(benchmark::State& state) {
+  const std::string path = TemporaryTape("oversize.txt");
+  const std::string block = tape::FormatBlock("2026-12-07 10:00:00", {"1,234＋　", "5,678＝　", "6,912＊　"});
+  long peak = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    {
+      std::ofstream out(path, std::ios::binary);
+      std::string chunk;
+      for (int i = 0; i < 10000; ++i) chunk += block;
+      for (std::size_t written = 0; written < (256u << 20); written += chunk.size()) out << chunk;
+    }
+    tape::TapeFile file(path, 1000000);
+    ResetPeakKb();
+    const long before = PeakKb();
+    state.ResumeTiming();
+    file.Append(block, 5);
+    peak = std::max(peak, PeakKb() - before);
+  }
+  state.counters["MiB_peak_added"] = static_cast<double>(peak) / 1024.0;
+  fs::remove(path);
+}
+BENCHMARK(BM_TrimOfAnOversizeTape)->Unit(benchmark::kMillisecond)->Iterations(2);
+
 class NoHost : public kelvo::test::RecordingHost, public TapeWindowHost {
  public:
   explicit NoHost(std::string path) : path_(std::move(path)) {}
@@ -95,13 +141,7 @@ class NoHost : public kelvo::test::RecordingHost, public TapeWindowHost {
 // window opened on it, shown at its end.
 void BM_OpenTapeWindowOnAMillionLines(benchmark::State& state) {
   const std::string path = TemporaryTape("million.txt");
-  {
-    std::ofstream out(path, std::ios::binary);
-    for (int i = 0; i < 333334; ++i) {
-      const std::string day = "2026-12-" + std::to_string(10 + i / 33334) + " 10:00:00";
-      out << tape::FormatBlock(day, {"1,234,567＋　", std::to_string(i) + "＝　", "1,234,567＊　"});
-    }
-  }
+  WriteTape(path, 1666670);  // a million tape lines
   NoHost host(path);
   long added = 0;
   for (auto _ : state) {
@@ -121,5 +161,34 @@ void BM_OpenTapeWindowOnAMillionLines(benchmark::State& state) {
   fs::remove(path);
 }
 BENCHMARK(BM_OpenTapeWindowOnAMillionLines)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The whole tape of a million lines saved as PDF from the window: the time it takes, and the
+// longest the window's events waited meanwhile (a timer asks every 10 ms).
+void BM_SaveAMillionLinesAsPdf(benchmark::State& state) {
+  const std::string path = TemporaryTape("million-pdf.txt");
+  WriteTape(path, 1666670);
+  NoHost host(path);
+  TfrmTape window(host, host);
+  window.show();
+  window.Reload();
+  const QString pdf = QString::fromStdString(TemporaryTape("million.pdf"));
+  qint64 longestWait = 0;
+  for (auto _ : state) {
+    QElapsedTimer sinceTick;
+    sinceTick.start();
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+      longestWait = std::max(longestWait, sinceTick.restart());
+    });
+    tick.start(10);
+    window.SaveAs(pdf);
+    longestWait = std::max(longestWait, sinceTick.elapsed());
+  }
+  state.counters["rows"] = window.Model()->rowCount();
+  state.counters["ms_longest_wait"] = static_cast<double>(longestWait);
+  fs::remove(path);
+  fs::remove(pdf.toStdString());
+}
+BENCHMARK(BM_SaveAMillionLinesAsPdf)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "download_pane.h"
 #include "preview_picture.h"
 
 namespace kelvo {
@@ -170,7 +171,7 @@ void TfrmSkinCh::CreateControls() {
   btHozon_ = Button(client, "btHozon", QStringLiteral("カスタムを保存 (&T)"), {188, 370, 169, 25});
   connect(btHozon_, &QPushButton::clicked, this, &TfrmSkinCh::SaveAsUserSkin);
   btConnectStop_ = Button(client, "btConnectStop", QStringLiteral("接続を切断 (&P)"), {12, 400, 169, 25});
-  connect(btConnectStop_, &QPushButton::clicked, this, &TfrmSkinCh::StopTransfer);
+  pane_ = std::make_unique<DownloadPane>(btConnectStop_, txtProgressStatus_);
   btClose_ = Button(client, "btClose", QStringLiteral("Close (&X)"), {188, 400, 169, 25});
   connect(btClose_, &QPushButton::clicked, this, &QWidget::close);
   btPrvGet_ = Button(client, "btPrvGet", QStringLiteral("プレビュー(&P)"), {244, 333, 109, 25});

@@ -21,6 +21,7 @@ class QTabWidget;
 
 namespace kelvo {
 
+class DownloadPane;
 class PreviewPicture;
 
 // The skin chooser frmSkinCh: browses the local skin library by category, previews and applies
@@ -39,7 +40,7 @@ class TfrmSkinCh : public QMainWindow {
   ~TfrmSkinCh() override;
 
   // Set from the moment the window closes: a running operation stops touching it.
-  bool Closing() const { return closing_; }
+  bool Closing() const;
   bool Busy() const { return busy_; }
 
   // The questions and messages the window asks and shows; tests replace them.
@@ -133,7 +134,7 @@ class TfrmSkinCh : public QMainWindow {
   QAction* slPopDelete_ = nullptr;
   QAction* slPopGetPreview_ = nullptr;
 
-  bool closing_ = false;
+  std::unique_ptr<DownloadPane> pane_;  // btConnectStop, txtProgressStatus and the closing flag
   bool busy_ = false;
   bool switchingTabs_ = false;     // the order buttons are set, not clicked
   int shownOuterTab_ = kLocalTab;  // the outer tab whose order the buttons show

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "download_abort.h"
+#include "download_pane.h"
 #include "folder_utils.h"
 #include "preview_picture.h"
 #include "skin_chooser.h"
@@ -38,9 +39,10 @@ class TfrmSkinCh::Operation {
   TfrmSkinCh& window_;
 };
 
+bool TfrmSkinCh::Closing() const { return pane_->Closing(); }
+
 void TfrmSkinCh::closeEvent(QCloseEvent* event) {
-  closing_ = true;
-  RequestDownloadAbort();
+  pane_->Close();
   if (operations_ > 0 && testAttribute(Qt::WA_DeleteOnClose)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     deleteWhenDone_ = true;
@@ -65,18 +67,16 @@ QList<QWidget*> TfrmSkinCh::ControlsLockedWhileBusy() const {
 
 void TfrmSkinCh::EnterBusy() {
   busy_ = true;
-  if (closing_) return;
+  if (Closing()) return;
   listHadFocus_ = lstSkinFiles_->hasFocus();
   for (QWidget* control : ControlsLockedWhileBusy()) control->setEnabled(false);
-  txtProgressStatus_->clear();
-  txtProgressStatus_->show();
+  pane_->ShowProgressLine(true);
 }
 
 void TfrmSkinCh::LeaveBusy() {
   busy_ = false;
-  if (closing_) return;
-  btConnectStop_->setEnabled(false);
-  txtProgressStatus_->hide();
+  if (Closing()) return;
+  pane_->ShowProgressLine(false);
   for (QWidget* control : ControlsLockedWhileBusy()) control->setEnabled(true);
   UpdateTabControls();
   UpdateSkinKind();
@@ -91,15 +91,14 @@ void TfrmSkinCh::UpdateTabControls() {
 
 int TfrmSkinCh::Transfer(const QString& url, const QString& localPath, qint64 maxBytes, const QString& label,
                          bool showResult) {
-  if (!closing_) btConnectStop_->setEnabled(true);
-  const int code = host_->Download(url, localPath, maxBytes, label, [this](const QString& text) {
-    if (!closing_) txtProgressStatus_->setText(text);
+  const int code = pane_->Transfer([&] {
+    return host_->Download(url, localPath, maxBytes, label, [this](const QString& text) { pane_->ShowProgress(text); });
   });
-  if (showResult && !closing_) SetMessage(host_->DownloadResultText(code));
+  if (showResult && !Closing()) SetMessage(host_->DownloadResultText(code));
   return code;
 }
 
-void TfrmSkinCh::StopTransfer() { RequestDownloadAbort(); }
+void TfrmSkinCh::StopTransfer() { pane_->Stop(); }
 
 // ---- The catalogue ----
 
@@ -113,7 +112,7 @@ void TfrmSkinCh::FetchCatalogue() {
   SetMessage(kConnecting + QStringLiteral("スキンリストの取得中・・・。"));
   const QString catalogueUrl = host_->ServerBaseUrl() + QStringLiteral("T7_SkinFilesList.csv");
   const int code = Transfer(catalogueUrl, path, kMaxCatalogueBytes, QStringLiteral("1/1"), true);
-  if (closing_) return;
+  if (Closing()) return;
   if (code == 0) {
     // The reader leaves out every line whose names could lead out of the skin folders.
     catalogue_ = ReadSkinCatalogue(path);
@@ -147,7 +146,7 @@ void TfrmSkinCh::FetchPreview() {
   MakePreviewCache();
   const int code = Transfer(skinServerUrl_ + skin.id + QStringLiteral("/Preview.gif"), path, kMaxPreviewBytes,
                             QStringLiteral("1/1"), true);
-  if (closing_) return;
+  if (Closing()) return;
   if (code == 0) {
     if (listJustFetched_) SetMessage(QStringLiteral("OK: リストの取得成功。\n"));
     AppendMessage(QStringLiteral("OK: プレビュー取得成功。"));
@@ -178,7 +177,7 @@ void TfrmSkinCh::DownloadSelected() {
   for (qsizetype i = 0; i < files.size(); ++i) {
     const QString label = QStringLiteral("%1/%2").arg(i + 1).arg(files.size());
     const int code = Transfer(prefix + files[i], temporary + files[i], MaxSkinFileBytes(files[i]), label, false);
-    if (closing_) {
+    if (Closing()) {
       DeleteFolderTree(temporary.toStdString());
       return;
     }

@@ -12,7 +12,7 @@
 #include <QTabWidget>
 #include <algorithm>
 
-#include "download_abort.h"
+#include "download_pane.h"
 #include "preview_picture.h"
 #include "settings.h"
 #include "skin_chooser.h"
@@ -49,11 +49,10 @@ void StepTab(QTabWidget* tabs, int step) {
 }  // namespace
 
 TfrmSkinCh::~TfrmSkinCh() {
-  closing_ = true;
+  pane_->Close();
   QFile::remove(folders_.Catalogue());
   const FlushResult written = SaveSkinChooserOptions({mbAutoPreview_->isChecked(), mbLocalSave_->isChecked()});
   if (!written.ok) prompts.showError(nullptr, QString::fromStdString(written.message));
-  RequestDownloadAbort();
 }
 
 // ---- Showing, activation and closing ----
@@ -65,7 +64,7 @@ void TfrmSkinCh::showEvent(QShowEvent* event) {
 }
 
 void TfrmSkinCh::OnShow() {
-  closing_ = false;
+  pane_->Open();
   const SkinChooserOptions options = LoadSkinChooserOptions();
   mbAutoPreview_->setChecked(options.autoPreview);
   mbLocalSave_->setChecked(options.localSave);

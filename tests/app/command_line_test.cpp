@@ -26,6 +26,11 @@ TEST(CommandLine, OptionsAnswerOrPassOn) {
       {{"-reverse", "--version"}, false, 0, "Kelvo 2.10.01", ""},
       {{"somefile.txt"}, true, 0, "", ""},
       {{"--", "--bogus"}, true, 0, "", ""},
+      // Control characters and bytes that are no UTF-8 never reach the terminal as they are.
+      {{"--bogus\x1b[31m"}, false, 2, "", "kelvo: 不明なオプション / unknown option: --bogus\\x1b[31m\n"},
+      {{"--\x9b" "31m\xff\r"}, false, 2, "", "kelvo: 不明なオプション / unknown option: --\\x9b31m\\xff\\x0d\n"},
+      {{"--\xc2\x9b" "2J"}, false, 2, "", "kelvo: 不明なオプション / unknown option: --\\u009b2J\n"},
+      {{"--税率"}, false, 2, "", "kelvo: 不明なオプション / unknown option: --税率\n"},
   };
   for (const Row& row : rows) {
     const command_line::Outcome outcome = command_line::Read(row.arguments, "2.10.01");

@@ -50,7 +50,13 @@ class MainWindowTest : public ::testing::Test {
       ++quitQuestions_;
       return answerYes_;
     };
-    window_->showError = [](QWidget*, const QString& text) { ADD_FAILURE() << text.toStdString(); };
+    window_->showError = [this](QWidget*, const QString& text) {
+      if (collectErrors_) {
+        errors_ << text;
+      } else {
+        ADD_FAILURE() << text.toStdString();
+      }
+    };
     window_->trayAvailable = [this] { return trayAvailable_; };
     window_->show();
     window_->activateWindow();
@@ -97,6 +103,8 @@ class MainWindowTest : public ::testing::Test {
   QTimer modalGuard_;
   int quitQuestions_ = 0;
   bool answerYes_ = false;
+  bool collectErrors_ = false;  // messages go to errors_ instead of failing the test
+  QStringList errors_;
   bool trayAvailable_ = true;
 };
 

@@ -141,10 +141,10 @@ TEST_F(MainWindowTest, PasteItemsFollowTheCopyItemsAndPaste) {
   for (const auto& [menu, copy, paste] : {std::tuple{window_->Menus().file, "Mb_Cpy", "Mb_Paste"},
                                           std::tuple{window_->Menus().migiKuriPop, "MigiKuriPop_Cpy", "MigiKuriPop_Paste"}}) {
     const QList<QAction*> items = menu->actions();
-    EXPECT_EQ(items.indexOf(window_->Menus()[paste]), items.indexOf(window_->Menus()[copy]) + 1) << paste;
+    EXPECT_EQ(items.indexOf(window_->Menus().Named(paste)), items.indexOf(window_->Menus().Named(copy)) + 1) << paste;
     window_->Engine().PressKey(16);
     QGuiApplication::clipboard()->setText(QStringLiteral("￥９８７円"));
-    window_->Menus()[paste]->trigger();
+    window_->Menus().Named(paste)->trigger();
     EXPECT_EQ(Display(), "987") << paste;
   }
 }
@@ -152,7 +152,7 @@ TEST_F(MainWindowTest, PasteItemsFollowTheCopyItemsAndPaste) {
 TEST_F(MainWindowTest, EveryMenuToggleWritesItsKeyAtOnce) {
   Open();
   struct Row {
-    const char* item;
+    main_menu::MenuItem item;
     const char* section;
     const char* key;
     const char* after;
@@ -170,12 +170,28 @@ TEST_F(MainWindowTest, EveryMenuToggleWritesItsKeyAtOnce) {
   };
   for (const Row& row : rows) {
     window_->Menus()[row.item]->trigger();
-    EXPECT_EQ(Setting(row.section, row.key), row.after) << row.item;
+    EXPECT_EQ(Setting(row.section, row.key), row.after) << row.item.Name();
   }
   // Twin items keep their check marks in step.
   EXPECT_EQ(window_->Menus()["Mb_TaskBarIn"]->isChecked(), window_->Menus()["MigiKuriPop_TaskBarIn"]->isChecked());
   EXPECT_EQ(Label("labRs"), "5/4");
   EXPECT_EQ(Label("labDc"), "0");
+}
+
+// The item puts the window into the top band or takes it out at once, and an activation keeps
+// it as the item says.
+TEST_F(MainWindowTest, AlwaysOnTopFollowsItsItemAtOnce) {
+  Open();
+  auto onTop = [this] { return window_->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint); };
+  EXPECT_TRUE(onTop());  // on in a fresh settings file
+  for (const bool ticked : {false, true, false}) {
+    window_->Menus()["Mb_FrontSideOn"]->trigger();
+    EXPECT_EQ(window_->Menus()["Mb_FrontSideOn"]->isChecked(), ticked);
+    EXPECT_EQ(onTop(), ticked);
+  }
+  QEvent activation(QEvent::WindowActivate);
+  QApplication::sendEvent(window_.get(), &activation);
+  EXPECT_FALSE(onTop());
 }
 
 TEST_F(MainWindowTest, AnswerCheckToggleForgetsTheLastAnswer) {
@@ -215,7 +231,7 @@ TEST_F(MainWindowTest, SelectorPopupChecksTheCurrentItem) {
   QTest::mouseClick(window_->findChild<QLabel*>(QStringLiteral("labDcL")), Qt::LeftButton);
   EXPECT_TRUE(window_->Menus()["SsPopF"]->isChecked());
   for (const char* visible : {"SsPop5", "SsPop4", "SsPop3", "SsPop2", "SsPop1", "SsPop0"})
-    EXPECT_FALSE(window_->Menus()[visible]->isChecked()) << visible;
+    EXPECT_FALSE(window_->Menus().Named(visible)->isChecked()) << visible;
   window_->Menus().ssPop->close();
 }
 

@@ -12,6 +12,8 @@
 #include "key_settings_dialog.h"
 #include "main_window_fixture.h"
 #include "side_windows.h"
+#include "sushiki_window.h"
+#include "tape_window.h"
 #include "tax_rate_dialog.h"
 
 namespace {
@@ -21,9 +23,12 @@ class SideWindowsTest : public MainWindowTest {
   template <typename Window>
   Window* Find() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // closed windows are gone
-    return window_->findChild<Window*>();
+    if (auto* child = window_->findChild<Window*>()) return child;
+    for (QWidget* top : QApplication::topLevelWidgets())  // side windows without a parent
+      if (auto* window = qobject_cast<Window*>(top)) return window;
+    return nullptr;
   }
-  bool Checked(const char* item) { return window_->Menus()[item]->isChecked(); }
+  bool Checked(const char* item) { return window_->Menus().Named(item)->isChecked(); }
   QString Text(QWidget* window, const char* name) {
     auto* view = window->findChild<QTextEdit*>(QString::fromLatin1(name));
     return view != nullptr ? view->toPlainText() : window->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
@@ -93,7 +98,7 @@ TEST_F(SideWindowsTest, EveryWayOfClosingClearsTheMenuChecks) {
   auto button = [](const char* name) -> Close {
     return [name](QWidget* window) { window->findChild<QPushButton*>(QString::fromLatin1(name))->click(); };
   };
-  auto item = [this](const char* name) -> Close { return [this, name](QWidget*) { window_->Menus()[name]->trigger(); }; };
+  auto item = [this](const char* name) -> Close { return [this, name](QWidget*) { window_->Menus().Named(name)->trigger(); }; };
   auto key = [this](Qt::Key k) -> Close { return [this, k](QWidget*) { Type(k); }; };
   struct Row {
     std::function<QWidget*()> find;
@@ -108,6 +113,10 @@ TEST_F(SideWindowsTest, EveryWayOfClosingClearsTheMenuChecks) {
        {closeBox, f12, item("Mb_BigPanelOn"), item("MigiKuriPop_BigPanelOn"), key(Qt::Key_Q)}},
       {[this] { return Find<TfrmKeySet>(); }, item("Mb_KeySetOn"), {"Mb_KeySetOn"},
        {closeBox, f12, button("btClose"), item("Mb_KeySetOn"), key(Qt::Key_W)}},
+      {[this] { return Find<TfrmSushiki>(); }, item("Mb_SushikiOn"), {"Mb_SushikiOn"},
+       {closeBox, item("Mb_SushikiOn")}},
+      {[this] { return Find<TfrmTape>(); }, item("MigiKuriPop_Tape"), {"Mb_Tape", "MigiKuriPop_Tape"},
+       {closeBox, item("Mb_Tape"), item("MigiKuriPop_Tape")}},
   };
   for (const Row& row : rows) {
     for (size_t way = 0; way < row.ways.size(); ++way) {
@@ -169,7 +178,7 @@ TEST_F(SideWindowsTest, TaxRateFromTheMenuIsWhatTheTaxKeyUses) {
 // they belong to: each names the main window as its transient parent.
 TEST_F(SideWindowsTest, SideWindowsBelongToTheMainWindow) {
   Open();
-  for (const char* item : {"Mb_KeySetOn", "Mb_Kenzan", "Mb_BigPanelOn"}) window_->Menus()[item]->trigger();
+  for (const char* item : {"Mb_KeySetOn", "Mb_Kenzan", "Mb_BigPanelOn"}) window_->Menus().Named(item)->trigger();
   for (QWidget* side : std::initializer_list<QWidget*>{Find<TfrmKeySet>(), Find<TfrmKenzan>(), Find<TfrmBigPanel>()}) {
     ASSERT_NE(side, nullptr);
     ASSERT_NE(side->windowHandle(), nullptr) << side->objectName().toStdString();
@@ -185,7 +194,7 @@ TEST_F(SideWindowsTest, ALargerDesktopFontGrowsSideWindowsButNotTheEnlargedPanel
   large.setPixelSize(18);
   QApplication::setFont(large);
   Open();
-  for (const char* item : {"Mb_KeySetOn", "Mb_BigPanelOn"}) window_->Menus()[item]->trigger();
+  for (const char* item : {"Mb_KeySetOn", "Mb_BigPanelOn"}) window_->Menus().Named(item)->trigger();
   auto* keys = Find<TfrmKeySet>();
   auto* panel = Find<TfrmBigPanel>();
   ASSERT_NE(keys, nullptr);

@@ -24,16 +24,28 @@ TEST_F(TaxRateSwitchTest, StoredRatesAndSwitchAreWhatTheTaxKeyAndTheLabelUseFrom
     const char* spoken;
     bool ticked;
     std::string taxIncluded;
+    const char* refused = "";              // what the message at start names
+    const char* storedAfter = "0.05 0.08";  // Zeiritu and KeigenZeiritu in the file then
   };
   const Row rows[] = {
-      {{}, "10%", "税率: 標準 10%", false, "1100"},
-      {{{"Zeiritu", "0.05"}}, "5%", "税率: 標準 5%", false, "1050"},  // a kept rate is never changed
-      {{{"KeigenOn", "1"}}, "軽8%", "税率: 軽減 8%", true, "1080"},
-      {{{"Zeiritu", "0.05"}, {"KeigenZeiritu", "abc"}, {"KeigenOn", "1"}}, "軽8%", "税率: 軽減 8%", true, "1080"},
+      {{}, "10%", "税率: 標準 10%", false, "1100", "", " "},
+      {{{"Zeiritu", "0.05"}}, "5%", "税率: 標準 5%", false, "1050", "", "0.05 "},  // a kept rate is never changed
+      {{{"KeigenOn", "1"}}, "軽8%", "税率: 軽減 8%", true, "1080", "", " "},
+      // A rate that is not a plain decimal from 0 to 100 % is refused, said and replaced by the
+      // default; the rest of the file stays as it is.
+      {{{"Zeiritu", "0.05"}, {"KeigenZeiritu", "abc"}, {"KeigenOn", "1"}}, "軽8%", "税率: 軽減 8%", true, "1080",
+       "KeigenZeiritu=abc"},
+      {{{"Zeiritu", "-0.08"}}, "10%", "税率: 標準 10%", false, "1100", "Zeiritu=-0.08", "0.1 "},
+      {{{"Zeiritu", "1e308"}, {"KeigenZeiritu", "0.065"}}, "10%", "税率: 標準 10%", false, "1100", "Zeiritu=1e308", "0.1 0.065"},
+      {{{"Zeiritu", "８"}, {"KeigenZeiritu", "10%"}, {"KeigenOn", "1"}}, "軽8%", "税率: 軽減 8%", true, "1080",
+       "Zeiritu=８", "0.1 0.08"},
+      {{{"Zeiritu", "1.5"}, {"KeigenZeiritu", "NaN"}}, "10%", "税率: 標準 10%", false, "1100", "KeigenZeiritu=NaN", "0.1 0.08"},
   };
+  collectErrors_ = true;
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.label);
+    SCOPED_TRACE(row.label + std::string(" ") + row.refused);
     window_.reset();
+    errors_.clear();
     std::filesystem::remove(folder_.MainSettings());
     WriteSetting("Net", "ServerUrl", server_.BaseUrl().toStdString());
     for (const auto& [key, value] : row.tax) WriteSetting("Tax", key, value);
@@ -44,8 +56,11 @@ TEST_F(TaxRateSwitchTest, StoredRatesAndSwitchAreWhatTheTaxKeyAndTheLabelUseFrom
     EXPECT_EQ(window_->Menus()["Mb_Keigen"]->isChecked(), row.ticked);
     EXPECT_EQ(window_->Menus()["MigiKuriPop_Keigen"]->isChecked(), row.ticked);
     EXPECT_EQ(TaxIncludedOf1000(), row.taxIncluded);
+    EXPECT_EQ(errors_.size(), row.refused[0] == 0 ? 0 : 1);
+    EXPECT_TRUE(errors_.join(QString()).contains(QString::fromUtf8(row.refused)));
+    EXPECT_EQ(Setting("Tax", "Zeiritu") + " " + Setting("Tax", "KeigenZeiritu"), row.storedAfter);
+    EXPECT_EQ(Setting("Tax", "KeigenOn"), row.ticked ? "1" : "");
   }
-  EXPECT_EQ(Setting("Tax", "Zeiritu"), "0.05");
 }
 
 TEST_F(TaxRateSwitchTest, EachWayOfThrowingTheSwitchIsKeptAndShownEverywhere) {

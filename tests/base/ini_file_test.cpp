@@ -140,10 +140,11 @@ TEST(IntegerText, ReadsInRangeAndGivesNothingOutsideIt) {
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseIntegerText(text), value) << text;
 }
 
-TEST_F(IniFileTest, RealsAreWrittenShortestWithFifteenDigits) {
+TEST_F(IniFileTest, RealsAreWrittenShortestWithFifteenDigitsAndNoExponent) {
   const std::pair<double, const char*> cases[] = {
       {0.05, "0.05"}, {0.08, "0.08"}, {0.1 + 0.2, "0.3"}, {1.0 / 3, "0.333333333333333"},
-      {100, "100"},   {-0.5, "-0.5"}, {0, "0"},           {123456789012345678.0, "1.23456789012346e+17"},
+      {100, "100"},   {-0.5, "-0.5"}, {0, "0"},           {123456789012345678.0, "123456789012346000"},
+      {1e-7, "0.0000001"}, {-1.5e-5, "-0.000015"}, {1.25e-5, "0.0000125"},  // never an exponent: what reads back as a rate
   };
   IniFile file(path);
   for (const auto& [value, text] : cases) {

@@ -37,6 +37,8 @@ TEST_F(SettingsTest, WithoutASettingsFileEverythingTakesItsDefault) {
   EXPECT_EQ(values.taxRounding, 1);
   EXPECT_TRUE(values.alwaysOnTop);
   EXPECT_TRUE(values.autoUpdate);
+  EXPECT_TRUE(values.grandTotal);
+  EXPECT_TRUE(values.answerCheck);
   EXPECT_EQ(values.skinKind, 0);
   EXPECT_TRUE(pass1.keyButtonOn);
   EXPECT_FALSE(pass1.restorePosition);
@@ -66,6 +68,8 @@ TEST_F(SettingsTest, OddValuesInTheFileAreReadAsTheyShouldBe) {
   EXPECT_TRUE(Checked(MenuCheck::PerCasio));
   EXPECT_TRUE(Checked(MenuCheck::GrandTotal));  // "abc" is the default
   EXPECT_FALSE(Checked(MenuCheck::AnswerCK));   // "0x0" is zero
+  EXPECT_FALSE(values.answerCheck);             // what the engine reads agrees with the item
+  EXPECT_TRUE(values.grandTotal);
   EXPECT_TRUE(Checked(MenuCheck::KeyPanelOn));
   EXPECT_FALSE(Checked(MenuCheck::KeyButtonOn));
   EXPECT_FALSE(pass1.keyButtonOn);
@@ -138,6 +142,7 @@ TEST_F(SettingsTest, EveryChangeGoesToTheFileAtOnce) {
 
   EXPECT_FALSE(Settings().alwaysOnTop);
   EXPECT_FALSE(Settings().autoUpdate);
+  EXPECT_FALSE(Settings().grandTotal);
   EXPECT_TRUE(Settings().reducedTaxRateOn);
   EXPECT_TRUE(Checked(MenuCheck::PerCasio));
   EXPECT_FALSE(Checked(MenuCheck::PerSharp));
@@ -163,7 +168,8 @@ TEST_F(SettingsTest, TaxRatesAreReadAsStoredAndHostileOnesFallBackToTheDefaults)
       {"Zeiritu=0.05\r\n", 0.05, 0.08, false},  // a rate kept from an older program stays
       {"Zeiritu=0.05\r\nKeigenZeiritu=0.065\r\nKeigenOn=1\r\n", 0.05, 0.065, true},
       {"KeigenOn=1\r\n", 0.10, 0.08, true},
-      {"Zeiritu=-0.5\r\nKeigenZeiritu=0\r\n", -0.5, 0.0, false},  // no range, as the dialog allows
+      {"Zeiritu=-0.5\r\nKeigenZeiritu=0\r\n", 0.10, 0.0, false},  // 0 to 100 %, as the dialog allows
+      {"Zeiritu=1\r\nKeigenZeiritu=1.000001\r\n", 1.0, 0.08, false},
       {"Zeiritu=nan\r\nKeigenZeiritu=inf\r\nKeigenOn=yes\r\n", 0.10, 0.08, false},
       {"Zeiritu=1e999\r\nKeigenZeiritu=8%\r\nKeigenOn=0x1\r\n", 0.10, 0.08, true},
       {"Zeiritu=\r\nKeigenZeiritu=0x08\r\n", 0.10, 0.08, false},

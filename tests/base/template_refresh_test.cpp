@@ -103,6 +103,17 @@ TEST_F(TemplateRefreshTest, RefreshedCopyRemembersWhatItGotAndHasTheEmptyFolders
   EXPECT_EQ(StampVersion(), "2.10.03");
 }
 
+TEST_F(TemplateRefreshTest, AStampThatIsAFolderBringsNothingBack) {
+  MakeFolders("2.10.02\n", nullptr);
+  fs::create_directories(Copy(kTemplateStampFile));  // no stamp can ever be written there
+  for (int start = 0; start < 2; ++start) {
+    EXPECT_NE(RefreshFromTemplate(Template(), Copy()), "");
+    EXPECT_EQ(Read(Copy("Skin/T7/SET_New/imgBackPanel.bmp")), "(none)");
+    EXPECT_EQ(Read(Copy("Skin/T7/SET_Old/imgBackPanel.bmp")), "(none)");
+    EXPECT_TRUE(fs::is_directory(Copy("_sys/PID")));
+  }
+}
+
 TEST_F(TemplateRefreshTest, RefreshCutShortFinishesAtTheNextStart) {
   // The last start ended after one file and while writing another: the stamp is still the old one.
   std::string given = kGivenBy21001;

@@ -2,12 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "tax_input.h"
+#include "number_text.h"
+#include "tax_rate_text.h"
 
 using kelvo::TaxInput;
 
 namespace {
 
-TEST(TaxInput, RateIsAnyDecimalNumberAndDecimalsZeroToFive) {
+TEST(TaxInput, RateIsAPlainPercentageUpToAHundredAndDecimalsZeroToFive) {
   struct Row {
     const char* rate;
     const char* decimals;
@@ -18,9 +20,11 @@ TEST(TaxInput, RateIsAnyDecimalNumberAndDecimalsZeroToFive) {
   const Row rows[] = {
       {"8", "0", TaxInput::Error::None, 0.08},
       {"0.5", "0", TaxInput::Error::None, 0.005},  // half a percent, as the hint warns
-      {"999.0", "0", TaxInput::Error::None, 9.99},
+      {"100", "0", TaxInput::Error::None, 1.0},
+      {"100.5", "0", TaxInput::Error::Rate, 0},
       {"8.5", "5", TaxInput::Error::None, 0.085},
-      {"-3", "0", TaxInput::Error::None, -0.03},  // no range on the rate
+      {"-3", "0", TaxInput::Error::Rate, 0},
+      {"1e1", "0", TaxInput::Error::Rate, 0},
       {"", "0", TaxInput::Error::Rate, 0},
       {"8%", "0", TaxInput::Error::Rate, 0},
       {"８", "0", TaxInput::Error::Rate, 0},
@@ -48,6 +52,40 @@ TEST(TaxInput, RateIsAnyDecimalNumberAndDecimalsZeroToFive) {
     }
   }
   EXPECT_DOUBLE_EQ(kelvo::CheckTaxInput("10", "6.5", "0").reducedRate, 0.065);
+}
+
+// Every text the settings file or the dialog might hold: stored as a fraction, typed as a
+// percentage. Both refuse what is not a plain decimal in range; a refused stored rate is replaced
+// by the default, a refused typed one is not stored.
+TEST(TaxInput, TaxRateTextsAreTakenOnlyAsPlainDecimalsInRange) {
+  constexpr double kNo = -1;
+  struct Row {
+    const char* text;
+    double stored;  // the rate the file's text gives, or kNo
+    double typed;   // the rate the dialog's text gives, or kNo
+  };
+  const Row rows[] = {
+      {"0.1", 0.1, 0.001},      {"0.08", 0.08, 0.0008},  {"0", 0, 0},          {"1", 1, 0.01},
+      {"10", kNo, 0.1},         {"100", kNo, 1},         {"100.0", kNo, 1},    {"100.01", kNo, kNo},
+      {".5", 0.5, 0.005},       {"8.", kNo, 0.08},       {" 0.1 ", 0.1, 0.001},
+      {"-0.08", kNo, kNo},      {"-0", kNo, kNo},        {"+0.1", kNo, kNo},   {"1e308", kNo, kNo},
+      {"1e-2", kNo, kNo},       {"NaN", kNo, kNo},       {"inf", kNo, kNo},    {"10%", kNo, kNo},
+      {"", kNo, kNo},           {"0x10", kNo, kNo},      {"８", kNo, kNo},     {"0,1", kNo, kNo},
+      {"1.2.3", kNo, kNo},      {".", kNo, kNo},
+  };
+  for (const Row& row : rows) {
+    const std::optional<double> stored = kelvo::StoredTaxRate(row.text);
+    const std::optional<double> typed = kelvo::TypedTaxPercent(row.text);
+    EXPECT_DOUBLE_EQ(stored.value_or(kNo), row.stored) << row.text;
+    EXPECT_DOUBLE_EQ(typed.value_or(kNo), row.typed) << row.text;
+  }
+  // What the dialog writes for any rate it takes is read back as that rate.
+  for (const char* typed : {"10", "8", "6.5", "0.001", "0.00001", "100", "0"}) {
+    const double rate = kelvo::TypedTaxPercent(typed).value();
+    const std::optional<double> stored = kelvo::StoredTaxRate(kelvo::FormatReal(rate));
+    ASSERT_TRUE(stored.has_value()) << typed;
+    EXPECT_DOUBLE_EQ(*stored, rate) << typed;
+  }
 }
 
 TEST(TaxInput, StoredRateShowsAsItsShortestPercentage) {

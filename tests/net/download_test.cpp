@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHostAddress>
@@ -74,6 +75,7 @@ TEST_F(DownloadTest, ServerAnswersGiveTheirResultCodesAndLeaveOnlyWholeFiles) {
       {"exactly one block", HttpReply::Ok(Bytes(1024)), 0, 1024},
       {"not found", HttpReply::Status(404, "gone"), 6, -1},
       {"server error", HttpReply::Status(500), 6, -1},
+      {"not modified", HttpReply::Status(304), 6, -1},  // no file, and no redirect either
       {"no Content-Length", Tweaked(HttpReply::Ok(Bytes(3000)), [](HttpReply& r) { r.length = HttpReply::Length::None; }), 7, -1},
       {"chunked", Tweaked(HttpReply::Ok(Bytes(3000)), [](HttpReply& r) { r.chunked = true; }), 7, -1},
       {"body shorter than announced", Announcing(3000, Bytes(1000)), 8, -1},
@@ -119,6 +121,13 @@ TEST_F(DownloadTest, LimitsAndHeadersThatCannotBeTrusted) {
       {"2 GiB announced for an installer", twoGigabytes, kMaxInstallerBytes, 8, -1},
       {"Content-Length headers that disagree", WithHeader(HttpReply::Ok(Bytes(3000)), "Content-Length", "100"), kAnySize, 7, -1},
       {"the same Content-Length twice", WithHeader(HttpReply::Ok(Bytes(3000)), "Content-Length", "3000"), kAnySize, 0, 3000},
+      {"a Content-Length with letters after its digits",
+       WithHeader(Tweaked(HttpReply::Ok(Bytes(5000)), [](HttpReply& r) { r.length = HttpReply::Length::None; }),
+                  "Content-Length", "5000abc"),
+       kAnySize, 7, -1},
+      {"a negative Content-Length",
+       WithHeader(Tweaked(HttpReply::Ok({}), [](HttpReply& r) { r.length = HttpReply::Length::None; }), "Content-Length", "-0"),
+       kAnySize, 7, -1},
       {"a redirect without Location", HttpReply::Status(302), kAnySize, 4, -1},
       {"a redirect to file:", HttpReply::Redirect("file:///etc/passwd"), kAnySize, 4, -1},
       {"a redirect to ftp:", HttpReply::Redirect("ftp://127.0.0.1/f", 301), kAnySize, 4, -1},
@@ -163,6 +172,15 @@ TEST_F(DownloadTest, TheNameHoldsTheWholeFileOrNothingWhileTheBodyArrives) {
   EXPECT_EQ(DownloadFile(server_.Url(QStringLiteral("f")), Local(), kAnySize, {}, 0), 0);
   EXPECT_EQ(LocalBytes(), Bytes(5000));
   EXPECT_FALSE(QFile::exists(Local() + kPartSuffix));
+}
+
+TEST_F(DownloadTest, AFileThatCannotBeSavedSaysWhyAndLeavesTheOldOne) {
+  server_.Script(QStringLiteral("/f"), HttpReply::Ok(Bytes(3000)));
+  test::WriteFileBytes(Local().toStdString(), "old");
+  ASSERT_TRUE(QDir().mkdir(Local() + kPartSuffix));  // a folder where the arriving file goes
+  EXPECT_EQ(DownloadFile(server_.Url(QStringLiteral("f")), Local(), kAnySize, {}, 0), kDownloadNotSaved);
+  EXPECT_EQ(LocalBytes(), "old");
+  EXPECT_TRUE(QFileInfo(Local() + kPartSuffix).isDir());  // the user's folder stays
 }
 
 TEST_F(DownloadTest, RedirectsAreFollowedUpToFive) {
@@ -316,7 +334,8 @@ TEST(DownloadResultText, EveryCode) {
       {6, "NG: ファイルが存在しません。\r\n"},
       {7, "NG: ファイルのサイズ情報を取得出来ません。\r\n"},
       {8, "NG: ダウンロードに失敗しました。\r\n"},
-      {9, ""},
+      {9, "NG: 受信したファイルを保存できません。保存先のフォルダーに書き込めないか、「.part」で終わる同じ名前のフォルダーがあります。\r\n"},
+      {10, ""},
       {-1, ""},
   };
   for (const auto& [code, text] : cases) EXPECT_EQ(DownloadResultText(code), QString::fromUtf8(text)) << code;

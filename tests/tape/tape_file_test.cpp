@@ -78,7 +78,7 @@ TEST_F(TapeFileTest, OnlyWholeCalculationsAreRead) {
 TEST_F(TapeFileTest, AppendAfterACutBlockKeepsTheNewOneAndDropsTheCutOne) {
   WriteRaw(Block("1") + Block("2").substr(0, 26));  // a write cut short mid-line
   tape::TapeFile file(path_, 1000);
-  ASSERT_TRUE(file.Append(Block("3"), 3));
+  ASSERT_TRUE(file.Append(Block("3"), 3).written);
   EXPECT_EQ(Lines(), "1＊　|3＊　");
 }
 
@@ -87,7 +87,7 @@ TEST_F(TapeFileTest, MissingUnreadableAndSpecialFilesGiveAnEmptyTape) {
   fs::create_directory(path_);
   EXPECT_EQ(Lines(), "");  // a folder where the file should be
   tape::TapeFile file(path_, 1000);
-  EXPECT_FALSE(file.Append(Block("1"), 3));  // reported, never a crash
+  EXPECT_FALSE(file.Append(Block("1"), 3).written);  // reported, never a crash
 }
 
 TEST_F(TapeFileTest, AnUnwritableTapeIsReportedOnceAndRecordingOffWritesNothing) {
@@ -103,6 +103,33 @@ TEST_F(TapeFileTest, AnUnwritableTapeIsReportedOnceAndRecordingOffWritesNothing)
   tape::TapeWriter off([&] { return settings; }, [&] { return path_; });
   EXPECT_EQ(off.Record({"1＊　"}), "");
   EXPECT_FALSE(fs::exists(path_));
+}
+
+// A tape over its cap that cannot be trimmed still gets every calculation, and says so once;
+// a tape that cannot be written at all is a trouble of its own, reported when it starts.
+TEST_F(TapeFileTest, EachTroubleIsReportedWhenItStartsAndNotAtEveryCalculation) {
+  const std::string settings = (folder_ / "Kelvo.ini").string();
+  std::ofstream(settings) << "[Tape]\nMaxLines=100\n";
+  for (int i = 0; i < 30; ++i) WriteRaw(Block(std::to_string(i)));  // 90 lines
+  std::vector<std::string> reports;
+  tape::TapeWriter writer([&] { return settings; }, [&] { return path_; });
+  writer.onFailure = [&reports](const std::string& message) { reports.push_back(message.substr(0, message.find('\n'))); };
+  fs::create_directory(path_ + ".new");  // where the trim writes: it cannot
+  for (int i = 0; i < 10; ++i) writer.Record({"777＊　"});
+  EXPECT_EQ(reports, std::vector<std::string>{"計算はテープに保存しました。ただし、テープの上限を超えた古い計算を削除できません。"});
+  const std::string lines = Lines();
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), '7'), 3 * 10 + 3);  // every calculation is in, beside 7, 17 and 27
+  fs::remove(path_ + ".new");
+  for (int i = 0; i < 20 && !writer.LastRecordTrimmed(); ++i) writer.Record({"8＊　"});
+  EXPECT_TRUE(writer.LastRecordTrimmed());
+  const std::string trimmed = ReadRaw();
+  EXPECT_LE(std::count(trimmed.begin(), trimmed.end(), '\n'), 100);
+  fs::remove(path_);
+  fs::create_directory(path_);  // now nothing can be written
+  writer.Record({"9＊　"});
+  writer.Record({"9＊　"});
+  ASSERT_EQ(reports.size(), 2u);
+  EXPECT_EQ(reports[1], "テープを保存できません。");
 }
 
 TEST_F(TapeFileTest, AHugeFileIsReadFromItsNewestPartInBoundedMemory) {
@@ -122,7 +149,7 @@ TEST_F(TapeFileTest, AHugeFileIsReadFromItsNewestPartInBoundedMemory) {
 TEST_F(TapeFileTest, OverTheCapTheOldestWholeCalculationsGo) {
   tape::TapeFile file(path_, 100);  // the fewest lines the settings allow
   for (int i = 0; i < 100; ++i)
-    ASSERT_TRUE(file.Append(tape::FormatBlock("2026-12-07 10:00:00", {std::to_string(i) + "＋　", "1＝　", "2＊　"}), 5));
+    ASSERT_TRUE(file.Append(tape::FormatBlock("2026-12-07 10:00:00", {std::to_string(i) + "＋　", "1＝　", "2＊　"}), 5).written);
   const std::string text = ReadRaw();
   const auto lines = std::count(text.begin(), text.end(), '\n');
   EXPECT_LE(lines, 100);

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "recording_host.h"
 #include "tape_format.h"
@@ -32,7 +33,9 @@ class TapeHost : public TapeWindowHost {
 
 class TapeWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
+  void SetUp() override { Open(); }
+  // A fresh tape of two calculations on two days, and the window on it.
+  void Open() {
     folder_ = fs::temp_directory_path() / ("tape-window-" + std::to_string(::getpid()));
     fs::create_directories(folder_);
     tape_.path = (folder_ / "Tape.txt").string();
@@ -95,6 +98,68 @@ TEST_F(TapeWindowTest, SavesByTheExtensionOfTheName) {
     EXPECT_TRUE(file.readAll().startsWith(start)) << suffix;
   }
   EXPECT_FALSE(window_->SaveAs(QString::fromStdString((folder_ / "missing" / "roll.csv").string())));
+}
+
+// Another program shortens or replaces the tape while the window shows it: the window reads it
+// again and its status line says why; what this program writes itself changes nothing.
+TEST_F(TapeWindowTest, AShortenedOrReplacedTapeIsReadAgainAndSaidSo) {
+  struct Case {
+    const char* name;
+    std::function<void(TfrmTape&, const std::string& path)> change;
+    int rows;
+    const char* status;
+  };
+  const std::string block = tape::FormatBlock("2026-12-08 10:00:00", {"5＊　"});
+  const Case cases[] = {
+      {"emptied", [](TfrmTape&, const std::string& path) { fs::resize_file(path, 0); }, 0, "短くなった"},
+      {"cut in the second calculation", [](TfrmTape&, const std::string& path) { fs::resize_file(path, 40); }, 2, "短くなった"},
+      {"replaced", [&block](TfrmTape&, const std::string& path) {
+         std::ofstream(path + ".new", std::ios::binary) << block;
+         fs::rename(path + ".new", path);
+       }, 2, "置き換えられた"},
+      {"removed", [](TfrmTape&, const std::string& path) { fs::remove(path); }, 0, "なくなった"},
+      {"appended here", [&block](TfrmTape& window, const std::string& path) {
+         std::ofstream(path, std::ios::binary | std::ios::app) << block;
+         window.AddBlock(block);
+       }, 8, ""},
+      {"trimmed here", [&block](TfrmTape& window, const std::string& path) {
+         std::ofstream(path + ".new", std::ios::binary) << block;
+         fs::rename(path + ".new", path);
+         window.AddBlock(block, true);
+       }, 8, ""},
+  };
+  for (const Case& c : cases) {
+    Open();
+    c.change(*window_, tape_.path);
+    window_->CheckTapeFile();
+    EXPECT_EQ(window_->Model()->rowCount(), c.rows) << c.name;
+    EXPECT_TRUE(window_->StatusText().contains(QString::fromUtf8(c.status))) << c.name << ": " << window_->StatusText().toStdString();
+    if (c.status[0] == 0) {
+      EXPECT_EQ(window_->StatusText(), QString()) << c.name;
+    }
+  }
+  // The window hears of a change by itself.
+  Open();
+  fs::resize_file(tape_.path, 0);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return window_->Model()->rowCount() == 0; }, 3000));
+}
+
+TEST_F(TapeWindowTest, SavesTheRangeChosen) {
+  window_->AddBlock(tape::FormatBlock("2026-12-07 16:00:00", {"100＊　"}));
+  const QString path = QString::fromStdString((folder_ / "range.csv").string());
+  const auto saved = [&] {
+    EXPECT_TRUE(window_->SaveAs(path));
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll().split('\n').size() - 2;  // rows without the heading and the last line end
+  };
+  window_->List()->setCurrentIndex(window_->Model()->index(3));  // 12 of 12 + 34 = 46
+  window_->SetRange(TfrmTape::Range::Selected);
+  EXPECT_EQ(saved(), 3);
+  window_->SetRange(TfrmTape::Range::Day);
+  EXPECT_EQ(saved(), 4);
+  window_->SetRange(TfrmTape::Range::Whole);
+  EXPECT_EQ(saved(), 5);
 }
 
 TEST_F(TapeWindowTest, ClearsOnlyAfterYes) {

@@ -53,4 +53,30 @@ TEST(KelvoKeysTool, SettingsTokensTakeEffectWhereTheyStand) {
   EXPECT_EQ(lines[2], "{\"error_token\": \"\\\"\"}");
 }
 
+// Whatever the input holds, each output line is JSON in valid UTF-8, and a rate that is no
+// finite decimal number is an unknown token.
+TEST(KelvoKeysTool, OutputIsValidUtf8JsonAndRatesAreFiniteNumbers) {
+  const auto lines = RunTool(
+      "x\xff\n"
+      "\xe3\x81\n"
+      "\xc3\xa9\x01\n"
+      "rate=nan 1 tax+\n"
+      "rate=inf 1 tax+\n"
+      "reduced=-inf\n"
+      "rate=0x10\n"
+      "rate=1e-2 1 0 0 tax+\n");
+  const std::vector<std::string> expected = {
+      "{\"error_token\": \"x\xef\xbf\xbd\"}",  // U+FFFD for the byte that is no UTF-8
+      "{\"error_token\": \"\xef\xbf\xbd\xef\xbf\xbd\"}",
+      "{\"error_token\": \"\xc3\xa9\\u0001\"}",
+      "{\"error_token\": \"rate=nan\"}",
+      "{\"error_token\": \"rate=inf\"}",
+      "{\"error_token\": \"reduced=-inf\"}",
+      "{\"error_token\": \"rate=0x10\"}",
+  };
+  ASSERT_EQ(lines.size(), expected.size() + 1);
+  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i], expected[i]) << i;
+  EXPECT_EQ(lines.back().rfind("{\"display\": \"101\",", 0), 0u) << lines.back();
+}
+
 }  // namespace
