@@ -123,7 +123,7 @@ class TfrmMain : public QMainWindow,
   bool ClearTape() override;
   void EnterFigure(const QString& figure) override;
   // Appends a calculation to the tape and to the open tape window; false when recording is off.
-  bool RecordCalculation(const std::vector<std::string>& lines) override;
+  kelvo::TapeRecordResult RecordCalculation(const std::vector<std::string>& lines) override;
   // The time and day counts (time_days_command.cpp): their window, Mb_TimeDays.
   void ToggleTimeDaysWindow();
   timecalc::Rounding CurrentRounding() override;

@@ -15,11 +15,12 @@ void TfrmMain::RecordKey(int keyCode) {
   if (!lines.empty()) RecordCalculation(lines);
 }
 
-bool TfrmMain::RecordCalculation(const std::vector<std::string>& lines) {
+kelvo::TapeRecordResult TfrmMain::RecordCalculation(const std::vector<std::string>& lines) {
   const std::string block = tapeWriter_.Record(lines);
-  if (block.empty()) return false;
+  if (block.empty())
+    return tapeWriter_.RecordingOn() ? kelvo::TapeRecordResult::NotWritten : kelvo::TapeRecordResult::RecordingOff;
   if (auto* window = OpenSideWindow<TfrmTape>(TfrmTape::kId)) window->AddBlock(block, tapeWriter_.LastRecordTrimmed());
-  return true;
+  return kelvo::TapeRecordResult::Recorded;
 }
 
 std::string TfrmMain::TapeFilePath() { return tapeWriter_.Path(); }

@@ -29,7 +29,12 @@ std::string TapeWriter::Record(const std::vector<std::string>& lines) {
                   : "計算はテープに保存しました。ただし、テープの上限を超えた古い計算を削除できません。\n" + file_->Path());
   }
   trouble_ = trouble;
-  return block;
+  return outcome.written ? block : std::string();
+}
+
+bool TapeWriter::RecordingOn() {
+  Prepare();
+  return settings_.recording;
 }
 
 bool TapeWriter::Clear() {

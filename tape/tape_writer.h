@@ -23,12 +23,15 @@ class TapeWriter {
   std::function<void(const std::string& message)> onFailure;
 
   // Appends one calculation. The block written (FormatBlock's text), or empty when recording is
-  // off or nothing was given.
+  // off, nothing was given or the file could not be written (RecordingOn tells the two apart).
   std::string Record(const std::vector<std::string>& lines);
 
   // Whether the last Record replaced the file by its newest calculations (a reader of the old
   // file may go on showing what it has).
   bool LastRecordTrimmed() const { return lastTrimmed_; }
+
+  // Whether [Tape] asks for calculations to be recorded.
+  bool RecordingOn();
 
   // Empties the tape file. False when it cannot be written.
   bool Clear();

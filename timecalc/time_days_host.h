@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "tape_record_result.h"
 #include "time_sum.h"
 
 // What the time and day counts window asks of the calculator beside what every side window asks
@@ -17,6 +18,6 @@ class TimeDaysHost {
   // Types a figure into the calculator as pasting it would.
   virtual void EnterFigure(const QString& figure) = 0;
   // Appends one calculation (tape lines: a figure and a two-character mark each) to the paper
-  // tape. False when recording is switched off.
-  virtual bool RecordCalculation(const std::vector<std::string>& lines) = 0;
+  // tape.
+  virtual kelvo::TapeRecordResult RecordCalculation(const std::vector<std::string>& lines) = 0;
 };

@@ -62,10 +62,14 @@ void TfrmTimeDays::Copy() {
 void TfrmTimeDays::RecordLines(const std::vector<std::string>& lines) {
   if (lines.empty()) {
     Refuse(QStringLiteral("記録する結果がありません。"));
-  } else if (!calculator_.RecordCalculation(lines)) {
-    Refuse(QStringLiteral("テープへの記録は止められています（Kelvo.ini の [Tape] で Recording=0）。"));
-  } else {
-    status_->setText(QStringLiteral("テープに記録しました。"));
+    return;
+  }
+  switch (calculator_.RecordCalculation(lines)) {
+    case kelvo::TapeRecordResult::Recorded: status_->setText(QStringLiteral("テープに記録しました。")); break;
+    case kelvo::TapeRecordResult::RecordingOff:
+      Refuse(QStringLiteral("テープへの記録は止められています（Kelvo.ini の [Tape] で Recording=0）。"));
+      break;
+    case kelvo::TapeRecordResult::NotWritten: status_->setText(QStringLiteral("テープに記録できませんでした。")); break;
   }
 }
 

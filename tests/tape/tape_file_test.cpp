@@ -95,9 +95,10 @@ TEST_F(TapeFileTest, AnUnwritableTapeIsReportedOnceAndRecordingOffWritesNothing)
   int reports = 0;
   tape::TapeWriter unwritable([&] { return settings; }, [&] { return (folder_ / "missing" / "Tape.txt").string(); });
   unwritable.onFailure = [&reports](const std::string&) { ++reports; };
-  unwritable.Record({"1＊　"});
+  EXPECT_EQ(unwritable.Record({"1＊　"}), "");  // nothing to show as recorded
   unwritable.Record({"2＊　"});
   EXPECT_EQ(reports, 1);
+  EXPECT_TRUE(unwritable.RecordingOn());
 
   std::ofstream(settings) << "[Tape]\nRecording=0\nMaxLines=-5\n";
   tape::TapeWriter off([&] { return settings; }, [&] { return path_; });
