@@ -28,7 +28,10 @@ bool IsPasteKey(const QKeyEvent& event, int vk) {
 
 void TfrmMain::PressKey(int keyCode) {
   tapeRecorder_.BeforeKey(engine_.State());
+  readAloud_.BeforeKey(engine_.State());
+  keyToSay_ = keyCode;  // said when the key's work ends (MainDisplay::ReturnFocus)
   engine_.PressKey(keyCode);
+  keyToSay_ = 0;
   RecordKey(keyCode);
 }
 

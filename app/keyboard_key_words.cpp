@@ -3,6 +3,8 @@
 #include <QStringList>
 
 #include "key_names.h"
+#include "keyboard_layout.h"
+#include "typed_key_routing.h"
 #include "vk_codes.h"
 
 namespace key_routing {
@@ -25,25 +27,33 @@ QString FixedKeyWords(int virtualKey) {
   }
 }
 
-QString KeyWords(int virtualKey) {
-  // "[PgUp]" and "[ A ]" lose their brackets and padding.
-  QString name = QString::fromStdString(kelvo::KeyDisplayName(virtualKey));
+QString KeyWords(int virtualKey, const kelvo::KeyboardLayout* layout) {
+  // The dialog's name of the key under the layout ("[PgUp]", "[ ; ]"), without brackets and padding.
+  QString name = QString::fromStdString(kelvo::KeySlotFieldName(/*slot=*/0, virtualKey, layout));
   if (name.startsWith(u'[') && name.endsWith(u']')) name = name.mid(1, name.size() - 2).trimmed();
-  return name.isEmpty() ? FixedKeyWords(virtualKey) : name;
+  return name;
 }
 
 }  // namespace
 
-QString KeyboardKeysFor(int keyCode, const Slots& table) {
-  QStringList assigned, fixed;
-  for (int virtualKey = 1; virtualKey < 256; ++virtualKey) {
-    const KeyDown down = RouteKeyDown(virtualKey, /*shift=*/false, /*miniSize=*/false, table);
-    if (down.kind != KeyDown::Press || down.code != keyCode) continue;
-    const QString words = KeyWords(virtualKey);
-    if (words.isEmpty()) continue;
-    (FixedKeyWords(virtualKey).isEmpty() ? assigned : fixed) << words;
+QString KeyboardKeysFor(int keyCode, const Slots& table, const kelvo::KeyboardLayout* layout) {
+  const bool japanese = layout == nullptr || layout->japanese;
+  QStringList typed, assigned, fixed;
+  if (!japanese) {
+    for (const char32_t c : U"+-*/=%.")
+      if (TypedCalculatorKey(std::u32string_view(&c, 1)) == keyCode) typed << QString::fromUcs4(&c, 1);
   }
-  return (assigned + fixed).join(QStringLiteral("、"));
+  const Slots routed = SlotsForLayout(table, japanese);
+  for (int virtualKey = 1; virtualKey < 256; ++virtualKey) {
+    const KeyDown down = RouteKeyDown(virtualKey, /*shift=*/false, /*miniSize=*/false, routed);
+    if (down.kind != KeyDown::Press || down.code != keyCode) continue;
+    if (const QString words = FixedKeyWords(virtualKey); !words.isEmpty()) {
+      fixed << words;
+    } else if (const QString name = KeyWords(virtualKey, layout); !name.isEmpty()) {
+      assigned << name;
+    }
+  }
+  return (typed + assigned + fixed).join(QStringLiteral("、"));
 }
 
 }  // namespace key_routing

@@ -9,7 +9,8 @@
 
 void MainDisplay::ReturnFocus() {
   window_.ReturnFocus();
-  kelvo::AnnounceDisplay(window_.widgets_.numberStrip);  // every key ends here
+  // Every key ends here: the read-aloud says what the mode asks for, the screen reader the rest.
+  kelvo::AnnounceDisplay(window_.widgets_.numberStrip, /*saidAloud=*/window_.SayKey());
 }
 
 void MainDisplay::ShowRegisters(const std::string& input, const std::string& answer) {

@@ -81,6 +81,11 @@ inline constexpr Row kRows[] = {
     {Option, nullptr, nullptr, Separator},
     {Option, "Mb_GrandTotal", "グランドトータル (&G)", Checkable},
     {Option, "Mb_AnswerCK", "アンサーチェック (&A)", Checkable},
+    {Option, "Mb_Speech", "読み上げ (&Y)", Submenu},
+    {Option, "Mb_SpeechOff", "しない (&N)", Checkable, 0},
+    {Option, "Mb_SpeechResults", "結果だけ (&R)", Checkable, 1},
+    {Option, "Mb_SpeechKeys", "キーと結果 (&K)", Checkable, 2},
+    {Option, nullptr, nullptr, EndSubmenu},
 
     {Support, "KelvoHelp", "Kelvo　ヘルプ (&H)"},
     {Support, nullptr, nullptr, Separator},
@@ -162,5 +167,7 @@ inline constexpr MenuItem kRoundItems[] = {"Mb_RsF", "Mb_RsCUT", "Mb_RsUP", "Mb_
 inline constexpr MenuItem kRoundPopItems[] = {"RsPop1", "RsPop2", "RsPop3", "RsPop4"};
 inline constexpr MenuItem kDecimalItems[] = {"Mb_SsF", "Mb_Ss5", "Mb_Ss4", "Mb_Ss3", "Mb_Ss2", "Mb_Ss1", "Mb_Ss0"};
 inline constexpr MenuItem kDecimalPopItems[] = {"SsPopF", "SsPop5", "SsPop4", "SsPop3", "SsPop2", "SsPop1", "SsPop0"};
+// The read-aloud items: each chooses the [Speech] Mode it carries as its tag.
+inline constexpr MenuItem kSpeechItems[] = {"Mb_SpeechOff", "Mb_SpeechResults", "Mb_SpeechKeys"};
 
 }  // namespace main_menu

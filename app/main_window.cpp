@@ -25,12 +25,15 @@
 #include "instance_channel.h"
 #include "key_assignment.h"
 #include "keyboard_key_words.h"
+#include "keyboard_layout.h"
 #include "layout.h"
 #include "placement.h"
 #include "settings.h"
 #include "shell_paths.h"
 #include "side_windows.h"
 #include "skin_folders.h"
+#include "spoken_message.h"
+#include "unshown_window_events.h"
 #include "window_system.h"
 
 using kelvo::MenuCheck;
@@ -151,9 +154,8 @@ TfrmMain::TfrmMain(bool primaryInstance, InstanceChannel* channel, QWidget* pare
     QTimer::singleShot(0, this, [this, skinError] { kelvo::ShowSkinError(this, skinError); });
   }
   renderer_.DrawNumber("0");
-  if (!pass1.keyButtonOn) widgets_.ShowKeys(false);
 
-  FitWindow();
+  FitWindow();  // and the keys shown or not
   PlaceAtStart(pass1.restorePosition, pass1.left, pass1.top);
 }
 
@@ -167,18 +169,23 @@ void TfrmMain::CreateControls() {
   // Before any widget exists: an assistive technology may ask for a widget's interface at once.
   kelvo::InstallFaceAccessibility();
   InstallSideWindowAccessibility();
+  InstallMenuAccessibility();
+  kelvo::DropEventsOfUnshownWindows();
+  kelvo::SetAnnouncingWindow(this);
   client_ = new Client(*this);
   client_->setFixedSize(kelvo::kClientWidth, kelvo::kClientHeight);
   setCentralWidget(client_);
 
   // Creation order is stacking order: strips and keys first, the labels above them.
   widgets_ = kelvo::CreateSkinWidgets(client_, &renderer_);
-  kelvo::SetKeyboardKeysSource([](int keyCode) { return key_routing::KeyboardKeysFor(keyCode, kelvo::KeyAssignment); });
-  kelvo::SetDisplayWords(widgets_.numberStrip, [this] {
+  kelvo::SetKeyboardKeysSource([](int keyCode) {
+    return key_routing::KeyboardKeysFor(keyCode, kelvo::KeyAssignment, kelvo::CurrentKeyboardLayout());
+  });
+  kelvo::SetDisplayReading(widgets_.numberStrip, [this] {
     const kelvo::EngineState& s = engine_.State();
-    return kelvo::DisplayWords{kelvo::SpokenNumber(s.display, s.error),
-                               kelvo::SpokenDisplayDescription(s.error, renderer_.Lit(), kelvo::Settings().roundSelector,
-                                                               kelvo::Settings().decimalSelector)};
+    const kelvo::SettingValues& values = kelvo::Settings();
+    return kelvo::DisplayReading{s.display, s.error, renderer_.Lit(), values.roundSelector, values.decimalSelector,
+                                 kelvo::SpokenTaxRate(kelvo::ActiveTaxRate(), values.reducedTaxRateOn)};
   });
   connect(&renderer_, &kelvo::Renderer::panelChanged, client_, qOverload<>(&QWidget::update));
   for (kelvo::KeyImageWidget* key : widgets_.keys) {
@@ -267,6 +274,7 @@ void TfrmMain::FirstActivation() {
   ResetRefusedTaxRates();
   ApplyRoundSelector(kelvo::Settings().roundSelector);
   ApplyDecimalSelector(kelvo::Settings().decimalSelector);
+  ApplySpeechMode(speech::SpeechModeFromSetting(kelvo::Settings().speechMode));
   ShowTaxRate();
   Report(kelvo::LoadKeyAssignment());
   if (!primary_) {
@@ -279,6 +287,7 @@ void TfrmMain::FirstActivation() {
     if (channel_ != nullptr) channel_->ListenAsChild(QStringLiteral("PID") + pid);
   }
   if (kelvo::Settings().autoUpdate) ScheduleUpdateCheckAtStart();
+  kelvo::StartDisplayAnnouncements(widgets_.numberStrip);
   firstActivation_ = false;
 }
 

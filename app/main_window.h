@@ -7,6 +7,7 @@
 #include "engine.h"
 #include "ini_file.h"
 #include "main_menu.h"
+#include "read_aloud.h"
 #include "renderer.h"
 #include "settings_checks.h"
 #include "shell_paths.h"
@@ -106,8 +107,10 @@ class TfrmMain : public QMainWindow,
   void ToggleSideWindow(char id);
   void ToggleCheckTape();   // Mb_Kenzan, the 検算 key
   void ShowCheckTape();     // opens the check tape or shows the tapes anew
-  void ToggleBigPanel();    // Mb_BigPanelOn, MigiKuriPop_BigPanelOn, key slot 24
-  void ToggleKeySettings(); // Mb_KeySetOn, key slot 22
+  // The enlarged panel and the key settings open without taking the keyboard from the face,
+  // unless the user chose them from a menu (where the keyboard is for the new window).
+  void ToggleBigPanel(bool fromMenu = false);    // Mb_BigPanelOn, MigiKuriPop_BigPanelOn, key slot 24
+  void ToggleKeySettings(bool fromMenu = false); // Mb_KeySetOn, key slot 22
   void ToggleFormula();     // Mb_SushikiOn, key slot 26
   void ToggleTapeWindow();  // Mb_Tape, MigiKuriPop_Tape
   void ToggleSkinChooser(); // Mb_SkinChange
@@ -124,6 +127,11 @@ class TfrmMain : public QMainWindow,
   void EnterFigure(const QString& figure) override;
   // Appends a calculation to the tape and to the open tape window; false when recording is off.
   kelvo::TapeRecordResult RecordCalculation(const std::vector<std::string>& lines) override;
+  // The read-aloud (read_aloud_command.cpp): Opt > 読み上げ, [Speech] Mode, and the tape's lines.
+  speech::SpeechMode SpeechMode() const { return readAloud_.Mode(); }
+  void ChooseSpeechMode(int mode);
+  void ReadAloud(std::vector<std::string> texts) override;
+  void StopReading() override;
   // The time and day counts (time_days_command.cpp): their window, Mb_TimeDays.
   void ToggleTimeDaysWindow();
   timecalc::Rounding CurrentRounding() override;
@@ -143,6 +151,9 @@ class TfrmMain : public QMainWindow,
   void CheckForUpdateAtStart();
   // How the update check asks its yes-or-no questions; tests replace it.
   std::function<bool(QWidget*, const QString&)> askUpdate;
+
+  // How the read-aloud's voice is made, when something is first to be said; tests replace it.
+  std::function<std::unique_ptr<speech::Voice>(speech::VoiceListener&)> makeVoice;
 
   // How the window asks "Kelvoを終了します。よろしいですか？"; tests replace it.
   std::function<bool(QWidget*)> askToQuit;
@@ -179,6 +190,11 @@ class TfrmMain : public QMainWindow,
   void ConnectTaxRateCommands();
   void ConnectTapeCommands();
   void RecordKey(int keyCode);  // tape_command.cpp
+  // The read-aloud (read_aloud_command.cpp).
+  void ConnectReadAloudCommands();
+  void ApplySpeechMode(speech::SpeechMode mode);
+  bool SayKey();  // says what the key in progress asks for; true when something is said
+  void ShowReadAloudMissing();
   // The keys (keyboard_and_clipboard.cpp).
   void PressKey(int keyCode);
   void OnKeyImagePressed(int keyCode, Qt::MouseButton button, QPoint globalPosition);
@@ -215,6 +231,8 @@ class TfrmMain : public QMainWindow,
   TaxRateLabel* labZei_ = nullptr;
   MainMenus menus_;
   kelvo::TapeRecorder tapeRecorder_;
+  speech::ReadAloud readAloud_{[this](speech::VoiceListener& listener) { return makeVoice(listener); }};
+  int keyToSay_ = 0;  // the key whose work is in progress, for SayKey
   tape::TapeWriter tapeWriter_{[] { return kelvo::CurrentSettingsPath(); }, [] { return tape::TapeFilePath(); }};
   QPointer<QSystemTrayIcon> tray_;
   QHash<char, QPointer<QWidget>> sideWindows_;

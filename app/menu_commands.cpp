@@ -86,4 +86,5 @@ void TfrmMain::ConnectMenus() {
   ConnectSideWindowCommands();
   ConnectTaxRateCommands();
   ConnectTapeCommands();
+  ConnectReadAloudCommands();
 }

@@ -36,6 +36,17 @@ void KeepKeyboard(TfrmMain& window) {
   window.SideWindowActivated('0');
 }
 
+// A side window chosen from a menu takes the keyboard (and a screen reader announces it by its
+// caption); opened by a calculator key while typing, it leaves the keyboard where it is.
+void Activate(QWidget* side, TfrmMain& window, bool fromMenu) {
+  if (!fromMenu) {
+    KeepKeyboard(window);
+    return;
+  }
+  side->activateWindow();
+  side->raise();
+}
+
 }  // namespace
 
 void MainDisplay::MirrorToEnlargedPanel() { window_.MirrorToEnlargedPanel(); }
@@ -60,8 +71,8 @@ void TfrmMain::ConnectSideWindowCommands() {
 void TfrmMain::ToggleSideWindow(char id) {
   switch (id) {
     case TfrmKenzan::kId: ToggleCheckTape(); break;
-    case TfrmKeySet::kId: ToggleKeySettings(); break;
-    case TfrmBigPanel::kId: ToggleBigPanel(); break;
+    case TfrmKeySet::kId: ToggleKeySettings(/*fromMenu=*/true); break;
+    case TfrmBigPanel::kId: ToggleBigPanel(/*fromMenu=*/true); break;
     case TfrmSushiki::kWindowId: ToggleFormula(); break;
     case kelvo::TfrmSkinCh::kWindowId: ToggleSkinChooser(); break;
     case TfrmTape::kId: ToggleTapeWindow(); break;
@@ -85,7 +96,7 @@ void TfrmMain::ShowCheckTape() {
   KeepKeyboard(*this);
 }
 
-void TfrmMain::ToggleBigPanel() {
+void TfrmMain::ToggleBigPanel(bool fromMenu) {
   if (CloseSideWindow(TfrmBigPanel::kId)) {
     ReturnFocus();
     return;
@@ -99,7 +110,7 @@ void TfrmMain::ToggleBigPanel() {
   MirrorToEnlargedPanel();
   panel->show();
   panel->SetFrontPanel(renderer_.PanelComposite());
-  KeepKeyboard(*this);
+  Activate(panel, *this, fromMenu);
 }
 
 void TfrmMain::MirrorToEnlargedPanel() {
@@ -110,10 +121,14 @@ void TfrmMain::MirrorToEnlargedPanel() {
   panel->ShowTexts(labAns_->text(), labIpt_->text(), labRs_->text(), labDc_->text());
 }
 
-void TfrmMain::ToggleKeySettings() {
-  if (!CloseSideWindow(TfrmKeySet::kId))
-    SideWindow(TfrmKeySet::kId, kBesideMainWindow, [this] { return new TfrmKeySet(*this, this); })->show();
-  KeepKeyboard(*this);
+void TfrmMain::ToggleKeySettings(bool fromMenu) {
+  if (CloseSideWindow(TfrmKeySet::kId)) {
+    KeepKeyboard(*this);
+    return;
+  }
+  QWidget* dialog = SideWindow(TfrmKeySet::kId, kBesideMainWindow, [this] { return new TfrmKeySet(*this, this); });
+  dialog->show();
+  Activate(dialog, *this, fromMenu);
 }
 
 void TfrmMain::ToggleFormula() {
@@ -131,6 +146,7 @@ void TfrmMain::ToggleTapeWindow() {
   if (CloseSideWindow(TfrmTape::kId)) return;
   auto* window = static_cast<TfrmTape*>(
       SideWindow(TfrmTape::kId, kBesideMainWindow, [this] { return new TfrmTape(*this, *this, this); }));
+  if (!readAloud_.Reachable()) window->ShowReadAloudMissing(QString::fromStdString(readAloud_.Missing()));
   window->show();
   window->Reload();
   window->activateWindow();

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include "accessible_face.h"
 #include "layout.h"
 #include "main_window.h"
 #include "settings.h"
@@ -40,6 +41,7 @@ void TfrmMain::ChooseTaxRate(bool reduced) {
 void TfrmMain::ShowTaxRate() {
   const kelvo::SettingValues& values = kelvo::Settings();
   labZei_->ShowRates(values.taxRate, values.reducedTaxRate, values.reducedTaxRateOn);
+  kelvo::AnnounceDisplay(widgets_.numberStrip);
 }
 
 void TfrmMain::ResetRefusedTaxRates() {

@@ -19,7 +19,10 @@
 using kelvo::MenuCheck;
 
 void TfrmMain::FitWindow() {
-  const int height = IsChecked(MenuCheck::KeyPanelOn) ? kelvo::kMiniClientHeight : kelvo::kClientHeight;
+  const bool mini = IsChecked(MenuCheck::KeyPanelOn);
+  const int height = mini ? kelvo::kMiniClientHeight : kelvo::kClientHeight;
+  // Keys cut off by the mini size are hidden too: out of the Tab order and the screen reader's view.
+  widgets_.ShowKeys(IsChecked(MenuCheck::KeyButtonOn) && !mini);
   // The client area below the menu bar is exactly 272 wide and 400 (or 116) high; the window
   // is as large as that and its menu bar, and the user cannot resize it.
   centralWidget()->setFixedSize(kelvo::kClientWidth, height);
@@ -35,7 +38,7 @@ void TfrmMain::ToggleMiniSize() {
 
 void TfrmMain::ToggleButtonDisplay() {
   Report(kelvo::ToggleMenuSetting(*this, MenuCheck::KeyButtonOn));
-  widgets_.ShowKeys(IsChecked(MenuCheck::KeyButtonOn));
+  widgets_.ShowKeys(IsChecked(MenuCheck::KeyButtonOn) && !IsChecked(MenuCheck::KeyPanelOn));
 }
 
 void TfrmMain::ToggleTaskBarIn() {

@@ -30,6 +30,7 @@ struct SettingValues {
   bool alwaysOnTop = ini::kFrontSideOn.fallback;        // beside Mb_FrontSideOn
   bool autoUpdate = ini::kAutoUpdate.fallback;          // beside Mb_AutoUpdate
   std::int32_t skinKind = ini::kCustumSkinType.fallback;  // 0 the built-in skin
+  std::int32_t speechMode = ini::kSpeechMode.fallback;  // 0 off, 1 results, 2 keys and results; others off
 };
 SettingValues& Settings();
 
@@ -56,10 +57,10 @@ struct SettingsPass1 {
 SettingsPass1 LoadSettingsPass1(SettingsChecks& checks, bool primaryInstance);
 
 // Pass 2, at the first activation, after the engine was reset: reads the selectors, the percent
-// type, grand total, answer check, always on top, the tax values and automatic update into
-// Settings() and the check marks; then a child instance copies Kelvo.ini to its instance file and
-// switches to its own files, and the primary instance takes the main files. The caller then
-// applies the two selectors and calls LoadKeyAssignment.
+// type, grand total, answer check, always on top, the tax values, automatic update and the
+// read-aloud into Settings() and the check marks; then a child instance copies Kelvo.ini to its
+// instance file and switches to its own files, and the primary instance takes the main files. The
+// caller then applies the two selectors and the read-aloud and calls LoadKeyAssignment.
 void LoadSettingsPass2(SettingsChecks& checks, bool primaryInstance, std::uint32_t pid);
 
 // The primary instance's exit: StartUpTop, StartUpLeft and CustumSkinType (from Settings()).
@@ -80,6 +81,8 @@ FlushResult SaveRoundSelector(std::int32_t tag);
 FlushResult SaveDecimalSelector(std::int32_t tag);
 // Mb_PerSharp (1) or Mb_PerCasio (2) was chosen: sets the percent type and both check marks.
 FlushResult ChoosePercentType(SettingsChecks& checks, std::int32_t type);
+// The read-aloud item chosen: 0 しない, 1 結果だけ, 2 キーと結果.
+FlushResult SaveSpeechMode(std::int32_t mode);
 // The tax-rate dialog's values: the rate as a fraction, the decimals and the rounding.
 struct TaxSettings {
   double rate = kDefaultStandardTaxRate;

@@ -62,6 +62,9 @@ inline constexpr const char* kKeySet = "KeySet";
 // [Net]: the download server, when a company hosts its own.
 inline constexpr Key<const char*> kServerUrl{"Net", "ServerUrl", ""};
 
+// [Speech]: the read-aloud. 0 off, 1 results, 2 keys and results; any other value is off.
+inline constexpr Key<std::int32_t> kSpeechMode{"Speech", "Mode", 0};
+
 // [Tape]: the paper tape.
 inline constexpr Key<std::int32_t> kTapeRecording{"Tape", "Recording", 1};
 inline constexpr Key<std::int32_t> kTapeMaxLines{"Tape", "MaxLines", 1000000};

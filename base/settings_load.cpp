@@ -55,6 +55,7 @@ void LoadSettingsPass2(SettingsChecks& checks, bool primaryInstance, std::uint32
     values.taxDecimals = ini::Read(file, ini::kTaxDecimals);
     values.taxRounding = ini::Read(file, ini::kTaxRounding);
     LoadMenuSetting(file, checks, MenuCheck::AutoUpdate);
+    values.speechMode = ini::Read(file, ini::kSpeechMode);
   }
   if (primaryInstance) {
     UsePrimaryInstanceFiles();

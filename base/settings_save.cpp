@@ -46,6 +46,11 @@ FlushResult ChoosePercentType(SettingsChecks& checks, std::int32_t type) {
   return ChangeSettingsFile([&](IniFile& file) { ini::Write(file, ini::kPerType, type); });
 }
 
+FlushResult SaveSpeechMode(std::int32_t mode) {
+  Settings().speechMode = mode;
+  return ChangeSettingsFile([&](IniFile& file) { ini::Write(file, ini::kSpeechMode, mode); });
+}
+
 FlushResult SaveTaxSettings(const TaxSettings& tax) {
   return ChangeSettingsFile([&](IniFile& file) {
     ini::Write(file, ini::kZeiritu, tax.rate);

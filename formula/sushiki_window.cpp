@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStringList>
 #include <QTextBlock>
 #include <QUrl>
 
@@ -27,6 +28,7 @@
 #include "script_host_launch.h"
 #include "script_text.h"
 #include "side_window_host.h"
+#include "spoken_message.h"
 #include "sushiki_buttons.h"
 #include "text_utils.h"
 
@@ -34,6 +36,13 @@ namespace {
 
 constexpr int kPollMilliseconds = 100;
 constexpr std::uint32_t kAnswerLimitMilliseconds = 5000;
+
+// A screen reader says the answer and the message as they are shown, whichever window has the focus.
+void SayAnswer(QWidget* window, const QLineEdit* answer, const QPlainTextEdit* message) {
+  QStringList parts{answer->text(), message->toPlainText()};
+  parts.removeAll(QString());
+  kelvo::Announce(window, parts.join(QStringLiteral("、")));
+}
 
 QFont PixelFont(int pixels) {
   QFont font;
@@ -263,6 +272,7 @@ void TfrmSushiki::OpenHelp() {
 void TfrmSushiki::ShowFormulaError(const QString& message) {
   txtMsg->setPlainText(message);
   txtAns->setText(QStringLiteral("error"));
+  SayAnswer(this, txtAns, txtMsg);
   RestoreCaret();
 }
 
@@ -327,6 +337,7 @@ void TfrmSushiki::PollAnswer() {
     const QString answer = QString::fromStdString(kelvo::ReadProfileString("CalcAns", "Answer", path));
     txtAns->setText(kelvo::IsNumberText(answer.toStdString()) ? kelvo::FormatAnswer(answer) : answer);
     txtMsg->setPlainText(QString::fromStdString(kelvo::ReadProfileString("CalcAns", "AnsMsg", path)));
+    SayAnswer(this, txtAns, txtMsg);
     timer_.stop();
     emit EvaluationFinished(true);
     return;
@@ -341,6 +352,7 @@ void TfrmSushiki::ReportHostNotStarted() {
   timer_.stop();
   txtAns->setText(QStringLiteral("error"));
   txtMsg->setPlainText(kelvo::ScriptHostNotStartedText(scriptHost_));
+  SayAnswer(this, txtAns, txtMsg);
   emit EvaluationFinished(false);
 }
 

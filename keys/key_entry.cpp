@@ -23,10 +23,12 @@ KeyEntry DecideKeyEntry(int slot, int vk, bool shift, bool locked, const KeyTabl
   if (other > 0) {
     const std::string name = KeySlotIniName(other);
     entry.clearedSlot = other;
+    entry.namedSlot = other;
     entry.message = name + "の設定と重複しているので," + name + "の設定を空にしました。";
     entry.colour = kMessageYellow;
   } else {
     entry.message = "変更しました。" + KeySlotIniName(slot);
+    entry.namedSlot = slot;
     entry.colour = kMessageWhite;
   }
   entry.store = true;

@@ -13,6 +13,7 @@ struct KeyEntry {
   std::string message;                 // the new text of the message box; empty: it stays as it is
   std::optional<std::uint32_t> colour;  // the message's new colour (0xRRGGBB); none: as it was
   int clearedSlot = 0;   // another slot that held the key and gives it up (0: none)
+  int namedSlot = 0;     // the slot the message names by its INI key (0: none)
   bool store = false;    // the slot takes `code` (0 empties it)
   std::int32_t code = 0;
 };

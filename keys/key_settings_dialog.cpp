@@ -6,11 +6,14 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "display_label_look.h"
 #include "key_assignment.h"
 #include "key_entry.h"
 #include "key_names.h"
 #include "keyboard_layout.h"
 #include "settings_file.h"
+#include "spoken_face.h"
+#include "spoken_message.h"
 #include "virtual_key.h"
 
 namespace kelvo {
@@ -89,9 +92,16 @@ void ColourCaption(QLabel* caption, int slot) {
   const QColor block = CaptionColour(slot);
   QPalette palette = caption->palette();
   palette.setColor(QPalette::Window, block);
-  // White on every block; the pale operator blocks take black to stay readable.
-  palette.setColor(QPalette::WindowText, block.lightness() > 200 ? Qt::black : Qt::white);
+  // Black or white, whichever reads better: every block reads at 4.5:1 or more.
+  palette.setColor(QPalette::WindowText, kelvo::ReadableTextOn(block));
   caption->setPalette(palette);
+}
+
+// A slot as a screen reader names it: its key in words ("ルート" for the INI key Route), or the
+// window command it gives.
+QString SpokenSlotName(int slot) {
+  const int keyCode = kelvo::KeySlotKeyCode(slot);
+  return keyCode != 0 ? kelvo::SpokenKeyName(keyCode) : QString::fromStdString(kelvo::KeySlotLabel(slot));
 }
 
 // A dark box, so that every message colour reads at 4.5:1 or more: white 13:1, yellow 12:1, and
@@ -185,8 +195,11 @@ void TfrmKeySet::paintEvent(QPaintEvent*) {
   painter.drawRect(kBottomFrame);
 }
 
-void TfrmKeySet::ShowMessage(const QString& text, std::optional<std::uint32_t> colour) {
+void TfrmKeySet::ShowMessage(const QString& text, std::optional<std::uint32_t> colour, int namedSlot) {
   txtMsg_->setText(text);
+  QString spoken = text;
+  if (namedSlot > 0) spoken.replace(QString::fromStdString(KeySlotIniName(namedSlot)), SpokenSlotName(namedSlot));
+  kelvo::Announce(this, spoken);
   if (!colour) return;
   QPalette palette = txtMsg_->palette();
   palette.setColor(QPalette::WindowText, ReadableMessageColour(*colour));
@@ -200,7 +213,7 @@ void TfrmKeySet::ShowSlot(int slot) {
 
 void TfrmKeySet::txtKeyDown(int slot, int vk, bool shift) {
   const kelvo::KeyEntry entry = kelvo::DecideKeyEntry(slot, vk, shift, chkRock_->isChecked(), kelvo::KeyAssignment);
-  if (!entry.message.empty()) ShowMessage(QString::fromStdString(entry.message), entry.colour);
+  if (!entry.message.empty()) ShowMessage(QString::fromStdString(entry.message), entry.colour, entry.namedSlot);
   if (!entry.store) return;
   // The key moves in one change of the file: the slot that gave it up and the slot that took it.
   kelvo::IniFile file(host_.SettingsFilePath());

@@ -55,7 +55,9 @@ class TfrmKeySet : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void ShowMessage(const QString& text, std::optional<std::uint32_t> colour = std::nullopt);
+  // Shows a message and has a screen reader say it, with `namedSlot`'s INI key (if any) said as
+  // the key's name in words.
+  void ShowMessage(const QString& text, std::optional<std::uint32_t> colour = std::nullopt, int namedSlot = 0);
   void ShowSlot(int slot);  // the field shows the name of the slot's key
 
   kelvo::SideWindowHost& host_;

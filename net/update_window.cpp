@@ -13,6 +13,7 @@
 #include "server_url.h"
 #include "shell_paths.h"
 #include "side_window_host.h"
+#include "spoken_message.h"
 
 namespace {
 
@@ -239,6 +240,9 @@ void TfrmUpdate::ShowProgress(const QString& text, double barFraction) {
   if (txtIngBarAct_->width() != width) txtIngBarAct_->resize(width, txtIngBarAct_->height());
 }
 
-void TfrmUpdate::SetMessage(const QString& text) { txtMsg_->setPlainText(Shown(text)); }
+void TfrmUpdate::SetMessage(const QString& text) {
+  txtMsg_->setPlainText(Shown(text));
+  kelvo::Announce(this, txtMsg_->toPlainText());
+}
 
 #include "moc_update_window.cpp"

@@ -10,6 +10,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build                                 # compiler and build tools
   qt6-base-dev pkgconf libxkbcommon-dev libxkbcommon-x11-dev libwayland-dev  # Qt, the keyboard layout
+  qt6-speech-dev qt6-declarative-dev                                # the read-aloud's voice (Qt TextToSpeech)
   qt6-translations-l10n qt6-wayland                                 # Qt's own Japanese texts, Wayland
   fonts-ipafont-gothic                                              # a Japanese font for menus and keys
   libgmp-dev libgtest-dev libgmock-dev libbenchmark-dev             # tests and benchmarks

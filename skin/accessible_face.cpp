@@ -3,36 +3,42 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QHash>
-#include <QPointer>
+#include <QTimer>
+#include <optional>
 
 #include "skin_image_widget.h"
-#include "spoken_face.h"
+#include "spoken_message.h"
 
 namespace kelvo {
 namespace {
 
-QHash<const QObject*, std::function<DisplayWords()>>& DisplaySources() {
-  static QHash<const QObject*, std::function<DisplayWords()>> sources;
+// A display's source of words, and what its listener heard last.
+struct DisplaySource {
+  std::function<DisplayReading()> read;
+  std::optional<DisplayReading> said;  // none: the next change says the number alone
+  bool started = false;
+  QTimer* quiet = nullptr;  // runs from a change until the display has been still a moment
+  bool saidAloud = false;   // the program's own read-aloud says the latest change
+};
+
+int& AnnouncementDelay() {
+  static int milliseconds = 40;
+  return milliseconds;
+}
+
+QHash<const QObject*, DisplaySource>& DisplaySources() {
+  static QHash<const QObject*, DisplaySource> sources;
   return sources;
+}
+
+DisplayReading ReadingOf(const QObject* display) {
+  const auto source = DisplaySources().constFind(display);
+  return source == DisplaySources().constEnd() || !source->read ? DisplayReading{} : source->read();
 }
 
 std::function<QString(int)>& KeyboardKeysSource() {
   static std::function<QString(int)> source;
   return source;
-}
-
-AnnouncementSink& Sink() {
-  static AnnouncementSink sink;
-  return sink;
-}
-
-bool Listening() { return Sink().listening ? Sink().listening() : QAccessible::isActive(); }
-
-void Raise(QAccessibleEvent* event) {
-  if (Sink().raise)
-    Sink().raise(event);
-  else
-    QAccessible::updateAccessibility(event);
 }
 
 class AccessibleKey : public QAccessibleWidget {
@@ -75,33 +81,14 @@ class AccessibleDisplay : public QAccessibleWidget {
 
   QString text(QAccessible::Text t) const override {
     switch (t) {
-      case QAccessible::Name: return Words().name;
-      case QAccessible::Description: return Words().description;
+      case QAccessible::Name: {
+        const DisplayReading reading = ReadingOf(object());
+        return SpokenNumber(reading.number, reading.error);
+      }
+      case QAccessible::Description: return SpokenDisplayDescription(ReadingOf(object()));
       default: return QAccessibleWidget::text(t);
     }
   }
-
-  void Announce() {
-    const DisplayWords now = Words();
-    if (now.name != said_.name) {
-      said_.name = now.name;
-      QAccessibleEvent event(this, QAccessible::NameChanged);
-      Raise(&event);
-    }
-    if (now.description != said_.description) {
-      said_.description = now.description;
-      QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-      Raise(&event);
-    }
-  }
-
- private:
-  DisplayWords Words() const {
-    const auto source = DisplaySources().constFind(object());
-    return source == DisplaySources().constEnd() ? DisplayWords{} : (*source)();
-  }
-
-  DisplayWords said_;  // what the last events told
 };
 
 QAccessibleInterface* FaceFactory(const QString& className, QObject* object) {
@@ -122,12 +109,10 @@ void InstallFaceAccessibility() {
   QAccessible::installFactory(FaceFactory);
 }
 
-void SetDisplayWords(QWidget* display, std::function<DisplayWords()> words) {
-  DisplaySources().insert(display, std::move(words));
+void SetDisplayReading(QWidget* display, std::function<DisplayReading()> reading) {
+  DisplaySources().insert(display, DisplaySource{std::move(reading), std::nullopt, false, nullptr});
   QObject::connect(display, &QObject::destroyed, [display] { DisplaySources().remove(display); });
 }
-
-void SetAnnouncementSink(AnnouncementSink sink) { Sink() = std::move(sink); }
 
 void SetKeyboardKeysSource(std::function<QString(int)> source) { KeyboardKeysSource() = std::move(source); }
 
@@ -138,9 +123,55 @@ QString KeyToolTip(int keyCode) {
   return keys.isEmpty() ? SpokenKeyName(keyCode) : QStringLiteral("%1 (%2)").arg(SpokenKeyName(keyCode), keys);
 }
 
-void AnnounceDisplay(QWidget* display) {
-  if (display == nullptr || !Listening()) return;
-  if (auto* iface = dynamic_cast<AccessibleDisplay*>(QAccessible::queryAccessibleInterface(display))) iface->Announce();
+namespace {
+
+void SayDisplayChange(QWidget* display) {
+  const auto source = DisplaySources().find(display);
+  if (source == DisplaySources().end() || !AnnouncementsHeard()) return;
+  const DisplayReading now = source->read();
+  const bool numberChanged = !source->said || source->said->number != now.number || source->said->error != now.error;
+  const QString words = SpokenDisplayChange(source->said ? &*source->said : nullptr, now);
+  source->said = now;
+  // The name follows the number (screen readers keep names they were told of), and the change
+  // is said through a notification: a label's name change is never spoken.
+  if (numberChanged) {
+    QAccessibleEvent renamed(display, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+  }
+  if (!source->saidAloud) Announce(display, words);
+}
+
+}  // namespace
+
+void AnnounceDisplay(QWidget* display, bool saidAloud) {
+  const auto source = DisplaySources().find(display);
+  if (source == DisplaySources().end() || !source->read) return;
+  source->saidAloud = saidAloud;
+  if (!AnnouncementsHeard()) {
+    source->said.reset();  // whoever listens later hears the number first
+    return;
+  }
+  if (!source->started) {
+    source->said = source->read();
+    return;
+  }
+  // Keys that come faster than anyone can listen (a burst, a paste) are said once, as the
+  // display ends up: a screen reader would cut each word off with the next anyway.
+  if (source->quiet == nullptr) {
+    source->quiet = new QTimer(display);
+    source->quiet->setSingleShot(true);
+    QObject::connect(source->quiet, &QTimer::timeout, display, [display] { SayDisplayChange(display); });
+  }
+  source->quiet->start(AnnouncementDelay());
+}
+
+void SetDisplayAnnouncementDelay(int milliseconds) { AnnouncementDelay() = milliseconds; }
+
+void StartDisplayAnnouncements(QWidget* display) {
+  const auto source = DisplaySources().find(display);
+  if (source == DisplaySources().end() || !source->read) return;
+  source->started = true;
+  source->said = source->read();
 }
 
 }  // namespace kelvo

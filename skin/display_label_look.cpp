@@ -26,6 +26,15 @@ void Apply(QLabel* label, const QColor& text) {
 
 }  // namespace
 
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double la = Luminance(a) + 0.05, lb = Luminance(b) + 0.05;
+  return la > lb ? la / lb : lb / la;
+}
+
+QColor ReadableTextOn(const QColor& background) {
+  return ContrastRatio(background, Qt::black) >= ContrastRatio(background, Qt::white) ? QColor(Qt::black) : QColor(Qt::white);
+}
+
 QColor DisplayLabelTextColour(const QImage& panelComposite, const Rect& labelRect) {
   // The label's place on the composite, which the window paints at kPanelCompositeRect.
   const QRect area = QRect(labelRect.x - kPanelCompositeRect.x, labelRect.y - kPanelCompositeRect.y, labelRect.width,

@@ -15,6 +15,13 @@ namespace kelvo {
 
 class Renderer;
 
+// The contrast ratio of two colours as the accessibility guidelines reckon it, 1 to 21; text
+// should read at 4.5 or more.
+double ContrastRatio(const QColor& a, const QColor& b);
+
+// Black or white, whichever reads better on `background`.
+QColor ReadableTextOn(const QColor& background);
+
 // Black, or white where the skin's display under `labelRect` (client coordinates) is dark: the
 // one of the two that stands out more from the panel composite there. Black without a composite.
 QColor DisplayLabelTextColour(const QImage& panelComposite, const Rect& labelRect);

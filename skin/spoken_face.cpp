@@ -8,6 +8,7 @@
 #include "format.h"
 #include "keycodes.h"
 #include "marks.h"
+#include "tax_rate_name.h"
 
 namespace kelvo {
 
@@ -42,7 +43,7 @@ QString SpokenKeyName(int keyCode) {
 
 QString SpokenNumber(std::string_view display, bool error) {
   const QString number = QString::fromStdString(GroupDigits(display));
-  return error ? QStringLiteral("E ") + number : number;
+  return error ? QStringLiteral("エラー ") + number : number;
 }
 
 namespace {
@@ -99,11 +100,53 @@ QString SpokenDecimalSelector(int value) {
   return QStringLiteral("小数点: %1 桁").arg(value);
 }
 
-QString SpokenDisplayDescription(bool error, const LitMarks& marks, int roundSelector, int decimalSelector) {
+QString SpokenTaxRate(double rate, bool reduced) {
+  return (reduced ? QStringLiteral("軽減税率 ") : QStringLiteral("標準税率 ")) + QString::fromStdString(TaxRateName(rate, false));
+}
+
+QString SpokenDisplayDescription(const DisplayReading& reading) {
   QStringList parts;
-  if (error) parts << QStringLiteral("エラー");
-  if (const QString lit = SpokenMarks(marks); !lit.isEmpty()) parts << lit;
-  parts << SpokenRoundSelector(roundSelector) << SpokenDecimalSelector(decimalSelector);
+  if (reading.error) parts << QStringLiteral("エラー");
+  if (const QString lit = SpokenMarks(reading.marks); !lit.isEmpty()) parts << lit;
+  parts << SpokenRoundSelector(reading.roundSelector) << SpokenDecimalSelector(reading.decimalSelector);
+  if (!reading.taxRate.isEmpty()) parts << reading.taxRate;
+  return parts.join(QStringLiteral("、"));
+}
+
+namespace {
+
+// The marks a listener is told of when they come on: the ones that say something about the
+// figure or the registers that the key just pressed does not.
+LitMarks AnnouncedMarks() {
+  LitMarks marks;
+  for (const int mark : {6, 7, 8, 12, 13, 14, 15, 16, 18, 19, 20, 30}) marks.set(static_cast<size_t>(mark));
+  return marks;
+}
+
+// Memory and grand total stay lit while their registers hold something: going out is news too.
+QString MarkGoneWords(int mark) {
+  switch (mark) {
+    case 6: return QStringLiteral("グランドトータル クリア");
+    case 8: return QStringLiteral("メモリー クリア");
+    default: return {};
+  }
+}
+
+}  // namespace
+
+QString SpokenDisplayChange(const DisplayReading* before, const DisplayReading& now) {
+  QStringList parts;
+  if (before == nullptr || before->number != now.number || before->error != now.error) {
+    parts << SpokenNumber(now.number, now.error);
+  }
+  if (before == nullptr) return parts.join(QStringLiteral("、"));
+  const LitMarks announced = AnnouncedMarks();
+  if (const QString on = SpokenMarks(now.marks & ~before->marks & announced); !on.isEmpty()) parts << on;
+  for (const int mark : {8, 6})
+    if (before->marks.test(static_cast<size_t>(mark)) && !now.marks.test(static_cast<size_t>(mark))) parts << MarkGoneWords(mark);
+  if (before->roundSelector != now.roundSelector) parts << SpokenRoundSelector(now.roundSelector);
+  if (before->decimalSelector != now.decimalSelector) parts << SpokenDecimalSelector(now.decimalSelector);
+  if (before->taxRate != now.taxRate) parts << now.taxRate;
   return parts.join(QStringLiteral("、"));
 }
 

@@ -56,6 +56,9 @@ QVariant TapeModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
       if (isDate) return tape::DateText(index_.Stamp(row));
       return QString::fromUtf8(index_.Line(row));
+    case Qt::AccessibleTextRole:  // every line says when its calculation was made, so calculations stay apart
+      if (isDate) return tape::DateText(index_.Stamp(row));
+      return QString::fromUtf8(index_.Stamp(row).substr(11, 5)) + u' ' + QString::fromUtf8(index_.Line(row));
     case FigureRole:
       return isDate ? QString() : QString::fromUtf8(tape::Split(index_.Line(row)).figure);
     case MarkRole:

@@ -24,7 +24,7 @@ class TapeModel : public QAbstractListModel {
   int rowCount(const QModelIndex& parent = {}) const override;
   // DisplayRole: the date "2026/12/07" of a date row, a line's figure and mark as the tape shows
   // them. FigureRole and MarkRole the two parts of a line, TimeRole "15:44" on a calculation's
-  // first line, DateRole the row's date.
+  // first line, DateRole the row's date. AccessibleTextRole: a line led by its calculation's time.
   QVariant data(const QModelIndex& index, int role) const override;
 
  private:

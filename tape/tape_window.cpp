@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -22,6 +23,7 @@
 #include "tape_export.h"
 #include "tape_format.h"
 #include "tape_model.h"
+#include "utterances.h"
 
 namespace {
 
@@ -53,12 +55,20 @@ TfrmTape::TfrmTape(kelvo::SideWindowHost& host, TapeWindowHost& tape, QWidget* p
   model_ = new TapeModel(this);
   list_ = new QListView(this);
   list_->setObjectName(QStringLiteral("TapeList"));
+  list_->setAccessibleName(QStringLiteral("テープ"));
   list_->setUniformItemSizes(true);  // a million rows are laid out without measuring each
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->setItemDelegate(new TapeDelegate(list_));
   list_->setModel(model_);
-  list_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  // The list's own actions as its context menu, with tool tips: a disabled item says why.
+  list_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    QMenu menu(this);
+    menu.setToolTipsVisible(true);
+    menu.addActions(list_->actions());
+    menu.exec(list_->viewport()->mapToGlobal(at));
+  });
   find_ = new QLineEdit(this);
   find_->setObjectName(QStringLiteral("TapeFind"));
   find_->setPlaceholderText(QStringLiteral("検索 (Ctrl+F)"));
@@ -109,6 +119,9 @@ TfrmTape::TfrmTape(kelvo::SideWindowHost& host, TapeWindowHost& tape, QWidget* p
   add(QStringLiteral("保存 (&S)..."), QKeySequence::Save, [this] { Save(); }, true);
   add(QStringLiteral("印刷 (&P)..."), QKeySequence::Print, [this] { Print(); }, true);
   add(QStringLiteral("テープの消去 (&D)..."), QKeySequence(), [this] { ClearTape(); }, true);
+  readAloud_ = add(QStringLiteral("読み上げ (&Y)"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] { ReadSelection(); }, true);
+  readAloud_->setObjectName(QStringLiteral("TapeReadAloud"));
+  add(QStringLiteral("読み上げの停止"), QKeySequence(Qt::Key_Escape), [this] { tape_.StopReading(); }, false);
 
   connect(list_, &QListView::activated, this, &TfrmTape::EnterFigureOf);
   connect(find_, &QLineEdit::returnPressed, this, [this] { FindUpwards(find_->text()); });
@@ -230,6 +243,29 @@ void TfrmTape::ClearTape() {
 void TfrmTape::hideEvent(QHideEvent* event) {
   if (exporting_ > 0) stopWanted_ = true;
   QWidget::hideEvent(event);
+}
+
+void TfrmTape::ReadSelection() {
+  // Hours of reading at most: a whole tape selected by mistake is not turned into a million texts.
+  constexpr std::size_t kMostLines = 1000;
+  QModelIndexList selected = list_->selectionModel()->selectedIndexes();
+  std::sort(selected.begin(), selected.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+  std::vector<std::string> texts;
+  for (const QModelIndex& index : selected) {
+    if (texts.size() == kMostLines) break;
+    if (index.data(TapeModel::IsDateRole).toBool()) continue;
+    const std::string line = index.data(Qt::DisplayRole).toString().toStdString();
+    const tape::SplitLine split = tape::Split(line);
+    texts.push_back(speech::TapeLineUtterance(split.figure, split.mark));
+  }
+  if (!texts.empty()) tape_.ReadAloud(std::move(texts));
+}
+
+void TfrmTape::ShowReadAloudMissing(const QString& missing) {
+  readAloudMissing_ = missing;
+  readAloud_->setEnabled(false);
+  readAloud_->setToolTip(missing);
+  readAloud_->setStatusTip(missing);
 }
 
 void TfrmTape::EnterFigureOf(const QModelIndex& index) {

@@ -10,6 +10,7 @@
 #include "tape_index.h"
 #include "tape_window_host.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QFileSystemWatcher;
@@ -22,9 +23,10 @@ class TapeModel;
 // calculations while it is open. Lines are selected and copied (Ctrl+C), a figure is entered
 // into the calculator by double-click or Enter, Ctrl+F finds a figure or a date, Ctrl+S saves
 // the tape as CSV, text or PDF, Ctrl+P prints it (the whole tape, the selected calculations or
-// one day, as the range box says), and the tape can be cleared. A tape file shortened or
-// replaced by another program is read again, and the status line says so. Long saves and prints
-// show their progress and can be cancelled; the calculator goes on meanwhile.
+// one day, as the range box says), Ctrl+R reads the selected lines aloud (Esc stops), and the
+// tape can be cleared. A tape file shortened or replaced by another program is read again, and
+// the status line says so. Long saves and prints show their progress and can be cancelled; the
+// calculator goes on meanwhile.
 class TfrmTape : public QWidget {
   Q_OBJECT
 
@@ -59,6 +61,11 @@ class TfrmTape : public QWidget {
   void Save();   // asks for the name
   void Print();  // through the print preview, or for a long tape the print dialog
   void ClearTape();  // after a confirmation
+  // Reads the selected lines aloud, figure and mark, one after the other (date rows say nothing;
+  // the first 1,000 lines at most).
+  void ReadSelection();
+  // Nothing can be read aloud: the read-aloud item is disabled, its tool tip saying what is missing.
+  void ShowReadAloudMissing(const QString& missing);
 
   // How the window asks its questions and reports failures; tests replace them.
   std::function<QString(QWidget*)> askSavePath;
@@ -103,4 +110,6 @@ class TfrmTape : public QWidget {
   bool stopWanted_ = false;   // closed or hidden (the program ends, or goes to the tray): the export stops
   bool checkWanted_ = false;
   std::vector<std::pair<std::string, bool>> waitingBlocks_;
+  QAction* readAloud_ = nullptr;
+  QString readAloudMissing_;  // what the read-aloud lacks; empty while it can speak
 };

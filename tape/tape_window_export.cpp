@@ -47,6 +47,7 @@ class TfrmTape::ExportGuard {
 void TfrmTape::SetControlsEnabled(bool enabled) {
   for (QWidget* control : std::initializer_list<QWidget*>{list_, find_, plainCopy_, range_}) control->setEnabled(enabled);
   for (QAction* action : actions()) action->setEnabled(enabled);
+  if (!readAloudMissing_.isEmpty()) readAloud_->setEnabled(false);  // nothing can be said either way
 }
 
 void TfrmTape::EndExport() {

@@ -166,6 +166,7 @@ void DaysTab::ShowResults() {
   if (counted_->shift) {
     shifted_->setText(ShiftName(counted_->shift->days) + QStringLiteral(": ") + DateLine(counted_->shift->date));
   }
+  timecalc::SayResults(this, {oneEnd_, bothEnds_, reversed_, shifted_});
 }
 
 QString DaysTab::CopyText() const {

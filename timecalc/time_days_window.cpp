@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "days_tab.h"
+#include "spoken_message.h"
 #include "time_tab.h"
 
 TfrmTimeDays::TfrmTimeDays(kelvo::SideWindowHost& host, TimeDaysHost& calculator, QWidget* parent)
@@ -71,6 +72,7 @@ void TfrmTimeDays::RecordLines(const std::vector<std::string>& lines) {
       break;
     case kelvo::TapeRecordResult::NotWritten: status_->setText(QStringLiteral("テープに記録できませんでした。")); break;
   }
+  kelvo::Announce(this, status_->text());  // nothing when refused: the message box says it
 }
 
 void TfrmTimeDays::Refuse(const QString& message) {

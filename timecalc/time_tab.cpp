@@ -93,7 +93,10 @@ TimeTab::TimeTab(TimeDaysHost& host, std::function<void(const QString&)> refuse,
   connect(add, &QPushButton::clicked, this, [this] { EnterTyped(false); });
   connect(subtract, &QPushButton::clicked, this, [this] { EnterTyped(true); });
   connect(clear, &QPushButton::clicked, this, &TimeTab::Clear);
-  connect(decimalButton, &QPushButton::clicked, this, &TimeTab::ShowDecimalHours);
+  connect(decimalButton, &QPushButton::clicked, this, [this] {
+    ShowDecimalHours();
+    timecalc::SayResults(this, {decimal_});
+  });
   connect(wageButton, &QPushButton::clicked, this, &TimeTab::WorkOutWage);
   connect(wageEntry_, &QLineEdit::returnPressed, this, &TimeTab::WorkOutWage);
   connect(toCalculator, &QPushButton::clicked, this, &TimeTab::EnterIntoCalculator);
@@ -140,6 +143,7 @@ void TimeTab::ShowSum() {
   total_->setText(QString::fromStdString(timecalc::TimeText(sum_.Total())));
   decimal_->clear();
   wageResult_->clear();
+  timecalc::SayResults(this, {total_});
 }
 
 void TimeTab::ShowDecimalHours() {
@@ -162,6 +166,7 @@ void TimeTab::WorkOutWage() {
   hourlyWage_ = *figure;
   wage_ = timecalc::Wage(decimalHours_, hourlyWage_, host_.CurrentRounding());
   wageResult_->setText(Shown(wage_));
+  timecalc::SayResults(this, {decimal_, wageResult_});
 }
 
 void TimeTab::EnterIntoCalculator() {

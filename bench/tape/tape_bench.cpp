@@ -132,6 +132,8 @@ class NoHost : public kelvo::test::RecordingHost, public TapeWindowHost {
   std::string TapeFilePath() override { return path_; }
   bool ClearTape() override { return true; }
   void EnterFigure(const QString&) override {}
+  void ReadAloud(std::vector<std::string>) override {}
+  void StopReading() override {}
 
  private:
   std::string path_;

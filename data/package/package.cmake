@@ -30,7 +30,7 @@ add_custom_target(kelvo_package_files ALL DEPENDS ${package_build}/changelog.gz 
 # target only (no tests, tools or fuzz targets). A new install rule for a built file adds its
 # target here, or packing stops at the missing file.
 add_custom_target(kelvo_package_contents)
-add_dependencies(kelvo_package_contents kelvo kelvo-wsh kelvo-tape-print kelvo_icon_files kelvo_package_files)
+add_dependencies(kelvo_package_contents kelvo kelvo-wsh kelvo-tape-print kelvo-speech kelvo_icon_files kelvo_package_files)
 
 install(FILES ${package_build}/kelvo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${package_source}/copyright ${package_build}/changelog.gz DESTINATION ${doc_folder})
@@ -64,7 +64,8 @@ set(kelvo_package_depends "fonts-ipafont-gothic | fonts-noto-cjk | fonts-vlgothi
 # Worth having, not needed to calculate. One entry a line:
 set(kelvo_package_recommends
   qt6-translations-l10n   # Qt's own texts (standard buttons, file dialogs) in Japanese
-  # speech packages the read-aloud uses go here
+  # The read-aloud speaks through Qt's speech-dispatcher plugin, in espeak-ng's Japanese voice.
+  qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
 )
 list(JOIN kelvo_package_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 list(JOIN kelvo_package_recommends ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)

@@ -3,49 +3,43 @@
 // as dialogs named by their captions.
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QAction>
 #include <QPalette>
 
 #include "accessible_face.h"
 #include "key_assignment.h"
 #include "main_window_fixture.h"
+#include "spoken_message.h"
 #include "vk_codes.h"
 
 namespace {
-
-std::vector<std::pair<QAccessible::Event, QString>>* recorded = nullptr;  // display events
-
-void RecordDisplayEvents(QAccessibleEvent* event) {
-  if (recorded == nullptr || event->object() == nullptr || event->object()->objectName() != QLatin1String("picDgPnl")) return;
-  QAccessibleInterface* iface = event->accessibleInterface();
-  const QAccessible::Text field = event->type() == QAccessible::NameChanged ? QAccessible::Name : QAccessible::Description;
-  recorded->emplace_back(event->type(), iface != nullptr ? iface->text(field) : QString());
-}
 
 class AccessibilityTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    // Qt never listens headless: the display's announcements are recorded instead.
-    kelvo::SetAnnouncementSink({[] { return true; }, RecordDisplayEvents});
-    recorded = &events_;
+    // Qt never listens headless: what screen readers would be told is recorded instead.
+    kelvo::SetAnnouncementHook([this](QWidget* window, const QString& words) {
+      said_ << (window == window_.get() ? words : window->windowTitle() + QStringLiteral(": ") + words);
+    });
+    kelvo::SetDisplayAnnouncementDelay(0);  // each key is said at the next turn of the event loop
   }
   void TearDown() override {
-    recorded = nullptr;
-    kelvo::SetAnnouncementSink({});
+    kelvo::SetAnnouncementHook({});
+    kelvo::SetDisplayAnnouncementDelay(40);
+  }
+  // A key, and the turn of the event loop in which what it changed is said.
+  void TypeAndListen(Qt::Key key) {
+    Type(key);
+    QCoreApplication::processEvents();
   }
 
   QAccessibleInterface* Of(const char* name) {
     QWidget* widget = window_->findChild<QWidget*>(QString::fromLatin1(name));
     return widget != nullptr ? QAccessible::queryAccessibleInterface(widget) : nullptr;
   }
-  QStringList Names(QAccessible::Event type) const {
-    QStringList out;
-    for (const auto& [kind, text] : events_)
-      if (kind == type) out << text;
-    return out;
-  }
 
-  std::vector<std::pair<QAccessible::Event, QString>> events_;
+  QStringList said_;  // announcements, those of other windows led by their caption
 };
 
 TEST_F(AccessibilityTest, KeysArePushButtonsNamedInWordsWithTheirKeyboardKeys) {
@@ -87,31 +81,89 @@ TEST_F(AccessibilityTest, PressActionActsAsAClickAndDescriptionsFollowTheAssignm
   EXPECT_FALSE(Of("btZeikomi")->text(QAccessible::Description).contains("PgUp"));
 }
 
-TEST_F(AccessibilityTest, TheDisplayAnnouncesWhatItShowsOncePerChangeAndNamesMarksAndErrors) {
+TEST_F(AccessibilityTest, EachKeySaysOnceWhatChangedOnTheDisplay) {
   struct Row {
     std::vector<Qt::Key> keys;
-    QStringList names;           // NameChanged events, in order, after the keys
-    const char* description;     // words the final description contains
+    QStringList said;         // in order, after the keys
+    const char* description;  // words the final description contains
   };
+  // One session: each row goes on from the one before. The grand total is on by default.
   const Row rows[] = {
       {{Qt::Key_End, Qt::Key_1, Qt::Key_2, Qt::Key_Plus, Qt::Key_3, Qt::Key_4, Qt::Key_Enter},
-       {"1", "12", "3", "34", "46"}, "イコール"},
-      {{Qt::Key_End, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5}, {"1", "12", "123", "1,234", "12,345"}, "小数点: 5 桁"},
-      {{Qt::Key_End, Qt::Key_9, Qt::Key_Slash, Qt::Key_0, Qt::Key_Enter}, {"9", "0", "E 0"}, "エラー"},
-      {{Qt::Key_End, Qt::Key_5, Qt::Key_Up}, {"5"}, "メモリー"},
-      {{Qt::Key_End, Qt::Key_2, Qt::Key_Minus, Qt::Key_5, Qt::Key_Enter}, {"2", "5", "-3"}, "グランドトータル"},
+       {"1", "12", "3", "34", "46、グランドトータル"}, "イコール"},
+      {{Qt::Key_End, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5},
+       {"0、グランドトータル クリア", "1", "12", "123", "1,234", "12,345"}, "小数点: 5 桁"},
+      {{Qt::Key_End, Qt::Key_9, Qt::Key_Slash, Qt::Key_0, Qt::Key_Enter}, {"0", "9", "0", "エラー 0"}, "エラー"},
+      // Memory is news when its mark comes on and when it goes out; M+ again says nothing.
+      {{Qt::Key_End, Qt::Key_5, Qt::Key_Up, Qt::Key_Up}, {"0", "5", "メモリー"}, "メモリー"},
+      {{Qt::Key_Left}, {"メモリー クリア"}, "端数処理"},
+      {{Qt::Key_End, Qt::Key_2, Qt::Key_Minus, Qt::Key_5, Qt::Key_Enter}, {"0", "2", "5", "-3、グランドトータル"}, "グランドトータル"},
+      {{Qt::Key_PageUp}, {"-3.3、税込"}, "税込"},
+      {{Qt::Key_C}, {"コピー"}, "コピー"},
   };
   Open();
   for (const Row& row : rows) {
-    events_.clear();
-    for (const Qt::Key key : row.keys) Type(key);
-    QStringList names = Names(QAccessible::NameChanged);
-    // The leading End shows "0" only when something else was shown before.
-    if (!names.isEmpty() && names.front() == "0") names.pop_front();
-    EXPECT_EQ(names, row.names) << row.names.join(' ').toStdString();
+    said_.clear();
+    for (const Qt::Key key : row.keys) TypeAndListen(key);
+    EXPECT_EQ(said_, row.said) << row.said.join(' ').toStdString();
     const QString description = Of("picDgPnl")->text(QAccessible::Description);
     EXPECT_TRUE(description.contains(QString::fromUtf8(row.description))) << description.toStdString();
-    EXPECT_EQ(Of("picDgPnl")->text(QAccessible::Name), row.names.back());
+  }
+}
+
+TEST_F(AccessibilityTest, KeysFasterThanAnyoneListensAreSaidOnceAsTheDisplayEnds) {
+  Open();
+  kelvo::SetDisplayAnnouncementDelay(30);
+  for (const Qt::Key key : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_Up}) TypeAndListen(key);
+  EXPECT_TRUE(said_.isEmpty()) << said_.join(' ').toStdString();
+  QTest::qWait(100);
+  EXPECT_EQ(said_, QStringList{"12,345、メモリー"});
+}
+
+TEST_F(AccessibilityTest, SettingsChosenFromTheMenusAreSaidOnce) {
+  Open();
+  const struct {
+    const char* item;
+    const char* said;  // null: nothing
+  } rows[] = {
+      {"Mb_RsCUT", "端数処理: 切り捨て"}, {"Mb_RsCUT", nullptr},         {"Mb_Ss2", "小数点: 2 桁"},
+      {"Mb_SsF", "小数点: 浮動"},         {"Mb_Keigen", "軽減税率 8%"}, {"Mb_Keigen", "標準税率 10%"},
+  };
+  for (const auto& row : rows) {
+    said_.clear();
+    QAction* item = window_->findChild<QAction*>(QString::fromLatin1(row.item));
+    ASSERT_NE(item, nullptr) << row.item;
+    item->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(said_, row.said ? QStringList{QString::fromUtf8(row.said)} : QStringList{}) << row.item;
+  }
+}
+
+TEST_F(AccessibilityTest, MenuItemsSayTheirCheckMarksAndSubmenus) {
+  Open();
+  const struct {
+    const char* item;
+    QAccessible::Role role;
+    bool expandable;
+  } rows[] = {
+      {"Mb_Keigen", QAccessible::CheckBox, false},     {"Mb_GrandTotal", QAccessible::CheckBox, false},
+      {"Mb_RsCUT", QAccessible::RadioButton, false},   {"Mb_Ss2", QAccessible::RadioButton, false},
+      {"Mb_Rs", QAccessible::MenuItem, true},          {"Mb_Zeiritu", QAccessible::MenuItem, false},
+  };
+  for (const auto& row : rows) {
+    QAction* action = window_->findChild<QAction*>(QString::fromLatin1(row.item));
+    ASSERT_NE(action, nullptr) << row.item;
+    QAccessibleInterface* item = QAccessible::queryAccessibleInterface(action);
+    ASSERT_NE(item, nullptr) << row.item;
+    EXPECT_EQ(item->role(), row.role) << row.item;
+    EXPECT_EQ(item->state().checked, action->isChecked()) << row.item;
+    EXPECT_EQ(item->state().expandable, row.expandable) << row.item;
+    // A screen reader drops an item its menu does not count as its child.
+    QAccessibleInterface* menu = item->parent();
+    ASSERT_NE(menu, nullptr) << row.item;
+    const int index = menu->indexOfChild(item);
+    ASSERT_GE(index, 0) << row.item;
+    EXPECT_EQ(menu->child(index), item) << row.item;
   }
 }
 

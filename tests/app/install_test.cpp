@@ -76,6 +76,7 @@ class InstallTest : public ::testing::Test {
 TEST_F(InstallTest, InstallsProgramTemplateMenuEntryIconsAndDescriptionThatValidate) {
   for (const std::string& file : {std::string("bin/kelvo"), std::string("libexec/kelvo/kelvo-wsh"),
                                   std::string("libexec/kelvo/kelvo-tape-print.so"),
+                                  std::string("libexec/kelvo/kelvo-speech.so"),
                                   std::string("share/kelvo/KelvoFiles/_sys/Default/imgBackPanel.bmp"),
                                   std::string("share/kelvo/KelvoFiles/_sys/Template.stamp"),
                                   std::string("share/doc/kelvo/KelvoHelp.html"), std::string("share/man/man1/kelvo.1.gz"),

@@ -46,6 +46,11 @@ class MainWindowTest : public ::testing::Test {
 
   TfrmMain& Open(bool primary = true) {
     window_ = std::make_unique<TfrmMain>(primary, nullptr);
+    // No test reaches the speech service: the read-aloud speaks into said_.
+    window_->makeVoice = [this](speech::VoiceListener& listener) {
+      voiceListener_ = &listener;
+      return std::make_unique<RecordingVoice>(said_);
+    };
     window_->askToQuit = [this](QWidget*) {
       ++quitQuestions_;
       return answerYes_;
@@ -97,7 +102,16 @@ class MainWindowTest : public ::testing::Test {
     return false;
   }
 
+  struct RecordingVoice : speech::Voice {
+    explicit RecordingVoice(std::vector<std::string>& to) : said(to) {}
+    void Say(const std::string& text) override { said.push_back(text); }
+    void Stop() override {}
+    std::vector<std::string>& said;
+  };
+
   kelvo::test::ProgramFolder folder_;
+  std::vector<std::string> said_;  // what the read-aloud said, in order
+  speech::VoiceListener* voiceListener_ = nullptr;
   kelvo::test::LoopbackHttpServer server_;
   std::unique_ptr<TfrmMain> window_;
   QTimer modalGuard_;

@@ -253,9 +253,17 @@ TEST_F(MainWindowTest, MiniSizeShowsTheDisplayOnlyAndKeysStillWork) {
   EXPECT_TRUE(window_->Menus()["MigiKuriPop_KeyPanelOn"]->isChecked());
   Type(Qt::Key_7, Qt::KeypadModifier);
   EXPECT_EQ(Display(), "7");
+  // The keys cut off are hidden: Tab cannot reach one and Space press it unseen.
+  QWidget* display = window_->findChild<QWidget*>(QStringLiteral("picDgPnl"));
+  EXPECT_FALSE(window_->findChild<QWidget*>(QStringLiteral("btRoute"))->isVisible());
+  display->setFocus();
+  Type(Qt::Key_Tab);
+  Type(Qt::Key_Space);
+  EXPECT_EQ(Display(), "7");
   // The button display key (slot 25, "}" by default) does nothing in mini size.
   window_->Menus()["MigiKuriPop_KeyPanelOn"]->trigger();
   EXPECT_EQ(window_->centralWidget()->height(), 400);
+  EXPECT_TRUE(window_->findChild<QWidget*>(QStringLiteral("btRoute"))->isVisible());
 }
 
 TEST_F(MainWindowTest, ButtonDisplayOffHidesTheKeys) {

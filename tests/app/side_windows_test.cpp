@@ -136,8 +136,8 @@ TEST_F(SideWindowsTest, EveryWayOfClosingClearsTheMenuChecks) {
 TEST_F(SideWindowsTest, F12InTheMainWindowClosesTheMostRecentlyActivatedFirst) {
   Open();
   Type(Qt::Key_Home);
-  window_->Menus()["Mb_BigPanelOn"]->trigger();
-  window_->Menus()["Mb_KeySetOn"]->trigger();
+  window_->ToggleBigPanel();     // as their calculator keys open them
+  window_->ToggleKeySettings();
   EXPECT_EQ(kelvo::SideWindowList(), "1320");  // opened without taking the keyboard
   for (QWidget* side : std::initializer_list<QWidget*>{Find<TfrmKenzan>(), Find<TfrmKeySet>(), window_.get()})
     QApplication::setActiveWindow(side);
@@ -152,6 +152,16 @@ TEST_F(SideWindowsTest, F12InTheMainWindowClosesTheMostRecentlyActivatedFirst) {
   EXPECT_EQ(quitQuestions_, 0);
   Type(Qt::Key_F12);
   EXPECT_EQ(quitQuestions_, 1);
+}
+
+TEST_F(SideWindowsTest, WindowsChosenFromAMenuTakeTheKeyboard) {
+  Open();
+  window_->findChild<QAction*>(QStringLiteral("Mb_KeySetOn"))->trigger();
+  ASSERT_NE(Find<TfrmKeySet>(), nullptr);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(Find<TfrmKeySet>()));
+  window_->findChild<QAction*>(QStringLiteral("Mb_BigPanelOn"))->trigger();
+  ASSERT_NE(Find<TfrmBigPanel>(), nullptr);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(Find<TfrmBigPanel>()));
 }
 
 TEST_F(SideWindowsTest, TaxRateFromTheMenuIsWhatTheTaxKeyUses) {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "keyboard_key_words.h"
 #include "keyboard_layout.h"
 #include "key_names.h"
 #include "key_slots.h"
@@ -128,6 +129,25 @@ TEST(TypedKeys, KeySettingsNameKeysAsTheLayoutPrintsThem) {
   for (const Row& row : rows)
     EXPECT_EQ(kelvo::KeySlotFieldName(row.slot, row.code, &Layout(row.layout)), row.name) << row.layout << " " << row.code;
   EXPECT_EQ(kelvo::KeySlotFieldName(17, 187, nullptr), "[ ; ]");  // no layout known: the Japanese names
+}
+
+TEST(TypedKeys, KeyDescriptionsNameTheKeysThatWorkThemOnTheLayoutInUse) {
+  struct Row {
+    const char* layout;
+    int keyCode;
+    const char* words;
+  };
+  const Row rows[] = {
+      {"us", kEquals, "=、Enter"},        {"us", kMinus, "-、テンキー-"},     {"us", kPlus, "+、テンキー+"},
+      {"us", kTimes, "*、テンキー*"},     {"us", kDivide, "/、テンキー/"},    {"us", kPoint, ".、テンキー."},
+      {"us", kPercent, "%、P"},           {"us", kelvo::kKeySqrt, "R"},       {"us", Digit(7), "7、テンキー7"},
+      {"de", kDivide, "/、テンキー/"},
+      // Japanese: the keys by their places and printed names.
+      {"jp", kEquals, "Enter"},           {"jp", kPlus, ";、テンキー+"},      {"jp", kPercent, "P"},
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ(key_routing::KeyboardKeysFor(row.keyCode, Factory(), &Layout(row.layout)).toStdString(), row.words)
+        << row.layout << " " << row.keyCode;
 }
 
 }  // namespace

@@ -7,14 +7,17 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <cmath>
 #include <filesystem>
 
+#include "display_label_look.h"
 #include "ini_file.h"
 #include "key_assignment.h"
 #include "key_settings_dialog.h"
 #include "program_folder.h"
 #include "recording_host.h"
+#include "spoken_message.h"
 
 using namespace kelvo;
 
@@ -67,6 +70,23 @@ TEST_F(KeySettingsDialogTest, ATakenKeyMovesAndSpaceEmptiesBothStoredAtOnce) {
   EXPECT_EQ(KeyAssignment[4], 0);
 }
 
+TEST_F(KeySettingsDialogTest, ScreenReadersHearEachMessageWithKeysNamedInWords) {
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_.get()));  // a window says nothing before it is shown
+  QStringList said;
+  SetAnnouncementHook([&said](QWidget*, const QString& words) { said << words; });
+  Unlock();
+  Press(Field("Route"), Qt::Key_P);  // P belongs to the percent key
+  Press(Field("Route"), Qt::Key_Q);
+  Press(Field("Route"), Qt::Key_Shift);
+  dialog_->btDefClick();
+  SetAnnouncementHook({});
+  EXPECT_EQ(said.join(u'|').toStdString(),
+            "*ロックを解除しました* \n 該当する枠内で、新しく割り当てるキーを入力して下さい。|"
+            "パーセントの設定と重複しているので,パーセントの設定を空にしました。|変更しました。ルート|"
+            "※[Shift]は登録出来ないキーです。|初期値の設定に戻しました。");
+  EXPECT_EQ(Message()->text(), "初期値の設定に戻しました。");
+}
+
 TEST_F(KeySettingsDialogTest, TabMovesToTheNextFieldAndIsNeverAKey) {
   Unlock();
   Field("Route")->setFocus();
@@ -103,11 +123,19 @@ TEST_F(KeySettingsDialogTest, AFailedWriteIsReportedAndTheDialogStaysOpen) {
 
 // Red (a key that cannot be assigned), yellow (a key taken from another slot) and white (a key
 // changed) all read at 4.5:1 or more on the message box.
+TEST_F(KeySettingsDialogTest, EveryCaptionReadsOnItsBlock) {
+  int captions = 0;
+  for (const QLabel* caption : dialog_->findChildren<QLabel*>()) {
+    if (!caption->property("slot").isValid() || caption->isHidden()) continue;
+    ++captions;
+    const QPalette palette = caption->palette();
+    EXPECT_GE(ContrastRatio(palette.color(QPalette::WindowText), palette.color(QPalette::Window)), 4.5)
+        << caption->text().toStdString();
+  }
+  EXPECT_EQ(captions, 37);  // every key's caption but the second C's, and the equals key's
+}
+
 TEST_F(KeySettingsDialogTest, EveryMessageColourIsReadableOnItsBox) {
-  auto luminance = [](const QColor& c) {
-    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-  };
   Unlock();
   const struct {
     Qt::Key key;
@@ -119,8 +147,7 @@ TEST_F(KeySettingsDialogTest, EveryMessageColourIsReadableOnItsBox) {
     Press(Field("MR"), row.key, row.modifiers);
     const QColor text = Message()->palette().color(QPalette::WindowText);
     const QColor box = Message()->palette().color(QPalette::Window);
-    const double a = luminance(text) + 0.05, b = luminance(box) + 0.05;
-    EXPECT_GE(std::max(a, b) / std::min(a, b), 4.5) << row.what << " " << text.name().toStdString();
+    EXPECT_GE(ContrastRatio(text, box), 4.5) << row.what << " " << text.name().toStdString();
     EXPECT_NE(text, previous) << row.what;  // each message keeps its own colour
     previous = text;
   }

@@ -1,7 +1,9 @@
-// The tape window over a tape file: live lines, find, entering a figure, saving, clearing.
+// The tape window over a tape file: live lines, find, entering a figure, reading aloud, saving,
+// clearing.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QAccessible>
 #include <QFile>
 #include <QListView>
 #include <QTest>
@@ -29,6 +31,10 @@ class TapeHost : public TapeWindowHost {
     return true;
   }
   void EnterFigure(const QString& figure) override { entered << figure; }
+  void ReadAloud(std::vector<std::string> texts) override { read.push_back(std::move(texts)); }
+  void StopReading() override { ++stops; }
+  std::vector<std::vector<std::string>> read;
+  int stops = 0;
 };
 
 class TapeWindowTest : public ::testing::Test {
@@ -67,6 +73,18 @@ TEST_F(TapeWindowTest, OpensAtTheNewestLineAndFollowsNewOnes) {
   EXPECT_EQ(window_->Model()->rowCount(), 7);
 }
 
+TEST_F(TapeWindowTest, ScreenReadersHearEachLineWithTheTimeOfItsCalculation) {
+  window_->AddBlock(tape::FormatBlock("2026-12-07 16:05:00", {"12＋　", "34＝　", "46＊　"}));  // the same lines again
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window_->List());
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("テープ"));
+  QStringList heard;
+  for (int row = 0; row < window_->Model()->rowCount(); ++row)
+    heard << window_->Model()->index(row).data(Qt::AccessibleTextRole).toString();
+  EXPECT_EQ(heard.join(u'|').toStdString(),
+            "2026/12/06|09:00 1,050税込|2026/12/07|15:44 12＋　|15:44 34＝　|15:44 46＊　|16:05 12＋　|16:05 34＝　|16:05 46＊　");
+}
+
 TEST_F(TapeWindowTest, FindsFiguresWithOrWithoutCommasAndDates) {
   const std::pair<const char*, const char*> cases[] = {
       {"34", "34＝　"}, {"1050", "1,050税込"}, {"2026-12-06", "2026/12/06"}, {"12/07", "2026/12/07"}};
@@ -85,6 +103,27 @@ TEST_F(TapeWindowTest, EnterTypesTheFigureOfALineButNotADate) {
   QTest::keyClick(window_->List(), Qt::Key_Home);
   QTest::keyClick(window_->List(), Qt::Key_Return);  // the first row is a date
   EXPECT_EQ(tape_.entered, QStringList{QStringLiteral("46")});
+}
+
+TEST_F(TapeWindowTest, CtrlRReadsTheSelectedLinesInOrderAndEscStops) {
+  window_->show();
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  QListView* list = window_->List();
+  list->clearSelection();
+  for (int row : {5, 0, 3})  // 46＊, a date, 12＋: read top down, the date says nothing
+    list->selectionModel()->select(window_->Model()->index(row), QItemSelectionModel::Select);
+  QTest::keyClick(list, Qt::Key_R, Qt::ControlModifier);
+  QTest::keyClick(list, Qt::Key_Escape);
+  EXPECT_EQ(tape_.read, (std::vector<std::vector<std::string>>{{"じゅうに たす", "よんじゅうろく"}}));
+  EXPECT_EQ(tape_.stops, 1);
+
+  window_->ShowReadAloudMissing(QStringLiteral("speech-dispatcher"));
+  QTest::keyClick(list, Qt::Key_R, Qt::ControlModifier);
+  EXPECT_EQ(tape_.read.size(), 1u);
+  // QTest leaves Ctrl as the application's modifier after a click with it; a plain key lets the
+  // next test's selections go unmodified.
+  QTest::keyClick(list, Qt::Key_Escape);
 }
 
 TEST_F(TapeWindowTest, SavesByTheExtensionOfTheName) {

@@ -29,6 +29,13 @@ bool Save(const QImage& image, const QString& path) {
   return false;
 }
 
+// Whether every text of a theme reads well; says which do not.
+bool Readable(const char* name, const Theme& theme) {
+  const QString weak = WeakCaptions(theme);
+  if (!weak.isEmpty()) std::fprintf(stderr, "%s skin: texts below 4.5:1: %s\n", name, qPrintable(weak));
+  return weak.isEmpty();
+}
+
 // Writes the given parts of a skin into folder, with its preview.
 bool WriteSkin(const QString& folder, const SheetSet& sheets, std::initializer_list<SkinPart> parts, const QImage& face,
                const std::vector<GifFrame>& frames) {
@@ -60,6 +67,9 @@ int main(int argc, char** argv) {
   const QString root = QDir(QString::fromLocal8Bit(argv[1])).absolutePath() + "/";
   if (argc > 2) g_review = QString::fromLocal8Bit(argv[2]), QDir().mkpath(g_review);
   bool ok = true;
+  // Every text of our own art reads at 4.5:1 or more; art that does not is not written.
+  if (!Readable("standard", StandardTheme()) || !Readable("night", NightTheme()) || !Readable("paper", PaperTheme()))
+    return 1;
 
   // The standard skin.
   const SheetSet standard = PaintSkin(StandardTheme());
@@ -99,6 +109,7 @@ int main(int argc, char** argv) {
   navy.keypadWell = QColor(0x16, 0x1f, 0x2f);
   navy.brand = QColor(0xb8, 0xc6, 0xdc);
   navy.finish = BodyFinish::Pinstripe;
+  if (!Readable("navy", navy)) return 1;
   ok = single("PNL_Kelvo_Navy", SkinPart::BackPanel, PaintBackPanel(navy), {SkinPart::BackPanel}) && ok;
 
   Theme silver = StandardTheme();
@@ -107,6 +118,7 @@ int main(int argc, char** argv) {
   silver.glassTop = QColor(0xc9, 0xd5, 0xd9);
   silver.glassBottom = QColor(0xb9, 0xc7, 0xcc);
   silver.ghost = QColor(0x10, 0x20, 0x30, 12);
+  if (!Readable("silver", silver)) return 1;
   ok = single("DGP_Kelvo_Silver", SkinPart::DigitalPanel, PaintDigitalPanel(silver, standard[static_cast<size_t>(SkinPart::BackPanel)]),
               {SkinPart::DigitalPanel}) && ok;
 

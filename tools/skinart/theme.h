@@ -40,6 +40,14 @@ struct Theme {
   double keyRadius = 6.0;
 };
 
+// The weakest contrast of a key's caption over its face, up or pressed, top or bottom of the
+// face's shading (key_art draws the face lighter at the top and darker when pressed).
+double WeakestCaptionContrast(const KeyColors& colors);
+
+// The texts of a theme that read below 4.5:1 (key captions by group, the brand on the body, the
+// ink on the glass), named with their ratio ("equals 2.16"); empty when every text reads well.
+QString WeakCaptions(const Theme& theme);
+
 Theme StandardTheme();  // the built-in skin
 Theme NightTheme();
 Theme PaperTheme();
