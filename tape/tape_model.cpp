@@ -113,3 +113,5 @@ QVariant TapeModel::data(const QModelIndex& index, int role) const {
       return {};
   }
 }
+
+#include "moc_tape_model.cpp"
