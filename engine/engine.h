@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "display.h"
+#include "invoice.h"
 #include "keycodes.h"
 #include "state.h"
 
@@ -40,6 +41,11 @@ class Engine {
   // (=, %, or M+ and M- ending a pending calculation) adds one.
   std::uint64_t CompletedCount() const { return completed_; }
 
+  // The tax registers: each first press of a tax key adds its figure at the rate it used. C and
+  // CA leave them; only ClearInvoice (or a new engine) empties them.
+  const InvoiceRegisters& Invoice() const { return invoice_; }
+  void ClearInvoice() { invoice_.Clear(); }
+
  private:
   // Handlers, one per key. PressKey calls them and then returns the focus; each one ignores
   // its key in the error state unless the key is one that leaves it.
@@ -69,6 +75,7 @@ class Engine {
 
   EngineDisplay& display_;
   EngineState state_;
+  InvoiceRegisters invoice_;
   std::uint64_t completed_ = 0;
 };
 
