@@ -1,6 +1,7 @@
 #include "invoice_window.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
@@ -47,7 +48,6 @@ TfrmInvoice::TfrmInvoice(kelvo::SideWindowHost& host, InvoiceHost& calculator, Q
   grid_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   grid_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   grid_->installEventFilter(this);  // Ctrl+C copies the whole table, not the current cell
 
@@ -96,6 +96,7 @@ TfrmInvoice::TfrmInvoice(kelvo::SideWindowHost& host, InvoiceHost& calculator, Q
   addAction(copy);
 
   Refresh();
+  adjustSize();  // its size is known before the main window places it
 }
 
 void TfrmInvoice::Refresh() {
@@ -117,6 +118,12 @@ void TfrmInvoice::Refresh() {
       item->setText(cells[column]);
     }
   }
+  // Room for an invoice's usual figures, so that the window does not widen at every key.
+  const int amountWidth = grid_->fontMetrics().horizontalAdvance(QStringLiteral("0,000,000,000"));
+  grid_->resizeColumnsToContents();
+  for (int column = 1; column < kColumns; ++column)
+    grid_->setColumnWidth(column, std::max(amountWidth, grid_->columnWidth(column)));
+  grid_->updateGeometry();
 }
 
 QString TfrmInvoice::CopyText() const { return QString::fromStdString(kelvo::InvoiceCopyText(table_)); }
