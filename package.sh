@@ -18,7 +18,8 @@ cmake -S . -B build-package -G Ninja \
   -DKELVO_BUILD_TESTS=OFF -DKELVO_BUILD_BENCH=OFF \
   -DKELVO_SELF_UPDATE=OFF -DKELVO_STATIC_SCRIPT_HOST=OFF \
   "$@"
-cmake --build build-package
+# Only what the package holds (data/package/package.cmake lists it).
+cmake --build build-package --target kelvo_package_contents
 rm -f dist/kelvo_*.deb
 cpack --config build-package/CPackConfig.cmake -B dist
 rm -rf dist/_CPack_Packages

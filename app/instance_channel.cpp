@@ -176,3 +176,5 @@ void InstanceChannel::OnNewConnection() {
     });
   }
 }
+
+#include "moc_instance_channel.cpp"

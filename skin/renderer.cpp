@@ -211,3 +211,5 @@ QImage Renderer::ComposeFace() const {
 }
 
 }  // namespace kelvo
+
+#include "moc_renderer.cpp"
