@@ -15,9 +15,9 @@ namespace kelvo {
 // The calculator: a state machine driven one key code at a time. It computes on decimal texts
 // and tells its display what to draw; it never fails and never throws.
 //
-// Its state is its own: it changes only inside PressKey, ShowCopied, ResetLastAnswer and Reset,
-// never under a caller that reads it, so what a caller reads after a key (the marks lit, the
-// lines of the calculation completed) is what that key left.
+// Its state is its own: it changes only inside PressKey, ShowCopied, ResetLastAnswer and Reset
+// (its tax registers also in ClearInvoice), never under a caller that reads it, so what a caller
+// reads after a key (the marks lit, the lines of the calculation completed) is what that key left.
 class Engine {
  public:
   explicit Engine(EngineDisplay& display) : display_(display) {}
