@@ -15,6 +15,7 @@ cmake -S . -B build-package -G Ninja \
   -DCMAKE_CXX_FLAGS="$hardening" \
   -DCMAKE_POSITION_INDEPENDENT_CODE=ON \
   -DCMAKE_EXE_LINKER_FLAGS="-pie -Wl,-z,relro,-z,now" \
+  -DCMAKE_MODULE_LINKER_FLAGS="-Wl,-z,relro,-z,now" \
   -DKELVO_BUILD_TESTS=OFF -DKELVO_BUILD_BENCH=OFF \
   -DKELVO_SELF_UPDATE=OFF -DKELVO_STATIC_SCRIPT_HOST=OFF \
   "$@"
