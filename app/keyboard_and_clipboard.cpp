@@ -35,6 +35,7 @@ void TfrmMain::PressKey(int keyCode) {
   keyToSay_ = 0;
   // The settings go with it, so that a correction recomputes it exactly.
   if (!lines.empty()) RecordBlock(lines, tape::FormatTrailer({kelvo::RecordedSettings(display_.Settings()), 0}));
+  RefreshInvoiceWindow();
 }
 
 void TfrmMain::OnKeyImagePressed(int keyCode, Qt::MouseButton button, QPoint globalPosition) {
