@@ -10,6 +10,8 @@
 #include "key_routing.h"
 #include "keyboard_layout.h"
 #include "main_window.h"
+#include "tape_records.h"
+#include "tape_replay.h"
 #include "paste_number.h"
 #include "virtual_key.h"
 #include "vk_codes.h"
@@ -31,7 +33,8 @@ void TfrmMain::PressKey(int keyCode) {
   keyToSay_ = keyCode;  // said when the key's work ends (MainDisplay::ReturnFocus)
   const std::vector<std::string> lines = calculator_.PressKey(keyCode);
   keyToSay_ = 0;
-  if (!lines.empty()) RecordCalculation(lines);
+  // The settings go with it, so that a correction recomputes it exactly.
+  if (!lines.empty()) RecordBlock(lines, tape::FormatTrailer({kelvo::RecordedSettings(display_.Settings()), 0}));
   RefreshInvoiceWindow();
 }
 

@@ -128,6 +128,10 @@ class TfrmMain : public QMainWindow,
   void EnterFigure(const QString& figure) override;
   // Appends a calculation to the tape and to the open tape window; false when recording is off.
   kelvo::TapeRecordResult RecordCalculation(const std::vector<std::string>& lines) override;
+  // Corrections and notes from the tape window (tape_correction_command.cpp).
+  tape::Correctable CheckCorrection(const std::vector<std::string>& lines) override;
+  tape::CorrectionOutcome Correct(const tape::CorrectionRequest& request) override;
+  tape::RecordOutcome AppendTapeRecord(const std::string& record) override;
   // The read-aloud (read_aloud_command.cpp): Opt > 読み上げ, [Speech] Mode, and the tape's lines.
   speech::SpeechMode SpeechMode() const { return readAloud_.Mode(); }
   void ChooseSpeechMode(int mode);
@@ -197,6 +201,8 @@ class TfrmMain : public QMainWindow,
   void ConnectSideWindowCommands();
   void ConnectTaxRateCommands();
   void ConnectTapeCommands();
+  // Appends a calculation with its trailer line (tape_records.h) to the tape and the open window.
+  kelvo::TapeRecordResult RecordBlock(const std::vector<std::string>& lines, std::string_view trailer);
   // The read-aloud (read_aloud_command.cpp).
   void ConnectReadAloudCommands();
   void ApplySpeechMode(speech::SpeechMode mode);

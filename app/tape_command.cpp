@@ -2,14 +2,18 @@
 // entered from the tape window.
 #include "main_window.h"
 #include "paste_number.h"
+#include "tape_records.h"
+#include "tape_replay.h"
 #include "tape_window.h"
 
 void TfrmMain::ConnectTapeCommands() {
   tapeWriter_.onFailure = [this](const std::string& message) { showError(this, QString::fromStdString(message)); };
 }
 
-kelvo::TapeRecordResult TfrmMain::RecordCalculation(const std::vector<std::string>& lines) {
-  const std::string block = tapeWriter_.Record(lines);
+kelvo::TapeRecordResult TfrmMain::RecordCalculation(const std::vector<std::string>& lines) { return RecordBlock(lines, {}); }
+
+kelvo::TapeRecordResult TfrmMain::RecordBlock(const std::vector<std::string>& lines, std::string_view trailer) {
+  const std::string block = tapeWriter_.Record(lines, trailer);
   if (block.empty())
     return tapeWriter_.RecordingOn() ? kelvo::TapeRecordResult::NotWritten : kelvo::TapeRecordResult::RecordingOff;
   if (auto* window = OpenSideWindow<TfrmTape>(TfrmTape::kId)) window->AddBlock(block, tapeWriter_.LastRecordTrimmed());

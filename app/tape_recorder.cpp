@@ -6,22 +6,13 @@
 namespace kelvo {
 namespace {
 
-// Marks of the lines the check tape has no mark for, two characters each like its own.
-constexpr const char* kGrandTotalMark = "GT";
-constexpr const char* kMemoryRecallMark = "MR";
-constexpr const char* kRateMark = "税率";
-constexpr const char* kWithTaxMark = "税込";
-constexpr const char* kWithoutTaxMark = "税抜";
-constexpr const char* kTaxMark = "税額";
-constexpr const char* kErrorLine = "E\xE3\x80\x80\xE3\x80\x80";  // E and two ideographic spaces
-
 std::string FigureLine(const std::string& value, std::string_view mark) { return GroupDigits(value) + std::string(mark); }
 
-const char* TaxResultMark(OpState opState) {
+std::string_view TaxResultMark(OpState opState) {
   switch (opState) {
-    case OpState::WithTaxShown: return kWithTaxMark;
-    case OpState::WithoutTaxShown: return kWithoutTaxMark;
-    default: return kTaxMark;
+    case OpState::WithTaxShown: return kWithTaxTapeMark;
+    case OpState::WithoutTaxShown: return kWithoutTaxTapeMark;
+    default: return kTaxTapeMark;
   }
 }
 
@@ -33,6 +24,7 @@ void TapeRecorder::BeforeKey(const Engine& engine) {
   errorBefore_ = engine.State().error;
   pendingBefore_ = engine.State().pending;
   completedBefore_ = engine.CompletedCount();
+  taxBefore_ = IsTaxState(engine.State().opState);
 }
 
 std::vector<std::string> TapeRecorder::AfterKey(int keyCode, const Engine& engine, const EngineSettings& settings) {
@@ -41,34 +33,38 @@ std::vector<std::string> TapeRecorder::AfterKey(int keyCode, const Engine& engin
   if (engine.CompletedCount() != completedBefore_) {
     std::vector<std::string> lines = engine.CompletedCalculation();
     // A result too large for the display ends the calculation with the error mark.
-    if (newError || IsOverflow(state.answer)) lines.push_back(kErrorLine);
+    if (newError || IsOverflow(state.answer)) lines.emplace_back(kErrorTapeLine);
     return lines;
   }
   std::vector<std::string> lines;
   if (errorBefore_) return lines;
   if (newError) {
     lines = TapeLines(state.tapeInProgress, pendingBefore_);
-    lines.push_back(kErrorLine);
+    lines.emplace_back(kErrorTapeLine);
     return lines;
   }
   if (OperatorOfKey(keyCode) != Operator::None && state.pending == Operator::None && IsOverflow(state.answer)) {
     lines = TapeLines(state.tapeInProgress);  // a chain overflowed
-    lines.push_back(kErrorLine);
+    lines.emplace_back(kErrorTapeLine);
     return lines;
   }
   switch (keyCode) {
     case kKeyZeikomi:
     case kKeyZeinuki:
       if (IsTaxState(state.opState)) {
-        lines.push_back(RateText(settings) + kRateMark);
+        // A tax calculation begun by this key starts with its amount, so that it can be
+        // recomputed from its lines; a key that turns a shown tax figure round has none of its own.
+        if (!taxBefore_ && (state.opState == OpState::WithTaxShown || state.opState == OpState::WithoutTaxShown))
+          lines.push_back(FigureLine(state.taxBase, OperatorTapeMark(Operator::None)));
+        lines.push_back(RateText(settings) + std::string(kRateTapeMark));
         lines.push_back(FigureLine(state.display, TaxResultMark(state.opState)));
       }
       break;
     case kKeyGT:
-      if (state.opState == OpState::GrandTotalRecalled) lines.push_back(FigureLine(state.display, kGrandTotalMark));
+      if (state.opState == OpState::GrandTotalRecalled) lines.push_back(FigureLine(state.display, kGrandTotalTapeMark));
       break;
     case kKeyMR:
-      if (state.opState == OpState::MemoryRecalled) lines.push_back(FigureLine(state.display, kMemoryRecallMark));
+      if (state.opState == OpState::MemoryRecalled) lines.push_back(FigureLine(state.display, kMemoryRecallTapeMark));
       break;
     case kKeyMPlus:
       if (state.opState == OpState::MemoryAdded) lines.push_back(FigureLine(state.display, kMemoryPlusTapeMark));

@@ -1,6 +1,7 @@
-// The paper tape: whatever the file holds, the tape window's index reads only whole tape lines,
-// no CSV cell it exports can start a spreadsheet formula, and an append that trims keeps the
-// newest calculations exactly as they were, the new one last.
+// The paper tape: whatever the file holds, the tape window's index reads only whole tape lines
+// and notes a file can hold, no CSV cell it exports can start a spreadsheet formula, an append
+// that trims keeps the newest calculations exactly as they were, the new one last, and a note
+// appended after it changes no calculation and belongs to the newest.
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -13,6 +14,7 @@
 #include "tape_file.h"
 #include "tape_format.h"
 #include "tape_index.h"
+#include "tape_records.h"
 
 namespace {
 
@@ -74,7 +76,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t row = 0; row < index.Rows(); ++row) {
     const std::string_view stamp = index.Stamp(row);
     if (!stamp.empty() && !tape::IsRealStamp(stamp)) std::abort();
-    if (index.KindOf(row) != tape::TapeIndex::Kind::Date && !tape::IsTapeLine(index.Line(row))) std::abort();
+    if (index.KindOf(row) == tape::TapeIndex::Kind::Date) continue;
+    if (!tape::IsTapeLine(index.Line(row)) || !tape::IsNoteText(index.Note(row))) std::abort();
+    if (!index.Trailer(row).empty() && !tape::IsTrailerLine(index.Trailer(row))) std::abort();
+    if (index.KindOf(row) == tape::TapeIndex::Kind::FirstLine && index.BackCount(row) < 1) std::abort();
   }
   const tape::RowSpans all = tape::RowSpans::All(index);
   for (const std::string& cell : Cells(tape::CsvText(index, all).value().toStdString())) {
@@ -93,5 +98,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (after.empty() || after.back() != Calculations(block).front() || after.size() - 1 > before.size()) std::abort();
   for (std::size_t i = 0; i + 1 < after.size(); ++i)
     if (after[i] != before[before.size() - (after.size() - 1) + i]) std::abort();
+
+  if (!file.Append(tape::FormatNoteRecord("2026-12-07 10:00:00", 1, "=摘要,\"x\"") + "\n\n", 2).written) std::abort();
+  if (Calculations(ReadWhole(path)) != after) std::abort();
+  index.Load(path);
+  if (index.Rows() == 0 || index.Note(index.Rows() - 1) != "=摘要,\"x\"") std::abort();
   return 0;
 }

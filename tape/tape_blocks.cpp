@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tape_format.h"
+#include "tape_records.h"
 
 namespace tape {
 namespace {
@@ -41,7 +42,8 @@ ssize_t ReadAt(int fd, char* into, std::size_t size, std::uint64_t offset) {
 
 }  // namespace
 
-std::size_t BlockScanner::Scan(std::string_view text, std::uint64_t base, bool final, const OnBlock& onBlock) {
+std::size_t BlockScanner::Scan(std::string_view text, std::uint64_t base, bool final, const OnBlock& onBlock,
+                               const OnRecord& onRecord) {
   std::size_t at = 0;
   if (inLongLine_) {
     const void* found = std::memchr(text.data(), '\n', text.size());
@@ -53,14 +55,16 @@ std::size_t BlockScanner::Scan(std::string_view text, std::uint64_t base, bool f
     const LineSpan header = NextLine(text, at);
     if (!header.complete) {
       if (final) return text.size();
-      // Longer than a header already: skip it to its end, wherever that comes.
-      if (header.length > kStampLineBytes + 1) {
+      // Longer than a header or a record already: skip it to its end, wherever that comes.
+      if (header.length > (text[at] == '{' ? kMaxRecordBytes : kStampLineBytes) + 1) {
         inLongLine_ = true;
         return text.size();
       }
       return at;
     }
     if (!IsStampLine(text.substr(at, header.length))) {
+      if (onRecord && text[at] == '{' && IsRecordLine(text.substr(at, header.length)))
+        onRecord({base + at, text.substr(at, header.length)});
       at = header.next;
       continue;
     }
@@ -85,6 +89,15 @@ std::size_t BlockScanner::Scan(std::string_view text, std::uint64_t base, bool f
       line = next.next;
     }
     if (closed && !block_.lines.empty()) {
+      block_.trailer = {};
+      if (line < text.size() ? text[line] == '{' : !final) {
+        const LineSpan next = NextLine(text, line);
+        if (!next.complete && !final && next.length <= kMaxRecordBytes + 1) return at;  // its trailer may be coming
+        if (next.complete && IsTrailerLine(text.substr(line, next.length))) {
+          block_.trailer = text.substr(line, next.length);
+          line = next.next;
+        }
+      }
       block_.begin = base + at;
       block_.end = base + line;
       block_.stamp = text.substr(at + 1, kStampLineBytes - 2);
@@ -96,7 +109,8 @@ std::size_t BlockScanner::Scan(std::string_view text, std::uint64_t base, bool f
   return text.size();
 }
 
-bool ScanFile(int fd, std::uint64_t from, std::uint64_t to, const BlockScanner::OnBlock& onBlock) {
+bool ScanFile(int fd, std::uint64_t from, std::uint64_t to, const BlockScanner::OnBlock& onBlock,
+              const BlockScanner::OnRecord& onRecord) {
   from = NextLineStart(fd, from, to);
   BlockScanner scanner;
   std::string buffer;  // text from `from` not decided yet, then the next chunk
@@ -110,7 +124,7 @@ bool ScanFile(int fd, std::uint64_t from, std::uint64_t to, const BlockScanner::
     if (got < 0) return false;
     buffer.resize(kept + static_cast<std::size_t>(got));
     const bool final = got == 0 || from + buffer.size() >= to;  // a file that shrank ends here too
-    const std::size_t done = scanner.Scan(buffer, from, final, report);
+    const std::size_t done = scanner.Scan(buffer, from, final, report, onRecord);
     if (final) break;
     buffer.erase(0, done);
     from += done;

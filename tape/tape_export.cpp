@@ -11,6 +11,11 @@ namespace {
 
 bool IsLine(const TapeIndex& index, std::size_t row) { return index.KindOf(row) != TapeIndex::Kind::Date; }
 
+// A calculation's note goes beside its first line.
+bool HasNote(const TapeIndex& index, std::size_t row) {
+  return index.KindOf(row) == TapeIndex::Kind::FirstLine && !index.Note(row).empty();
+}
+
 // -?digits(.digits)?: what a spreadsheet reads as a number and nothing else.
 bool IsPlainNumber(std::string_view text) {
   if (!text.empty() && text.front() == '-') text.remove_prefix(1);
@@ -112,7 +117,7 @@ QString InertCell(const QString& text) {
 
 std::optional<QByteArray> CsvText(const TapeIndex& index, const RowSpans& rows, const ExportProgress& progress) {
   QByteArray out("\xEF\xBB\xBF");
-  out += QStringLiteral("日付,時刻,数値,記号\r\n").toUtf8();
+  out += QStringLiteral("日付,時刻,数値,記号,摘要\r\n").toUtf8();
   const std::size_t total = rows.Count();
   std::size_t done = 0;
   bool cancelled = false;
@@ -123,8 +128,8 @@ std::optional<QByteArray> CsvText(const TapeIndex& index, const RowSpans& rows, 
     const std::string figure = WithoutGrouping(line.figure);
     const QString fields[] = {QString::fromUtf8(StampDate(stamp)), QString::fromUtf8(StampTime(stamp)),
                               IsPlainNumber(figure) ? QString::fromStdString(figure) : InertCell(QString::fromUtf8(line.figure)),
-                              InertCell(QString::fromUtf8(line.mark))};
-    for (int i = 0; i < 4; ++i) {
+                              InertCell(QString::fromUtf8(line.mark)), InertCell(QString::fromUtf8(index.Note(row)))};
+    for (int i = 0; i < 5; ++i) {
       if (i > 0) out += ',';
       out += CsvField(fields[i]).toUtf8();
     }
@@ -155,6 +160,7 @@ std::optional<QByteArray> PlainText(const TapeIndex& index, const RowSpans& rows
     const std::string_view line = index.Line(row);
     const QString figure = QString::fromUtf8(Split(line).figure);
     out += (time + QStringLiteral("  ") + figure.rightJustified(width) + QString::fromUtf8(MarkField(line))).toUtf8();
+    if (HasNote(index, row)) out += (QStringLiteral("  ") + QString::fromUtf8(index.Note(row))).toUtf8();
     out += '\n';
   });
   if (cancelled) return std::nullopt;
@@ -170,7 +176,8 @@ QString CopyText(const TapeIndex& index, const std::vector<std::size_t>& rows, b
     } else {
       const SplitLine line = Split(index.Line(row));
       out += plainFigures ? QString::fromStdString(WithoutGrouping(line.figure)) : QString::fromUtf8(line.figure);
-      if (!line.mark.empty()) out += QLatin1Char('\t') + QString::fromUtf8(line.mark);
+      if (!line.mark.empty() || HasNote(index, row)) out += QLatin1Char('\t') + QString::fromUtf8(line.mark);
+      if (HasNote(index, row)) out += QLatin1Char('\t') + QString::fromUtf8(index.Note(row));
     }
     out += QLatin1Char('\n');
   }

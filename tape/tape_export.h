@@ -43,17 +43,20 @@ QString CsvField(const QString& text);
 QString InertCell(const QString& text);
 
 // CSV for spreadsheets: UTF-8 with a byte-order mark, a heading row, then one row per tape line
-// with its date, time, figure and mark; CR LF line ends. A figure that is a plain number
-// (digits, an optional minus and point) is written without its digit-group commas, so that it
-// reads as a number; every other cell as an inert text. Nothing when cancelled.
+// with its date, time, figure, mark and its calculation's note (摘要); CR LF line ends. A figure
+// that is a plain number (digits, an optional minus and point) is written without its
+// digit-group commas, so that it reads as a number; every other cell as an inert text. Nothing
+// when cancelled.
 std::optional<QByteArray> CsvText(const TapeIndex& index, const RowSpans& rows, const ExportProgress& progress = {});
 
 // The roll as plain UTF-8 text: each day's date, then its lines with the time of each
-// calculation, the figures right-aligned and the marks in their column. Nothing when cancelled.
+// calculation, the figures right-aligned and the marks in their column, a calculation's note
+// after its first line. Nothing when cancelled.
 std::optional<QByteArray> PlainText(const TapeIndex& index, const RowSpans& rows, const ExportProgress& progress = {});
 
 // The rows for the clipboard, one per line: a date row as its date, a tape line as its figure,
-// a tab and its mark; `plainFigures` leaves out the digit-group commas.
+// a tab and its mark, and on a calculation's first line a tab and its note when it has one;
+// `plainFigures` leaves out the digit-group commas.
 QString CopyText(const TapeIndex& index, const std::vector<std::size_t>& rows, bool plainFigures);
 
 }  // namespace tape

@@ -51,9 +51,9 @@ std::size_t StartOfLast(std::string_view text, int count) {
 
 }  // namespace
 
-std::string FormatBlock(std::string_view stamp, const std::vector<std::string>& lines) {
+std::string FormatBlock(std::string_view stamp, const std::vector<std::string>& lines, std::string_view trailer) {
   std::string block;
-  block.reserve(kStampLineBytes + 2 + lines.size() * 16);
+  block.reserve(kStampLineBytes + 2 + lines.size() * 16 + trailer.size() + 2);
   block += '[';
   block += stamp;
   block += "]\n";
@@ -62,6 +62,10 @@ std::string FormatBlock(std::string_view stamp, const std::vector<std::string>& 
     block += '\n';
   }
   block += '\n';
+  if (!trailer.empty()) {
+    block += trailer;
+    block += "\n\n";
+  }
   return block;
 }
 
@@ -136,6 +140,20 @@ SplitLine Split(std::string_view line) {
   }
   while (!mark.empty() && mark.front() == ' ') mark.remove_prefix(1);
   return {line.substr(0, markStart), mark};
+}
+
+bool DecodeUtf8(std::string_view text, std::u32string& out) {
+  out.clear();
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = SequenceLength(text, at);
+    if (length == 0) return false;
+    static constexpr unsigned char kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t value = static_cast<unsigned char>(text[at]) & kLeadBits[length];
+    for (std::size_t i = 1; i < length; ++i) value = (value << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3F);
+    out += value;
+    at += length;
+  }
+  return true;
 }
 
 std::string WithoutGrouping(std::string_view figure) {

@@ -12,6 +12,8 @@
 //   34＝　
 //   46＊　
 //                              an empty line closes the block
+//   {round=1 decimals=5 ...}   how it was made, a record line that older readers skip
+//                              (tape_records.h), and an empty line after it
 // A block without its closing empty line was cut short while being written and is skipped
 // (tape_blocks.h says exactly what is read as a block).
 namespace tape {
@@ -21,9 +23,10 @@ inline constexpr std::size_t kMaxLineBytes = 200;
 // Length of "[YYYY-MM-DD HH:MM:SS]".
 inline constexpr std::size_t kStampLineBytes = 21;
 
-// One whole calculation as written: the header line, the lines, the closing empty line.
+// One whole calculation as written: the header line, the lines, the closing empty line, and its
+// trailer line when it has one (tape_records.h), followed by an empty line of its own.
 // `stamp` is "YYYY-MM-DD HH:MM:SS"; the lines carry no line ends.
-std::string FormatBlock(std::string_view stamp, const std::vector<std::string>& lines);
+std::string FormatBlock(std::string_view stamp, const std::vector<std::string>& lines, std::string_view trailer = {});
 
 // The current local date and time as "YYYY-MM-DD HH:MM:SS".
 std::string NowStamp();
@@ -56,5 +59,9 @@ std::string_view MarkField(std::string_view line);
 
 // A figure without its digit-group commas ("1,050" -> "1050").
 std::string WithoutGrouping(std::string_view figure);
+
+// The code points of a UTF-8 text; false when it is not valid UTF-8 (overlong forms, surrogates,
+// values past U+10FFFF and sequences cut short included).
+bool DecodeUtf8(std::string_view text, std::u32string& out);
 
 }  // namespace tape

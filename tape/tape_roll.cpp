@@ -69,12 +69,23 @@ bool PaintRoll(QPagedPaintDevice& device, const TapeIndex& index, const RowSpans
       painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, DateText(index.Stamp(row)));
     } else {
       const std::string_view line = index.Line(row);
-      if (index.KindOf(row) == TapeIndex::Kind::FirstLine)
-        painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, TimeText(index.Stamp(row)));
+      const bool first = index.KindOf(row) == TapeIndex::Kind::FirstLine;
+      if (first) painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, TimeText(index.Stamp(row)));
+      // A calculation corrected later is struck through, as in the tape window.
+      QFont lineFont = font;
+      lineFont.setStrikeOut(index.Corrected(row));
+      painter.setFont(lineFont);
       painter.drawText(QRect(0, y, figureRight, lineHeight), Qt::AlignRight | Qt::AlignVCenter,
                        QString::fromUtf8(Split(line).figure));
       painter.drawText(QRect(figureRight + metrics.horizontalAdvance(QLatin1Char(' ')), y, markWidth, lineHeight),
                        Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(Split(line).mark));
+      painter.setFont(font);
+      // Its note beside its first line, to the right of the roll.
+      if (first && !index.Note(row).empty()) {
+        const int noteLeft = rollWidth + metrics.horizontalAdvance(QLatin1Char('0')) * 2;
+        const QString note = metrics.elidedText(QString::fromUtf8(index.Note(row)), Qt::ElideRight, page.width() - noteLeft);
+        painter.drawText(QRect(noteLeft, y, page.width() - noteLeft, lineHeight), Qt::AlignLeft | Qt::AlignVCenter, note);
+      }
     }
     y += lineHeight;
   });

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "spoken_message.h"
 #include "tape_delegate.h"
 #include "tape_export.h"
 #include "tape_format.h"
@@ -58,17 +59,12 @@ TfrmTape::TfrmTape(kelvo::SideWindowHost& host, TapeWindowHost& tape, QWidget* p
   list_->setAccessibleName(QStringLiteral("テープ"));
   list_->setUniformItemSizes(true);  // a million rows are laid out without measuring each
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list_->setItemDelegate(new TapeDelegate(list_));
+  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);  // only F2 and Ctrl+M edit, through the window
+  delegate_ = new TapeDelegate(list_);
+  list_->setItemDelegate(delegate_);
   list_->setModel(model_);
-  // The list's own actions as its context menu, with tool tips: a disabled item says why.
   list_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    QMenu menu(this);
-    menu.setToolTipsVisible(true);
-    menu.addActions(list_->actions());
-    menu.exec(list_->viewport()->mapToGlobal(at));
-  });
+  connect(list_, &QWidget::customContextMenuRequested, this, &TfrmTape::ShowContextMenu);
   find_ = new QLineEdit(this);
   find_->setObjectName(QStringLiteral("TapeFind"));
   find_->setPlaceholderText(QStringLiteral("検索 (Ctrl+F)"));
@@ -102,33 +98,83 @@ TfrmTape::TfrmTape(kelvo::SideWindowHost& host, TapeWindowHost& tape, QWidget* p
   watcher_ = new QFileSystemWatcher(this);
   connect(watcher_, &QFileSystemWatcher::fileChanged, this, &TfrmTape::CheckTapeFile);
 
-  auto add = [this](const QString& caption, const QKeySequence& keys, auto slot, bool onList) {
-    auto* action = new QAction(caption, this);
-    action->setShortcut(keys);
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(action, &QAction::triggered, this, slot);
-    QWidget::addAction(action);
-    if (onList) list_->addAction(action);
-    return action;
-  };
-  add(QStringLiteral("コピー (&C)"), QKeySequence::Copy, [this] { CopySelection(); }, true);
-  add(QStringLiteral("検索 (&F)"), QKeySequence::Find, [this] {
+  AddCommand(QStringLiteral("コピー (&C)"), QKeySequence::Copy, [this] { CopySelection(); });
+  AddCommand(QStringLiteral("検索 (&F)"), QKeySequence::Find, [this] {
     find_->setFocus();
     find_->selectAll();
-  }, true);
-  add(QStringLiteral("保存 (&S)..."), QKeySequence::Save, [this] { Save(); }, true);
-  add(QStringLiteral("印刷 (&P)..."), QKeySequence::Print, [this] { Print(); }, true);
-  add(QStringLiteral("テープの消去 (&D)..."), QKeySequence(), [this] { ClearTape(); }, true);
-  readAloud_ = add(QStringLiteral("読み上げ (&Y)"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] { ReadSelection(); }, true);
+  });
+  AddCommand(QStringLiteral("訂正 (&E)"), Qt::Key_F2, [this] { StartCorrection(); }, [this] { return WhyNoCorrection(); });
+  AddCommand(QStringLiteral("摘要 (&N)"), Qt::CTRL | Qt::Key_M, [this] { StartNote(); }, [this] { return WhyNoNote(); });
+  AddCommand(QStringLiteral("保存 (&S)..."), QKeySequence::Save, [this] { Save(); });
+  AddCommand(QStringLiteral("印刷 (&P)..."), QKeySequence::Print, [this] { Print(); });
+  AddCommand(QStringLiteral("テープの消去 (&D)..."), QKeySequence(), [this] { ClearTape(); });
+  readAloud_ = AddCommand(QStringLiteral("読み上げ (&Y)"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] { ReadSelection(); });
   readAloud_->setObjectName(QStringLiteral("TapeReadAloud"));
-  add(QStringLiteral("読み上げの停止"), QKeySequence(Qt::Key_Escape), [this] { tape_.StopReading(); }, false);
+  AddKey(QKeySequence(Qt::Key_Escape), [this] { tape_.StopReading(); });  // stops the reading
 
   connect(list_, &QListView::activated, this, &TfrmTape::EnterFigureOf);
+  // What the editors hand over is taken once they have closed.
+  connect(model_, &TapeModel::figureEdited, this, &TfrmTape::CorrectFigure, Qt::QueuedConnection);
+  connect(model_, &TapeModel::noteEdited, this, &TfrmTape::SetNote, Qt::QueuedConnection);
   connect(find_, &QLineEdit::returnPressed, this, [this] { FindUpwards(find_->text()); });
 
   askSavePath = AskSavePath;
   askToClear = AskToClear;
   showError = [](QWidget* parent, const QString& text) { QMessageBox::warning(parent, QStringLiteral("Kelvo"), text); };
+}
+
+QAction* TfrmTape::AddCommand(const QString& caption, const QKeySequence& keys, std::function<void()> run,
+                             std::function<QString()> whyNot) {
+  auto* action = new QAction(caption, this);
+  action->setShortcut(keys);
+  action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  connect(action, &QAction::triggered, this, [this, run = std::move(run), whyNot] {
+    if (const QString why = whyNot ? whyNot() : QString(); !why.isEmpty()) {
+      ShowStatus(why);
+    } else {
+      run();
+    }
+  });
+  QWidget::addAction(action);
+  commands_.emplace_back(action, std::move(whyNot));
+  return action;
+}
+
+void TfrmTape::AddKey(const QKeySequence& keys, std::function<void()> run) {
+  auto* action = new QAction(this);
+  action->setShortcut(keys);
+  action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  connect(action, &QAction::triggered, this, std::move(run));
+  QWidget::addAction(action);
+}
+
+QList<QAction*> TfrmTape::Commands() const {
+  QList<QAction*> actions;
+  for (const auto& [action, whyNot] : commands_) actions << action;
+  return actions;
+}
+
+void TfrmTape::ShowContextMenu(const QPoint& at) {
+  // Items of their own, so that the commands' keys stay as they are: a disabled item says why in
+  // its tool tip and, as the menu opens and when it is pointed at, in the status line.
+  QMenu menu(this);
+  menu.setToolTipsVisible(true);
+  QString firstWhy;
+  for (const auto& [command, whyNot] : commands_) {
+    QAction* item = menu.addAction(command->text());
+    item->setShortcut(command->shortcut());
+    // A command disabled for good (read-aloud without a voice) keeps its own reason.
+    const QString why = whyNot ? whyNot() : command->isEnabled() ? QString() : command->toolTip();
+    item->setEnabled(command->isEnabled() && why.isEmpty());
+    item->setToolTip(why);
+    if (firstWhy.isEmpty()) firstWhy = why;
+    connect(item, &QAction::triggered, command, &QAction::trigger);
+  }
+  connect(&menu, &QMenu::hovered, this, [this](QAction* item) {
+    if (!item->toolTip().isEmpty() && !item->isEnabled()) ShowStatus(item->toolTip());
+  });
+  if (!firstWhy.isEmpty()) ShowStatus(firstWhy);
+  menu.exec(list_->viewport()->mapToGlobal(at));
 }
 
 void TfrmTape::Reload() {
@@ -152,6 +198,16 @@ void TfrmTape::AddBlock(const std::string& block, bool trimmed) {
     waitingBlocks_.emplace_back(block, trimmed);
     return;
   }
+  KnowOwnAppend(trimmed);
+  const bool atEnd = list_->currentIndex().row() == model_->rowCount() - 1;
+  model_->AddBlock(block);
+  if (atEnd) {
+    list_->setCurrentIndex(model_->index(model_->rowCount() - 1));
+    list_->scrollToBottom();
+  }
+}
+
+void TfrmTape::KnowOwnAppend(bool trimmed) {
   // What this program wrote is no reason to read the file again.
   const tape::FileState now = tape::FileState::Of(path_);
   if (trimmed || !known_.exists) {
@@ -160,12 +216,6 @@ void TfrmTape::AddBlock(const std::string& block, bool trimmed) {
     known_.size = now.size;
   }
   WatchTapeFile();
-  const bool atEnd = list_->currentIndex().row() == model_->rowCount() - 1;
-  model_->AddBlock(block);
-  if (atEnd) {
-    list_->setCurrentIndex(model_->index(model_->rowCount() - 1));
-    list_->scrollToBottom();
-  }
 }
 
 void TfrmTape::CheckTapeFile() {
@@ -189,7 +239,10 @@ void TfrmTape::CheckTapeFile() {
   ShowStatus(why);
 }
 
-void TfrmTape::ShowStatus(const QString& text) { status_->setText(text); }
+void TfrmTape::ShowStatus(const QString& text) {
+  status_->setText(text);
+  kelvo::Announce(this, text);
+}
 
 QString TfrmTape::StatusText() const { return status_->text(); }
 
@@ -221,6 +274,15 @@ bool TfrmTape::FindUpwards(const QString& text) {
                                           index.data(TapeModel::TimeRole).toString();
     if (haystack.contains(wanted)) {
       list_->setCurrentIndex(index);
+      list_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+      return true;
+    }
+    // A note is searched as it is written, and finds its whole calculation.
+    if (const QString note = index.data(TapeModel::NoteRole).toString(); !note.isEmpty() && note.contains(text.trimmed())) {
+      const auto [first, end] = model_->Index().CalculationRows(static_cast<std::size_t>(row));
+      list_->setCurrentIndex(index);
+      list_->selectionModel()->select(QItemSelection(model_->index(static_cast<int>(first)), model_->index(static_cast<int>(end) - 1)),
+                                      QItemSelectionModel::ClearAndSelect);
       list_->scrollTo(index, QAbstractItemView::PositionAtCenter);
       return true;
     }

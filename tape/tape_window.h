@@ -17,16 +17,19 @@ class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
 class QListView;
+class TapeDelegate;
 class TapeModel;
 
 // The tape window "テープ": the whole paper tape, newest at the bottom, following new
 // calculations while it is open. Lines are selected and copied (Ctrl+C), a figure is entered
-// into the calculator by double-click or Enter, Ctrl+F finds a figure or a date, Ctrl+S saves
-// the tape as CSV, text or PDF, Ctrl+P prints it (the whole tape, the selected calculations or
-// one day, as the range box says), Ctrl+R reads the selected lines aloud (Esc stops), and the
-// tape can be cleared. A tape file shortened or replaced by another program is read again, and
-// the status line says so. Long saves and prints show their progress and can be cancelled; the
-// calculator goes on meanwhile.
+// into the calculator by double-click or Enter, Ctrl+F finds a figure, a date or a note, F2
+// corrects a typed figure of a calculation in place (Enter recomputes the calculation and appends
+// the result as its correction, Esc cancels), Ctrl+M edits a calculation's one-line note,
+// Ctrl+S saves the tape as CSV, text or PDF, Ctrl+P prints it (the whole tape, the selected
+// calculations or one day, as the range box says), Ctrl+R reads the selected lines aloud (Esc
+// stops), and the tape can be cleared. A tape file shortened or replaced by another program is
+// read again, and the status line says so. Long saves and prints show their progress and can be
+// cancelled; the calculator goes on meanwhile.
 class TfrmTape : public QWidget {
   Q_OBJECT
 
@@ -61,6 +64,20 @@ class TfrmTape : public QWidget {
   void Save();   // asks for the name
   void Print();  // through the print preview, or for a long tape the print dialog
   void ClearTape();  // after a confirmation
+  // Opens the editor on the current line's figure, or says in the status line why it cannot be
+  // corrected.
+  void StartCorrection();
+  // Recomputes the calculation of line row `row` with its figure changed to `figure`.
+  void CorrectFigure(int row, const QString& figure);
+  // Opens the editor on the note of the current line's calculation.
+  void StartNote();
+  // Sets (or, empty, removes) the note of the calculation of line row `row`.
+  void SetNote(int row, const QString& note);
+  // Why the current row cannot be corrected, or have a note; empty when it can.
+  QString WhyNoCorrection() const;
+  QString WhyNoNote() const;
+  // The window's commands, in the order of its context menu.
+  QList<QAction*> Commands() const;
   // Reads the selected lines aloud, figure and mark, one after the other (date rows say nothing;
   // the first 1,000 lines at most).
   void ReadSelection();
@@ -82,6 +99,19 @@ class TfrmTape : public QWidget {
   bool event(QEvent* event) override;
 
  private:
+  // A command of the window: an item of its context menu and its keys. `whyNot` says why it
+  // cannot be used on the current row (empty when it can): the menu then shows the item
+  // disabled, and the keys put the reason in the status line instead of running it.
+  QAction* AddCommand(const QString& caption, const QKeySequence& keys, std::function<void()> run,
+                      std::function<QString()> whyNot = {});
+  // Keys of the window that are no item of its menu.
+  void AddKey(const QKeySequence& keys, std::function<void()> run);
+  void ShowContextMenu(const QPoint& at);
+  // The lines of the calculation that holds line row `row`, and where it starts.
+  std::vector<std::string> CalculationLines(std::size_t row) const;
+  // The file grew by this program's own append (trimmed: and was replaced by its newest part).
+  void KnowOwnAppend(bool trimmed);
+
   // While an export runs the tape shown does not change: what arrives waits until it ends.
   class ExportGuard;
   void EndExport();
@@ -95,7 +125,9 @@ class TfrmTape : public QWidget {
   kelvo::SideWindowHost& host_;
   TapeWindowHost& tape_;
   TapeModel* model_ = nullptr;
+  TapeDelegate* delegate_ = nullptr;
   QListView* list_ = nullptr;
+  std::vector<std::pair<QAction*, std::function<QString()>>> commands_;
   QLineEdit* find_ = nullptr;
   QCheckBox* plainCopy_ = nullptr;
   QComboBox* range_ = nullptr;

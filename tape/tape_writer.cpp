@@ -15,12 +15,12 @@ const std::string& TapeWriter::Path() {
   return file_->Path();
 }
 
-std::string TapeWriter::Record(const std::vector<std::string>& lines) {
+std::string TapeWriter::Record(const std::vector<std::string>& lines, std::string_view trailer) {
   if (lines.empty()) return {};
   Prepare();
   if (!settings_.recording) return {};
-  std::string block = FormatBlock(NowStamp(), lines);
-  const AppendOutcome outcome = file_->Append(block, lines.size() + 2);
+  std::string block = FormatBlock(NowStamp(), lines, trailer);
+  const AppendOutcome outcome = file_->Append(block, lines.size() + 2 + (trailer.empty() ? 0 : 2));
   lastTrimmed_ = outcome.trimmed;
   const Trouble trouble = !outcome.written ? Trouble::NotWritten : outcome.overCap ? Trouble::NotTrimmed : Trouble::None;
   if (trouble != trouble_ && trouble != Trouble::None && onFailure) {
@@ -30,6 +30,14 @@ std::string TapeWriter::Record(const std::vector<std::string>& lines) {
   }
   trouble_ = trouble;
   return outcome.written ? block : std::string();
+}
+
+bool TapeWriter::AppendRecord(std::string_view record) {
+  Prepare();
+  const std::string text = std::string(record) + "\n\n";
+  const AppendOutcome outcome = file_->Append(text, 2);
+  lastTrimmed_ = outcome.trimmed;
+  return outcome.written;
 }
 
 bool TapeWriter::RecordingOn() {

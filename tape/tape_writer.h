@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tape_file.h"
@@ -22,9 +23,14 @@ class TapeWriter {
 
   std::function<void(const std::string& message)> onFailure;
 
-  // Appends one calculation. The block written (FormatBlock's text), or empty when recording is
-  // off, nothing was given or the file could not be written (RecordingOn tells the two apart).
-  std::string Record(const std::vector<std::string>& lines);
+  // Appends one calculation, with its trailer line when one is given (tape_records.h). The block
+  // written (FormatBlock's text), or empty when recording is off, nothing was given or the file
+  // could not be written (RecordingOn tells the two apart).
+  std::string Record(const std::vector<std::string>& lines, std::string_view trailer = {});
+
+  // Appends a record line that is not a calculation's (a note record), whether recording is on
+  // or not: the user asked for it. False when it could not be written.
+  bool AppendRecord(std::string_view record);
 
   // Whether the last Record replaced the file by its newest calculations (a reader of the old
   // file may go on showing what it has).

@@ -17,7 +17,9 @@
 #include "tape_file.h"
 #include "tape_format.h"
 #include "tape_model.h"
+#include "tape_records.h"
 #include "tape_recorder.h"
+#include "tape_replay.h"
 #include "tape_window.h"
 
 namespace {
@@ -48,11 +50,15 @@ long PeakKb() {
 void ResetPeakKb() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
 // A tape of `lines` lines (three-line calculations, ten days), as the program writes them.
-void WriteTape(const std::string& path, long lines) {
+// With `records`, each calculation has the trailer of its settings, and every tenth a note, as
+// the calculator writes them.
+void WriteTape(const std::string& path, long lines, bool records = false) {
   std::ofstream out(path, std::ios::binary);
+  const std::string trailer = records ? tape::FormatTrailer({tape::CalcSettings{}, 0}) : std::string();
   for (long i = 0; i < lines / 5; ++i) {
     const std::string day = "2026-12-" + std::to_string(10 + i * 10 / (lines / 5 + 1)) + " 10:00:00";
-    out << tape::FormatBlock(day, {"1,234,567＋　", std::to_string(i) + "＝　", "1,234,567＊　"});
+    out << tape::FormatBlock(day, {"1,234,567＋　", std::to_string(i) + "＝　", "1,234,567＊　"}, trailer);
+    if (records && i % 10 == 0) out << tape::FormatNoteRecord(day, 1, "伝票 No." + std::to_string(i)) << "\n\n";
   }
 }
 
@@ -68,12 +74,33 @@ void BM_RecordOneCalculation(benchmark::State& state) {
   for (auto _ : state) {
     for (int code : keys) {
       const std::vector<std::string> lines = calculator.PressKey(code);
-      if (!lines.empty()) file.Append(tape::FormatBlock(tape::NowStamp(), lines), lines.size() + 2);
+      // With the trailer of its settings, as the main window records it.
+      if (!lines.empty())
+        file.Append(tape::FormatBlock(tape::NowStamp(), lines, tape::FormatTrailer({kelvo::RecordedSettings(display.settings), 0})),
+                    lines.size() + 4);
     }
   }
   fs::remove(path);
 }
 BENCHMARK(BM_RecordOneCalculation)->Unit(benchmark::kMicrosecond);
+
+// One figure of forty corrected: the sum checked against its lines, then recomputed, each on a
+// calculator of its own.
+void BM_CorrectOneFigureOfForty(benchmark::State& state) {
+  kelvo::RecordingDisplay display;
+  kelvo::Calculator calculator(display);
+  std::vector<std::string> lines;
+  for (int i = 1; i <= 40; ++i) {
+    for (const char digit : std::to_string(1000 + i * 37)) calculator.PressKey(kelvo::KeyTokenCode(std::string(1, digit)));
+    lines = calculator.PressKey(kelvo::KeyTokenCode(i < 40 ? "+" : "="));
+  }
+  for (auto _ : state) {
+    const kelvo::Replayed replayed = kelvo::Replay(lines, display.settings, 20, "4,321", true);
+    benchmark::DoNotOptimize(replayed.lines.data());
+  }
+  state.counters["lines"] = static_cast<double>(lines.size());
+}
+BENCHMARK(BM_CorrectOneFigureOfForty)->Unit(benchmark::kMicrosecond);
 
 // The one append in many that finds the tape over its cap of a million lines and rewrites it
 // without its oldest tenth.
@@ -129,16 +156,20 @@ class NoHost : public kelvo::test::RecordingHost, public TapeWindowHost {
   void EnterFigure(const QString&) override {}
   void ReadAloud(std::vector<std::string>) override {}
   void StopReading() override {}
+  tape::Correctable CheckCorrection(const std::vector<std::string>&) override { return {"-", {}}; }
+  tape::CorrectionOutcome Correct(const tape::CorrectionRequest&) override { return {}; }
+  tape::RecordOutcome AppendTapeRecord(const std::string&) override { return {}; }
 
  private:
   std::string path_;
 };
 
 // A tape of a million lines (333,334 calculations of three lines, over ten days), then the
-// window opened on it, shown at its end.
+// window opened on it, shown at its end; with argument 1 each calculation has its trailer and
+// every tenth a note.
 void BM_OpenTapeWindowOnAMillionLines(benchmark::State& state) {
   const std::string path = TemporaryTape("million.txt");
-  WriteTape(path, 1666670);  // a million tape lines
+  WriteTape(path, 1666670, state.range(0) == 1);  // a million tape lines
   NoHost host(path);
   long added = 0;
   for (auto _ : state) {
@@ -157,7 +188,7 @@ void BM_OpenTapeWindowOnAMillionLines(benchmark::State& state) {
   state.counters["rows"] = probe.Model()->rowCount();
   fs::remove(path);
 }
-BENCHMARK(BM_OpenTapeWindowOnAMillionLines)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_OpenTapeWindowOnAMillionLines)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // The whole tape of a million lines saved as PDF from the window: the time it takes, and the
 // longest the window's events waited meanwhile (a timer asks every 10 ms).

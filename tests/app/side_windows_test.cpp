@@ -61,8 +61,10 @@ TEST_F(SideWindowsTest, CheckTapeShowsThePreviousAndTheCurrentCalculation) {
   // Showing the calculations leaves them whole: the paper tape gets every mark as it is.
   std::ifstream paperFile(window_->TapeFilePath(), std::ios::binary);
   const std::string paper{std::istreambuf_iterator<char>(paperFile), std::istreambuf_iterator<char>()};
-  EXPECT_NE(paper.find("]\n1＋　\n2＝　\n3＊　\n\n["), std::string::npos) << paper;
-  EXPECT_TRUE(paper.ends_with("]\n3×　\n4＝　\n12＊　\n\n")) << paper;
+  // Each calculation is followed by the line of the settings it was made with.
+  EXPECT_NE(paper.find("]\n1＋　\n2＝　\n3＊　\n\n{round="), std::string::npos) << paper;
+  EXPECT_NE(paper.find("]\n3×　\n4＝　\n12＊　\n\n{round="), std::string::npos) << paper;
+  EXPECT_TRUE(paper.ends_with("}\n\n")) << paper;
 
   // A tape longer than its view shows its end.
   for (int i = 0; i < 12; ++i) Click("bt1"), Click("btPlus");

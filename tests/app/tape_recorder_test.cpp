@@ -42,12 +42,13 @@ TEST(TapeRecorder, RecordsWhatEachCalculationPrints) {
       {"1 2 3 4 + 1 =", 0.05, "1,234＋　|1＝　|1,235＊　"},
       {"1 2 +", 0.05, ""},  // nothing completed yet
       {"5 0 + 1 0 %", 0.05, "50＋　|10％　|55＊　"},
-      // Tax keys with the rate used, then the tax amount on the second press.
-      {"1 0 0 0 tax+", 0.05, "5%税率|1,050税込"},
-      {"1 0 8 0 tax-", 0.08, "8%税率|1,000税抜"},
-      {"1 0 0 0 tax+ tax+", 0.1, "10%税率|1,100税込 / 10%税率|100税額"},
-      {"2 0 0 tax+", 0.025, "2.5%税率|205税込"},
-      {"1 0 0 0 tax+", 0.08, "軽8%税率|1,080税込", true},  // the reduced rate is named when used
+      // Tax keys with the amount and the rate used, then the tax amount on the second press.
+      {"1 0 0 0 tax+", 0.05, "1,000 　|5%税率|1,050税込"},
+      {"1 0 8 0 tax-", 0.08, "1,080 　|8%税率|1,000税抜"},
+      {"1 0 0 0 tax+ tax+", 0.1, "1,000 　|10%税率|1,100税込 / 10%税率|100税額"},
+      {"2 0 0 tax+", 0.025, "200 　|2.5%税率|205税込"},
+      {"1 2 + 3 4 = tax+", 0.1, "12＋　|34＝　|46＊　 / 46 　|10%税率|50.6税込"},  // the amount is the result shown
+      {"1 0 0 0 tax+", 0.08, "1,000 　|軽8%税率|1,080税込", true},  // the reduced rate is named when used
       // Grand total and memory: recall, M+ of a shown figure, M+ finishing a calculation.
       {"1 2 + 3 4 = gt", 0.05, "12＋　|34＝　|46＊　 / 46GT"},
       {"gt gt", 0.05, "0GT"},  // the second press clears: no line

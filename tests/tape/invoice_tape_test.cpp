@@ -37,7 +37,7 @@ TEST(InvoiceTape, TheTableReadsBackAsOneCalculation) {
   struct Line {
     const char* figure;
     const char* mark;
-    const char* csv;  // the figure and mark cells of its CSV row
+    const char* csv;  // the figure and mark cells of its CSV row (its note cell, empty, follows)
   };
   const Line expected[] = {
       {"切り捨て", "端数", "切り捨て,端数"}, {"10%", "税率", "10%,税率"},   {"3", "件数", "3,件数"},
@@ -54,7 +54,7 @@ TEST(InvoiceTape, TheTableReadsBackAsOneCalculation) {
     const tape::SplitLine split = tape::Split(index.Line(i + 1));
     EXPECT_EQ(split.figure, expected[i].figure);
     EXPECT_EQ(split.mark, expected[i].mark);
-    EXPECT_NE(csv.find(std::string("2026-12-07,15:44:41,") + expected[i].csv + "\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(std::string("2026-12-07,15:44:41,") + expected[i].csv + ",\r\n"), std::string::npos) << csv;
   }
 }
 

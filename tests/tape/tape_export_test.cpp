@@ -54,7 +54,7 @@ TEST(TapeExport, CsvCellsNeverStartAFormula) {
   };
   for (const auto& [line, cells] : rows) {
     const tape::TapeIndex index = IndexOf(tape::FormatBlock("2026-12-07 15:44:41", {line}));
-    EXPECT_EQ(Csv(index), std::string("\xEF\xBB\xBF日付,時刻,数値,記号\r\n2026-12-07,15:44:41,") + cells + "\r\n") << line;
+    EXPECT_EQ(Csv(index), std::string("\xEF\xBB\xBF日付,時刻,数値,記号,摘要\r\n2026-12-07,15:44:41,") + cells + ",\r\n") << line;
   }
   // Cells a tape line cannot hold but other text could.
   for (const char* text : {"\tx", "\rx", "+", "-", "@", "="})
@@ -86,7 +86,7 @@ TEST(TapeExport, ChosenRowsGoOutAsWholeCalculationsUnderTheirDates) {
   EXPECT_EQ(rowsOf(tape::DayOf(index, 7)), (Rows{3, 4, 5, 6, 7}));
   EXPECT_EQ(rowsOf(tape::DayOf(index, 1)), (Rows{0, 1, 2}));
   EXPECT_EQ(tape::CsvText(index, tape::DayOf(index, 1)).value().toStdString(),
-            "\xEF\xBB\xBF日付,時刻,数値,記号\r\n2026-12-06,09:00:00,1,＋\r\n2026-12-06,09:00:00,1,＊\r\n");
+            "\xEF\xBB\xBF日付,時刻,数値,記号,摘要\r\n2026-12-06,09:00:00,1,＋,\r\n2026-12-06,09:00:00,1,＊,\r\n");
   // A cancelled export gives nothing.
   EXPECT_FALSE(tape::PlainText(index, tape::RowSpans::All(index), [](std::size_t, std::size_t) { return false; }));
 }
@@ -95,11 +95,11 @@ TEST(TapeExport, CsvTextAndClipboardOfATape) {
   const tape::TapeIndex index = IndexOf(tape::FormatBlock("2026-12-07 15:44:41", {"1,050税込", "-2.5\",", "46＊　"}) +
                                         "[2026-13-45 25:61:00]\n7＊　\n\n");
   EXPECT_EQ(Csv(index),
-            "\xEF\xBB\xBF日付,時刻,数値,記号\r\n"
-            "2026-12-07,15:44:41,1050,税込\r\n"
-            "2026-12-07,15:44:41,-2.5,\"\"\",\"\r\n"  // a hostile mark is quoted, never splits the row
-            "2026-12-07,15:44:41,46,＊\r\n"
-            ",,7,＊\r\n");  // an impossible date is no date
+            "\xEF\xBB\xBF日付,時刻,数値,記号,摘要\r\n"
+            "2026-12-07,15:44:41,1050,税込,\r\n"
+            "2026-12-07,15:44:41,-2.5,\"\"\",\",\r\n"  // a hostile mark is quoted, never splits the row
+            "2026-12-07,15:44:41,46,＊,\r\n"
+            ",,7,＊,\r\n");  // an impossible date is no date
   EXPECT_EQ(tape::PlainText(index, tape::RowSpans::All(index)).value().toStdString(),
             "2026/12/07\n15:44  1,050税込\n        -2.5\",\n          46＊　\n\n日付なし\n           7＊　\n");
   EXPECT_EQ(tape::CopyText(index, {0, 1, 3}, false).toStdString(), "2026/12/07\n1,050\t税込\n46\t＊\n");

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <functional>
 
+#include "fake_tape_host.h"
 #include "recording_host.h"
 #include "tape_format.h"
 #include "tape_model.h"
@@ -19,23 +20,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-class TapeHost : public TapeWindowHost {
- public:
-  std::string path;
-  QStringList entered;
-  int clears = 0;
-  std::string TapeFilePath() override { return path; }
-  bool ClearTape() override {
-    ++clears;
-    return true;
-  }
-  void EnterFigure(const QString& figure) override { entered << figure; }
-  void ReadAloud(std::vector<std::string> texts) override { read.push_back(std::move(texts)); }
-  void StopReading() override { ++stops; }
-  std::vector<std::vector<std::string>> read;
-  int stops = 0;
-};
 
 class TapeWindowTest : public ::testing::Test {
  protected:
@@ -59,7 +43,7 @@ class TapeWindowTest : public ::testing::Test {
 
   fs::path folder_;
   kelvo::test::RecordingHost side_;
-  TapeHost tape_;
+  FakeTapeHost tape_;
   std::unique_ptr<TfrmTape> window_;
 };
 
