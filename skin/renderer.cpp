@@ -1,17 +1,15 @@
 #include "renderer.h"
 
 #include <QPainter>
+#include <QResource>
 #include <cmath>
 
 #include "ascii.h"
 #include "format.h"
 #include "pixels.h"
+#include "prebuilt_sheet.h"
 #include "sheet_geometry.h"
-#include "sheet_loader.h"
 #include "state.h"
-
-// The built-in sheets are compiled into this library; a static library needs them named once.
-static void InitBuiltInSkinResources() { Q_INIT_RESOURCE(builtin_skin); }
 
 namespace kelvo {
 namespace {
@@ -42,11 +40,12 @@ Renderer::Renderer(QObject* parent) : QObject(parent) {
 }
 
 bool Renderer::LoadBuiltInSheets() {
-  InitBuiltInSkinResources();
   bool all = true;
   for (const SkinPartInfo& info : kSkinParts) {
-    const QString path = QStringLiteral(":/kelvo/skin/%1.bmp").arg(QLatin1StringView(info.name));
-    const QImage sheet = LoadSkinSheet(path, nullptr);
+    const QResource resource(QStringLiteral(":/kelvo/skin/%1.sheet").arg(QLatin1StringView(info.name)));
+    const QImage sheet = resource.compressionAlgorithm() == QResource::NoCompression
+                             ? SheetFromPrebuilt(resource.data(), resource.size())
+                             : QImage();
     all = all && !sheet.isNull();
     SetSheet(info.part, sheet);
   }
