@@ -196,3 +196,5 @@ bool InstanceChannel::OnMessages(Connection& connection) {
   // Anything else that is not a short line is not one of ours.
   return connection.pending_.size() <= kLongestMessage;
 }
+
+#include "moc_instance_channel.cpp"

@@ -25,20 +25,20 @@ int FixedKeyCode(int code) {
   }
 }
 
-bool Matches(const Slots& slots, int slot, int virtualKey) {
-  return virtualKey != 0 && slots[static_cast<std::size_t>(slot)] == virtualKey;
+bool Matches(const Slots& keySlots, int slot, int virtualKey) {
+  return virtualKey != 0 && keySlots[static_cast<std::size_t>(slot)] == virtualKey;
 }
 
 }  // namespace
 
-KeyDown RouteKeyDown(int virtualKey, bool shift, bool miniSize, const Slots& slots) {
+KeyDown RouteKeyDown(int virtualKey, bool shift, bool miniSize, const Slots& keySlots) {
   if (virtualKey == vk::kF12) return {KeyDown::CloseTopWindow, 0};
   if (!shift) {
     if (virtualKey == vk::kC) return {KeyDown::Copy, 0};
     if (const int code = FixedKeyCode(virtualKey); code != 0) return {KeyDown::Press, code};
   }
   for (int slot = 1; slot <= kelvo::kKeySlotCount; ++slot) {
-    if (!Matches(slots, slot, virtualKey)) continue;
+    if (!Matches(keySlots, slot, virtualKey)) continue;
     switch (slot) {
       case kelvo::kSlotKeySettings: return {KeyDown::ToggleKeySettings, 0};
       case kelvo::kSlotMiniSize: return {KeyDown::ToggleMiniSize, 0};
@@ -51,7 +51,7 @@ KeyDown RouteKeyDown(int virtualKey, bool shift, bool miniSize, const Slots& slo
   return {};
 }
 
-int RouteKeyUp(int virtualKey, bool shift, const Slots& slots) {
+int RouteKeyUp(int virtualKey, bool shift, const Slots& keySlots) {
   if (!shift) {
     if (virtualKey == vk::kC) return 0;
     if (const int code = FixedKeyCode(virtualKey); code != 0) return code;
@@ -60,7 +60,7 @@ int RouteKeyUp(int virtualKey, bool shift, const Slots& slots) {
   static constexpr int kOrder[] = {1, 2, 3, 4, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
                                    5, 6, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37};
   for (const int slot : kOrder)
-    if (Matches(slots, slot, virtualKey)) return kelvo::KeySlotKeyCode(slot);
+    if (Matches(keySlots, slot, virtualKey)) return kelvo::KeySlotKeyCode(slot);
   return 0;
 }
 

@@ -24,9 +24,9 @@ using Slots = decltype(kelvo::KeyAssignment);  // slot 1..37, index 0 unused
 
 // A key went down. With Shift held the fixed keys are skipped and every key goes through the
 // slots; the button display slot counts as no match while the mini size is on.
-KeyDown RouteKeyDown(int virtualKey, bool shift, bool miniSize, const Slots& slots);
+KeyDown RouteKeyDown(int virtualKey, bool shift, bool miniSize, const Slots& keySlots);
 
 // A key came up: the calculator key code to draw released, or 0.
-int RouteKeyUp(int virtualKey, bool shift, const Slots& slots);
+int RouteKeyUp(int virtualKey, bool shift, const Slots& keySlots);
 
 }  // namespace key_routing

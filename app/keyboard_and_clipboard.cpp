@@ -32,6 +32,7 @@ void TfrmMain::PressKey(int keyCode) {
   const std::vector<std::string> lines = calculator_.PressKey(keyCode);
   keyToSay_ = 0;
   if (!lines.empty()) RecordCalculation(lines);
+  RefreshInvoiceWindow();
 }
 
 void TfrmMain::OnKeyImagePressed(int keyCode, Qt::MouseButton button, QPoint globalPosition) {

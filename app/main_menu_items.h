@@ -78,6 +78,7 @@ inline constexpr Row kRows[] = {
     {Option, nullptr, nullptr, Separator},
     {Option, "Mb_Zeiritu", "税率設定　(&Z)"},
     {Option, "Mb_Keigen", "軽減税率で計算 (&L)", Checkable},
+    {Option, "Mb_Invoice", "税率別合計 (&I)", Checkable, 0, '9'},
     {Option, nullptr, nullptr, Separator},
     {Option, "Mb_GrandTotal", "グランドトータル (&G)", Checkable},
     {Option, "Mb_AnswerCK", "アンサーチェック (&A)", Checkable},
@@ -105,6 +106,7 @@ inline constexpr Row kRows[] = {
     {MigiKuriPop, "MigiKuriPop_TaskBarIn", "タスクバーに常駐する(&T)", Checkable},
     {MigiKuriPop, nullptr, nullptr, Separator},
     {MigiKuriPop, "MigiKuriPop_Keigen", "軽減税率で計算 (&L)", Checkable},
+    {MigiKuriPop, "MigiKuriPop_Invoice", "税率別合計 (&I)", Checkable, 0, '9'},
     {MigiKuriPop, nullptr, nullptr, Separator},
     {MigiKuriPop, "MigiKuriPop_Quit", "終了(&X)"},
 

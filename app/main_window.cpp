@@ -315,3 +315,5 @@ void TfrmMain::changeEvent(QEvent* event) {
 void TfrmMain::Report(const kelvo::FlushResult& result) {
   if (!result.ok) showError(this, QString::fromStdString(result.message));
 }
+
+#include "moc_main_window.cpp"

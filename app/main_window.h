@@ -18,6 +18,7 @@
 #include "tape_window_host.h"
 #include "tape_writer.h"
 #include "time_days_host.h"
+#include "invoice_host.h"
 #include "typed_key_routing.h"
 
 class QLabel;
@@ -49,7 +50,8 @@ class TfrmMain : public QMainWindow,
                  public kelvo::SettingsChecks,
                  public kelvo::SideWindowHost,
                  public TapeWindowHost,
-                 public TimeDaysHost {
+                 public TimeDaysHost,
+                 public InvoiceHost {
   Q_OBJECT
 
  public:
@@ -134,6 +136,13 @@ class TfrmMain : public QMainWindow,
   // The time and day counts (time_days_command.cpp): their window, Mb_TimeDays.
   void ToggleTimeDaysWindow();
   timecalc::Rounding CurrentRounding() override;
+  // The tax per rate window (invoice_command.cpp): Mb_Invoice, MigiKuriPop_Invoice.
+  void ToggleInvoiceWindow();
+  void RefreshInvoiceWindow();  // after a key or a change of the rates
+  const kelvo::InvoiceRegisters& TaxRegisters() override;
+  void ClearTaxRegisters() override;
+  double StandardTaxRate() override;
+  double ReducedTaxRate() override;
   // SideWindowHost (side_window_host.cpp): what the side windows ask of this window.
   void AttachSideWindow(char id, QWidget* window) override;
   void SideWindowActivated(char id) override;

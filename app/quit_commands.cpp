@@ -77,8 +77,8 @@ void TfrmMain::Shutdown() {
   using LeftTop = std::pair<std::int32_t, std::int32_t>;
   Report(kelvo::WriteExitSettings(window_system::PlacesWindows() ? std::optional(LeftTop(position.x(), position.y()))
                                                                  : std::nullopt));
-  shutdown::CleanUpScratchFiles(/*keepUpdateExe=*/installerStarted_);
-  shutdown::CloseChildInstances([](const std::string& baseName) {
+  shutdown_tasks::CleanUpScratchFiles(/*keepUpdateExe=*/installerStarted_);
+  shutdown_tasks::CloseChildInstances([](const std::string& baseName) {
     return InstanceChannel::SendToChild(QString::fromStdString(baseName), InstanceChannel::kCloseMessage);
   });
 }

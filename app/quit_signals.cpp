@@ -38,3 +38,5 @@ QuitSignals::~QuitSignals() {
   action.sa_handler = SIG_DFL;
   for (const int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
 }
+
+#include "moc_quit_signals.cpp"

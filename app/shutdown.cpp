@@ -5,7 +5,7 @@
 #include "folder_utils.h"
 #include "shell_paths.h"
 
-namespace shutdown {
+namespace shutdown_tasks {
 
 void CleanUpScratchFiles(bool keepUpdateExe) {
   kelvo::DeleteFilesIn(kelvo::ProgramPath("KelvoFiles/_sys/prvpic"));
@@ -27,4 +27,4 @@ void CloseChildInstances(const std::function<bool(const std::string& baseName)>&
   }
 }
 
-}  // namespace shutdown
+}  // namespace shutdown_tasks

@@ -5,7 +5,7 @@
 
 // The end of the primary instance: scratch folders emptied, the downloaded installer removed,
 // children asked to close and the instance files of children that no longer run deleted.
-namespace shutdown {
+namespace shutdown_tasks {
 
 // Deletes every file in KelvoFiles/_sys/prvpic/ and KelvoFiles/_sys/Calc/, and Update.exe
 // beside the executable unless it was just started (it would go from under the installer).
@@ -15,4 +15,4 @@ void CleanUpScratchFiles(bool keepUpdateExe = false);
 // (askToClose returns false when no child of that name runs), or deletes the file when none runs.
 void CloseChildInstances(const std::function<bool(const std::string& baseName)>& askToClose);
 
-}  // namespace shutdown
+}  // namespace shutdown_tasks

@@ -18,6 +18,7 @@
 #include "tape_window.h"
 #include "tax_rate_dialog.h"
 #include "time_days_window.h"
+#include "invoice_window.h"
 #include "version.h"
 
 namespace {
@@ -77,6 +78,7 @@ void TfrmMain::ToggleSideWindow(char id) {
     case kelvo::TfrmSkinCh::kWindowId: ToggleSkinChooser(); break;
     case TfrmTape::kId: ToggleTapeWindow(); break;
     case TfrmTimeDays::kId: ToggleTimeDaysWindow(); break;
+    case TfrmInvoice::kId: ToggleInvoiceWindow(); break;
     default: break;
   }
 }

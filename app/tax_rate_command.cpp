@@ -41,6 +41,7 @@ void TfrmMain::ChooseTaxRate(bool reduced) {
 void TfrmMain::ShowTaxRate() {
   const kelvo::SettingValues& values = kelvo::Settings();
   labZei_->ShowRates(values.taxRate, values.reducedTaxRate, values.reducedTaxRateOn);
+  RefreshInvoiceWindow();  // its empty rows are named by the rates
   kelvo::AnnounceDisplay(widgets_.numberStrip);
 }
 

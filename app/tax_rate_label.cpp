@@ -50,3 +50,5 @@ void TaxRateLabel::mousePressEvent(QMouseEvent* event) {
     emit contextMenuAsked(at);
   }
 }
+
+#include "moc_tax_rate_label.cpp"

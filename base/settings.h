@@ -93,6 +93,11 @@ struct TaxSettings {
 // Writes them under Tax (the reduced rate as KeigenZeiritu). Settings() is the caller's to change, once the write has worked.
 FlushResult SaveTaxSettings(const TaxSettings& tax);
 
+// The tax per rate window's rounding ([Invoice] Rounding: 0 down, 1 up, 2 half up), read when the
+// window opens and written when it is chosen.
+std::int32_t LoadInvoiceRounding();
+FlushResult SaveInvoiceRounding(std::int32_t rounding);
+
 // The skin chooser's two options, read when it is shown and written when it is destroyed.
 struct SkinChooserOptions {
   bool autoPreview = true;

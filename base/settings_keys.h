@@ -65,6 +65,9 @@ inline constexpr Key<const char*> kServerUrl{"Net", "ServerUrl", ""};
 // [Speech]: the read-aloud. 0 off, 1 results, 2 keys and results; any other value is off.
 inline constexpr Key<std::int32_t> kSpeechMode{"Speech", "Mode", 0};
 
+// [Invoice]: the tax per rate window. How each rate's tax is rounded: 0 down, 1 up, 2 half up.
+inline constexpr Key<std::int32_t> kInvoiceRounding{"Invoice", "Rounding", 0};
+
 // [Tape]: the paper tape.
 inline constexpr Key<std::int32_t> kTapeRecording{"Tape", "Recording", 1};
 inline constexpr Key<std::int32_t> kTapeMaxLines{"Tape", "MaxLines", 1000000};

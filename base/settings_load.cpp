@@ -65,6 +65,8 @@ void LoadSettingsPass2(SettingsChecks& checks, bool primaryInstance, std::uint32
   }
 }
 
+std::int32_t LoadInvoiceRounding() { return ini::Read(IniFile(CurrentSettingsPath()), ini::kInvoiceRounding); }
+
 SkinChooserOptions LoadSkinChooserOptions() {
   const IniFile file(CurrentSettingsPath());
   return {ini::Read(file, ini::kAutoPreview), ini::Read(file, ini::kLocalSave)};

@@ -51,6 +51,10 @@ FlushResult SaveSpeechMode(std::int32_t mode) {
   return ChangeSettingsFile([&](IniFile& file) { ini::Write(file, ini::kSpeechMode, mode); });
 }
 
+FlushResult SaveInvoiceRounding(std::int32_t rounding) {
+  return ChangeSettingsFile([&](IniFile& file) { ini::Write(file, ini::kInvoiceRounding, rounding); });
+}
+
 FlushResult SaveTaxSettings(const TaxSettings& tax) {
   return ChangeSettingsFile([&](IniFile& file) {
     ini::Write(file, ini::kZeiritu, tax.rate);

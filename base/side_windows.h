@@ -7,8 +7,8 @@ namespace kelvo {
 
 // The auxiliary window list: one character per open window that takes part, most recently
 // activated last, each at most once. "0" main window, "1" check tape, "2" key settings,
-// "3" enlarged panel, "4" formula window, "7" skin chooser, "8" paper tape, "A" time and day
-// counts; any other character stands for the main window.
+// "3" enlarged panel, "4" formula window, "7" skin chooser, "8" paper tape, "9" tax per rate,
+// "A" time and day counts; any other character stands for the main window.
 const std::string& SideWindowList();
 
 // A taking-part window became active: its identifier moves to the end (ignored while frozen).

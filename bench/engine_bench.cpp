@@ -2,10 +2,12 @@
 #include <benchmark/benchmark.h>
 
 #include <random>
+#include <string>
 #include <vector>
 
 #include "decimal.h"
 #include "engine.h"
+#include "invoice.h"
 #include "keycodes.h"
 #include "recording_display.h"
 
@@ -73,6 +75,22 @@ void SessionOfficeKeys(benchmark::State& state) {
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(keys.size()));
 }
 BENCHMARK(SessionOfficeKeys)->Unit(benchmark::kMillisecond);
+
+// The table the tax per rate window works out after each key while open: registers that hold a
+// long day of invoice lines at both rates, with and without tax.
+void InvoiceTableOfADay(benchmark::State& state) {
+  kelvo::InvoiceRegisters registers;
+  std::mt19937 rng(7);
+  for (int line = 0; line < 10000; ++line) {
+    const bool reduced = rng() % 3 == 0;
+    const auto direction = rng() % 4 == 0 ? kelvo::TaxDirection::RemoveTax : kelvo::TaxDirection::AddTax;
+    registers.Add(reduced ? 0.08 : 0.1, reduced, direction, std::to_string(rng() % 10000000) + ".5");
+  }
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(kelvo::InvoiceTable(registers, kelvo::InvoiceRounding::HalfUp, 0.1, 0.08));
+  }
+}
+BENCHMARK(InvoiceTableOfADay)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

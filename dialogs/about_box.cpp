@@ -47,3 +47,5 @@ TfrmVer::TfrmVer(const QString& version, const QString& homePage, QWidget* paren
   close->setDefault(true);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
+
+#include "moc_about_box.cpp"

@@ -126,3 +126,5 @@ void TfrmBigPanel::closeEvent(QCloseEvent* event) {
   host_.SideWindowClosed(kId);
   QWidget::closeEvent(event);
 }
+
+#include "moc_big_panel.cpp"

@@ -69,3 +69,5 @@ void TfrmKenzan::closeEvent(QCloseEvent* event) {
   host_.SideWindowClosed(kId);
   QWidget::closeEvent(event);
 }
+
+#include "moc_check_tape.cpp"

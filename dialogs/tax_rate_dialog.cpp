@@ -142,3 +142,5 @@ void TfrmZeiritu::cmdDefaultSetClick() {
   rounding_[defaults.rounding]->setChecked(true);
   Store(defaults);
 }
+
+#include "moc_tax_rate_dialog.cpp"

@@ -20,6 +20,12 @@ bool ActsInErrorState(int code) {
   return code == kKeyC || code == kKeyCA || code == kKeyCE || code == kKeyBackspace || code == kKeyKenzan;
 }
 
+// The keys that type or edit the figure shown.
+bool IsEntryKey(int code) {
+  return (code >= kKeyDigit0 && code <= kKeyDigit9) || code == kKeyPoint || code == kKeyDoubleZero ||
+         code == kKeyBackspace || code == kKeySign;
+}
+
 }  // namespace
 
 void Engine::PressKey(int code) {
@@ -33,6 +39,8 @@ void Engine::PressKey(int code) {
     display_.ReturnFocus();
     return;
   }
+  // A typed figure is never a tax result, even where its digits match one.
+  if (IsEntryKey(code)) state_.taxResult.clear();
   switch (code) {
     case kKeyPercent:
     case kKeyPlus:
@@ -77,6 +85,7 @@ void Engine::ReleaseKey(int code) { display_.DrawButton(code, false); }
 
 void Engine::DrawNumber(const std::string& text, bool error) {
   state_.error = error;
+  if (error || text != state_.taxResult) state_.taxResult.clear();
   display_.DrawNumber(text, error);
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "display.h"
+#include "invoice.h"
 #include "keycodes.h"
 #include "state.h"
 
@@ -14,9 +15,9 @@ namespace kelvo {
 // The calculator: a state machine driven one key code at a time. It computes on decimal texts
 // and tells its display what to draw; it never fails and never throws.
 //
-// Its state is its own: it changes only inside PressKey, ShowCopied, ResetLastAnswer and Reset,
-// never under a caller that reads it, so what a caller reads after a key (the marks lit, the
-// lines of the calculation completed) is what that key left.
+// Its state is its own: it changes only inside PressKey, ShowCopied, ResetLastAnswer and Reset
+// (its tax registers also in ClearInvoice), never under a caller that reads it, so what a caller
+// reads after a key (the marks lit, the lines of the calculation completed) is what that key left.
 class Engine {
  public:
   explicit Engine(EngineDisplay& display) : display_(display) {}
@@ -39,6 +40,11 @@ class Engine {
   // How many calculations have completed since the engine was made: a key that completes one
   // (=, %, or M+ and M- ending a pending calculation) adds one.
   std::uint64_t CompletedCount() const { return completed_; }
+
+  // The tax registers: each first press of a tax key adds its figure at the rate it used. C and
+  // CA leave them; only ClearInvoice (or a new engine) empties them.
+  const InvoiceRegisters& Invoice() const { return invoice_; }
+  void ClearInvoice() { invoice_.Clear(); }
 
  private:
   // Handlers, one per key. PressKey calls them and then returns the focus; each one ignores
@@ -69,6 +75,7 @@ class Engine {
 
   EngineDisplay& display_;
   EngineState state_;
+  InvoiceRegisters invoice_;
   std::uint64_t completed_ = 0;
 };
 

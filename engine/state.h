@@ -64,6 +64,9 @@ struct EngineState {
   std::string tapePrevious;    // the one before it
   std::string taxBase;
   TaxDirection taxDirection = TaxDirection::None;
+  // The figure a tax key left on the display, until another figure is drawn: a tax key pressed
+  // on it works from a tax result, which the tax registers have counted already.
+  std::string taxResult;
 };
 
 }  // namespace kelvo

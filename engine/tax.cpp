@@ -30,6 +30,8 @@ void Engine::TaxKey(OpState s) {
     st.entry = Entry::Operand;
   }
 
+  // Only the first press counts, and only on a figure that is not itself a tax result.
+  const bool counts = !IsTaxState(st.opState) && st.taxResult.empty();
   if (!IsTaxState(st.opState)) {
     st.taxBase = st.entry == Entry::Operand ? st.input : st.answer;
     if (s == OpState::WithTaxShown) st.taxDirection = TaxDirection::AddTax;
@@ -101,6 +103,8 @@ void Engine::TaxKey(OpState s) {
   }
   st.display = R;
   DrawNumber(R, false);
+  st.taxResult = R;
+  if (counts) invoice_.Add(rate, settings.reducedTaxRate, st.taxDirection, st.taxBase);
   if (st.entry == Entry::Result) st.pending = Operator::None;
   st.entry = Entry::Operand;
   st.opState = s;

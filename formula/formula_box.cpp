@@ -42,3 +42,5 @@ void FormulaBox::inputMethodEvent(QInputMethodEvent* event) {
   }
   QPlainTextEdit::inputMethodEvent(event);
 }
+
+#include "moc_formula_box.cpp"

@@ -382,3 +382,5 @@ void TfrmSushiki::closeEvent(QCloseEvent* event) {
   if (host_ != nullptr) host_->SideWindowClosed(kWindowId);
   QWidget::closeEvent(event);
 }
+
+#include "moc_sushiki_window.cpp"

@@ -237,3 +237,5 @@ void TfrmKeySet::btDefClick() {
   ShowMessage(QStringLiteral("初期値の設定に戻しました。"), kelvo::kMessageWhite);
   host_.ReportFailedWrite(file.Flush());
 }
+
+#include "moc_key_settings_dialog.cpp"

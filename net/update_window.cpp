@@ -244,3 +244,5 @@ void TfrmUpdate::SetMessage(const QString& text) {
   txtMsg_->setPlainText(Shown(text));
   kelvo::Announce(this, txtMsg_->toPlainText());
 }
+
+#include "moc_update_window.cpp"

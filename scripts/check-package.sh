@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Checks the package ./package.sh made (dist/kelvo_*.deb, or the one given): lintian reports no
-# error, the files a desktop and Debian need are in it, no folder is empty, the programs are
-# hardened, and it installs in under 5 MB. Prints what failed; exits non-zero when anything did.
+# Checks the package ./package.sh made (dist/kelvo_*.deb, or the one given): lintian (installed
+# when missing) reports no error, the files a desktop and Debian need are in it, no folder is
+# empty, the programs are hardened, and it installs in under 5 MB. Prints what failed; exits
+# non-zero when anything did.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 deb=${1:-$(ls dist/kelvo_*.deb 2>/dev/null | head -n 1)}
@@ -9,10 +10,13 @@ deb=${1:-$(ls dist/kelvo_*.deb 2>/dev/null | head -n 1)}
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
-if command -v lintian >/dev/null; then
-  lintian --fail-on error --display-info "$deb" || fail "lintian reports errors"
+# lintian is installed when missing; a check without it is no check.
+if ! scripts/install-deps.sh lintian; then
+  fail "lintian could not be installed"
+elif ! command -v lintian >/dev/null; then
+  fail "lintian is not installed (apt-get install lintian)"
 else
-  echo "lintian is not installed (apt-get install lintian): skipped"
+  lintian --fail-on error --display-info "$deb" || fail "lintian reports errors"
 fi
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|')

@@ -217,3 +217,5 @@ QImage Renderer::ComposeFace() const {
 }
 
 }  // namespace kelvo
+
+#include "moc_renderer.cpp"

@@ -83,3 +83,5 @@ void KeyImageWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 }  // namespace kelvo
+
+#include "moc_skin_image_widget.cpp"

@@ -74,3 +74,5 @@ QVariant TapeModel::data(const QModelIndex& index, int role) const {
       return {};
   }
 }
+
+#include "moc_tape_model.cpp"

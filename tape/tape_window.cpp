@@ -283,3 +283,5 @@ void TfrmTape::closeEvent(QCloseEvent* event) {
   host_.SideWindowClosed(kId);
   QWidget::closeEvent(event);
 }
+
+#include "moc_tape_window.cpp"

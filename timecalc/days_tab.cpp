@@ -190,3 +190,5 @@ void DaysTab::FocusFirst() {
   from_->setFocus();
   from_->selectAll();
 }
+
+#include "moc_days_tab.cpp"

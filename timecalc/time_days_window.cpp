@@ -102,3 +102,5 @@ void TfrmTimeDays::closeEvent(QCloseEvent* event) {
   host_.SideWindowClosed(kId);
   QWidget::closeEvent(event);
 }
+
+#include "moc_time_days_window.cpp"

@@ -195,3 +195,5 @@ QString TimeTab::CopyText() const {
 }
 
 void TimeTab::FocusEntry() { entry_->setFocus(); }
+
+#include "moc_time_tab.cpp"

@@ -39,6 +39,12 @@ int Interactive() {
         std::cout << "unknown token: " << token << "\n";
         continue;
       }
+      if (token == "invoice") {
+        for (const kelvo::InvoiceRow& row : *script->InvoiceShown())
+          std::cout << row.label << "\t" << row.count << "\t" << row.excluded << "\t" << row.tax << "\t" << row.included
+                    << "\n";
+        continue;
+      }
       std::cout << token << "\t" << Describe(*script) << "\n";
     }
   }

@@ -105,6 +105,13 @@ bool KeyScript::Apply(std::string_view token) {
       UseTaxRates();
       return true;
     }
+    if (name == "invoice") {
+      constexpr std::pair<std::string_view, InvoiceRounding> kRoundings[] = {
+          {"CUT", InvoiceRounding::Down}, {"UP", InvoiceRounding::Up}, {"54", InvoiceRounding::HalfUp}};
+      for (const auto& [text, rounding] : kRoundings)
+        if (value == text) return invoiceRounding_ = rounding, true;
+      return false;
+    }
     if (name == "gt") return ParseOnOff(value, s.grandTotalOn);
     if (name == "ack") {
       if (!ParseOnOff(value, s.answerCheckOn)) return false;
@@ -112,6 +119,14 @@ bool KeyScript::Apply(std::string_view token) {
       return true;
     }
     return false;
+  }
+  if (token == "invoice") {
+    invoiceShown_ = InvoiceTable(engine_.Invoice(), invoiceRounding_, standardTaxRate_, reducedTaxRate_);
+    return true;
+  }
+  if (token == "invoice-clear") {
+    engine_.ClearInvoice();
+    return true;
   }
   const int code = KeyTokenCode(token);
   if (code < 0) return false;
@@ -161,8 +176,20 @@ std::string KeyScript::Json() const {
   out += ", \"opstate\": " + std::to_string(static_cast<int>(st.opState));
   out += ", \"tape_current\": " + JsonString(st.tapeCurrent);
   out += ", \"tape_previous\": " + JsonString(st.tapePrevious);
+  if (invoiceShown_) out += ", \"invoice\": " + InvoiceJson(*invoiceShown_);
   out += '}';
   return out;
+}
+
+std::string InvoiceJson(const std::vector<InvoiceRow>& table) {
+  std::string out = "[";
+  for (const InvoiceRow& row : table) {
+    if (out.size() > 1) out += ", ";
+    out += "[" + JsonString(row.label) + ", " + std::to_string(row.count);
+    for (const std::string* cell : {&row.excluded, &row.tax, &row.included}) out += ", " + JsonString(*cell);
+    out += "]";
+  }
+  return out + "]";
 }
 
 std::string RunKeyScript(std::string_view line) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "engine.h"
@@ -27,6 +29,8 @@ class KeyScript {
   std::string Json() const;
 
   const EngineState& State() const { return engine_.State(); }
+  // The tax-per-rate table as the last "invoice" token read it, if one did.
+  const std::optional<std::vector<InvoiceRow>>& InvoiceShown() const { return invoiceShown_; }
   const RecordingDisplay& Display() const { return display_; }
 
  private:
@@ -38,7 +42,12 @@ class KeyScript {
   double standardTaxRate_ = display_.settings.taxRate;
   double reducedTaxRate_ = 0.08;  // as in a fresh program
   bool reducedTaxRateOn_ = false;
+  InvoiceRounding invoiceRounding_ = InvoiceRounding::Down;
+  std::optional<std::vector<InvoiceRow>> invoiceShown_;
 };
+
+// An invoice table as JSON: one array per row, [label, count, 税抜金額, 消費税, 税込金額].
+std::string InvoiceJson(const std::vector<InvoiceRow>& table);
 
 // One scenario on a fresh engine: the JSON line, or {"error_token": ...} for an unknown token.
 std::string RunKeyScript(std::string_view line);

@@ -26,6 +26,12 @@ add_custom_command(OUTPUT ${package_build}/kelvo.1.gz
   VERBATIM)
 add_custom_target(kelvo_package_files ALL DEPENDS ${package_build}/changelog.gz ${package_build}/kelvo.1.gz)
 
+# Everything the package holds that the build makes, and nothing else: ./package.sh builds this
+# target only (no tests, tools or fuzz targets). A new install rule for a built file adds its
+# target here, or packing stops at the missing file.
+add_custom_target(kelvo_package_contents)
+add_dependencies(kelvo_package_contents kelvo kelvo-wsh kelvo-tape-print kelvo-speech kelvo-net kelvo_icon_files kelvo_package_files)
+
 install(FILES ${package_build}/kelvo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${package_source}/copyright ${package_build}/changelog.gz DESTINATION ${doc_folder})
 
@@ -50,10 +56,19 @@ It has round and decimal selectors, memory, grand total, tax-included and
 tax-excluded keys with a settable rate, two percent conventions, answer check,
 a check tape of every entry, an enlarged display, a formula calculator, keys
 assignable to any keyboard key, and skins to change its face.")
+# dpkg-shlibdeps adds the libraries the programs link to the Depends below.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The menus and messages are Japanese: without a Japanese font they show empty boxes. The
-# read-aloud speaks through Qt's speech-dispatcher plugin, in espeak-ng's Japanese voice.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng")
+# The menus, keys and messages are Japanese: without a Japanese font every one is an empty box,
+# so one of these is a dependency, not a recommendation (systems may leave recommendations out).
+set(kelvo_package_depends "fonts-ipafont-gothic | fonts-noto-cjk | fonts-vlgothic")
+# Worth having, not needed to calculate. One entry a line:
+set(kelvo_package_recommends
+  qt6-translations-l10n   # Qt's own texts (standard buttons, file dialogs) in Japanese
+  # The read-aloud speaks through Qt's speech-dispatcher plugin, in espeak-ng's Japanese voice.
+  qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
+)
+list(JOIN kelvo_package_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+list(JOIN kelvo_package_recommends ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 # Installed with DESTDIR under the real prefix, so that the menu entry names /usr/bin/kelvo.

@@ -222,3 +222,5 @@ void TfrmSkinCh::CreateMenus() {
 }
 
 }  // namespace kelvo
+
+#include "moc_skin_chooser.cpp"

@@ -1,0 +1,1 @@
+// The precompiled Qt headers are made with this empty source (cmake/qt_precompiled.cmake).
