@@ -1,7 +1,9 @@
 #include "instance_channel.h"
 
 #include <QCryptographicHash>
-#include <QLocalSocket>
+#include <QSocketNotifier>
+
+#include <cerrno>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -14,7 +16,7 @@
 namespace {
 
 constexpr int kConnectTimeoutMs = 300;
-constexpr qint64 kLongestMessage = 64;
+constexpr int kLongestMessage = 64;
 constexpr std::size_t kLongestSocketPath = 100;  // sun_path holds 108 bytes with its end
 
 // A folder of this user's that nobody else may enter: a real folder (no link), owned by the
@@ -49,41 +51,38 @@ QString NameInPrivateFolder(const QString& name) {
   return privateFolder + u'/' + QString::fromLatin1(digest) + u'.' + name;
 }
 
-// Whether the process at the other end of a connected local socket runs as this user.
-bool PeerIsThisUser(const QLocalSocket& socket) {
-  ucred peer{};
-  socklen_t size = sizeof peer;
-  const auto fd = static_cast<int>(socket.socketDescriptor());
-  return getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == getuid();
-}
-
 // Connects to a name and makes sure one of this user's processes listens there.
-bool ConnectTo(QLocalSocket& socket, const QString& name) {
-  if (name.isEmpty()) return false;
-  socket.connectToServer(name);
-  if (!socket.waitForConnected(kConnectTimeoutMs)) return false;
-  if (PeerIsThisUser(socket)) return true;
-  socket.abort();
-  return false;
+local_socket::Fd ConnectTo(const QString& name) {
+  if (name.isEmpty()) return {};
+  local_socket::Fd socket = local_socket::Connect(name.toLocal8Bit(), kConnectTimeoutMs);
+  if (!socket.Valid() || !local_socket::PeerIsThisUser(socket.Get())) return {};
+  return socket;
 }
 
 bool Send(const QString& name, const QByteArray& message) {
-  QLocalSocket socket;
-  if (!ConnectTo(socket, name)) return false;
-  socket.write(message + '\n');
-  const bool written = socket.waitForBytesWritten(kConnectTimeoutMs);
-  socket.disconnectFromServer();
-  return written;
+  const local_socket::Fd socket = ConnectTo(name);
+  return socket.Valid() && local_socket::WriteAll(socket.Get(), message + '\n', kConnectTimeoutMs);
 }
 
 }  // namespace
 
-InstanceChannel::InstanceChannel(QObject* parent) : QObject(parent) {
-  server_.setSocketOptions(QLocalServer::UserAccessOption);
-  connect(&server_, &QLocalServer::newConnection, this, &InstanceChannel::OnNewConnection);
-}
+// One connection of another instance, read as its lines come; it ends when the other end closes.
+class InstanceChannel::Connection : public QObject {
+ public:
+  Connection(local_socket::Fd socket, QObject* parent)
+      : QObject(parent), socket_(std::move(socket)), notifier_(socket_.Get(), QSocketNotifier::Read) {}
 
-InstanceChannel::~InstanceChannel() { ReleasePrimary(); }
+  local_socket::Fd socket_;
+  QSocketNotifier notifier_;
+  QByteArray pending_;  // what came after the last whole line
+};
+
+InstanceChannel::InstanceChannel(QObject* parent) : QObject(parent) {}
+
+InstanceChannel::~InstanceChannel() {
+  ReleasePrimary();
+  StopListening();
+}
 
 QString InstanceChannel::PrimaryName() { return NameInPrivateFolder(QStringLiteral("Morvane_KELVO")); }
 
@@ -92,10 +91,23 @@ QString InstanceChannel::ChildName(const QString& instanceBaseName) {
 }
 
 bool InstanceChannel::Listen(const QString& name) {
-  server_.close();
+  StopListening();
   if (name.isEmpty()) return false;
-  QLocalServer::removeServer(name);  // a socket file left by a process that was killed
-  return server_.listen(name);
+  // A socket file left by a process that was killed is replaced.
+  listener_ = local_socket::Listen(name.toLocal8Bit());
+  if (!listener_.Valid()) return false;
+  listenPath_ = name.toLocal8Bit();
+  listenerNotifier_ = std::make_unique<QSocketNotifier>(listener_.Get(), QSocketNotifier::Read);
+  connect(listenerNotifier_.get(), &QSocketNotifier::activated, this, &InstanceChannel::OnNewConnection);
+  return true;
+}
+
+void InstanceChannel::StopListening() {
+  if (!listener_.Valid()) return;
+  listenerNotifier_.reset();
+  listener_.Reset();
+  unlink(listenPath_.constData());
+  listenPath_.clear();
 }
 
 bool InstanceChannel::ClaimPrimary() {
@@ -118,7 +130,7 @@ bool InstanceChannel::ClaimPrimary() {
 
 void InstanceChannel::ReleasePrimary() {
   if (lockFd_ < 0) return;
-  server_.close();
+  StopListening();
   close(lockFd_);
   lockFd_ = -1;
 }
@@ -128,18 +140,13 @@ bool InstanceChannel::ListenAsChild(const QString& instanceBaseName) { return Li
 bool InstanceChannel::SendToPrimary(const QByteArray& message) { return Send(PrimaryName(), message); }
 
 bool InstanceChannel::AskPrimaryToComeBack() {
-  QLocalSocket socket;
-  if (!ConnectTo(socket, PrimaryName())) return false;
-  socket.write(QByteArray(kComeBackMessage) + '\n');
-  if (!socket.waitForBytesWritten(kConnectTimeoutMs)) return false;
+  const local_socket::Fd socket = ConnectTo(PrimaryName());
+  if (!socket.Valid() || !local_socket::WriteAll(socket.Get(), QByteArray(kComeBackMessage) + '\n', kConnectTimeoutMs))
+    return false;
   // The primary answers from its event loop, which a modal dialog keeps running too.
   constexpr int kAnswerTimeoutMs = 2000;
-  while (!socket.canReadLine() && socket.waitForReadyRead(kAnswerTimeoutMs)) {
-    if (socket.bytesAvailable() > kLongestMessage) return false;
-  }
-  const bool done = socket.canReadLine() && socket.readLine(kLongestMessage).trimmed() == "1";
-  socket.disconnectFromServer();
-  return done;
+  const std::optional<QByteArray> answer = local_socket::ReadLine(socket.Get(), kLongestMessage, kAnswerTimeoutMs);
+  return answer && answer->trimmed() == "1";
 }
 
 bool InstanceChannel::SendToChild(const QString& instanceBaseName, const QByteArray& message) {
@@ -147,34 +154,47 @@ bool InstanceChannel::SendToChild(const QString& instanceBaseName, const QByteAr
 }
 
 bool InstanceChannel::ChildIsRunning(const QString& instanceBaseName) {
-  QLocalSocket socket;
-  const bool running = ConnectTo(socket, ChildName(instanceBaseName));
-  socket.abort();
-  return running;
+  return ConnectTo(ChildName(instanceBaseName)).Valid();
 }
 
 void InstanceChannel::OnNewConnection() {
-  while (QLocalSocket* socket = server_.nextPendingConnection()) {
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+  for (;;) {
+    local_socket::Fd socket = local_socket::Accept(listener_.Get());
+    if (!socket.Valid()) return;
     // Only this user's own programs may ask anything of this one.
-    if (!PeerIsThisUser(*socket)) {
-      socket->abort();
-      continue;
-    }
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-      while (socket->canReadLine()) {
-        const QByteArray message = socket->readLine(kLongestMessage).trimmed();
-        if (message == kShowMessage) emit showRequested();
-        if (message == kCloseMessage) emit closeRequested();
-        if (message == kComeBackMessage) {
-          socket->write(answerComeBack && answerComeBack() ? "1\n" : "0\n");
-          socket->flush();
-        }
-      }
-      // Anything else that is not a short line is not one of ours.
-      if (socket->bytesAvailable() > kLongestMessage) socket->abort();
+    if (!local_socket::PeerIsThisUser(socket.Get())) continue;
+    auto* connection = new Connection(std::move(socket), this);
+    connect(&connection->notifier_, &QSocketNotifier::activated, connection, [this, connection] {
+      // What a message sets off may run an event loop of its own (a question before closing):
+      // this connection is not read again meanwhile.
+      connection->notifier_.setEnabled(false);
+      if (OnMessages(*connection))
+        connection->notifier_.setEnabled(true);
+      else
+        connection->deleteLater();
     });
   }
+}
+
+bool InstanceChannel::OnMessages(Connection& connection) {
+  char buffer[256];
+  const ssize_t got = recv(connection.socket_.Get(), buffer, sizeof buffer, 0);
+  if (got < 0) return errno == EAGAIN || errno == EINTR;
+  if (got == 0) return false;  // the other end closed
+  connection.pending_.append(buffer, got);
+  for (qsizetype end; (end = connection.pending_.indexOf('\n')) >= 0;) {
+    const QByteArray message = connection.pending_.left(end).trimmed();
+    connection.pending_.remove(0, end + 1);
+    if (end > kLongestMessage) return false;
+    if (message == kShowMessage) emit showRequested();
+    if (message == kCloseMessage) emit closeRequested();
+    if (message == kComeBackMessage) {
+      const QByteArray answer = answerComeBack && answerComeBack() ? "1\n" : "0\n";
+      local_socket::WriteAll(connection.socket_.Get(), answer, kConnectTimeoutMs);
+    }
+  }
+  // Anything else that is not a short line is not one of ours.
+  return connection.pending_.size() <= kLongestMessage;
 }
 
 #include "moc_instance_channel.cpp"

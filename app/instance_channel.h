@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QByteArray>
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <memory>
+
+#include "local_socket.h"
+
+class QSocketNotifier;
 
 // How instances of the program find each other. The primary instance holds a lock file and
 // listens on a local socket beside it; a second start cannot take the lock and becomes a child.
@@ -55,9 +59,16 @@ class InstanceChannel : public QObject {
   void closeRequested();
 
  private:
-  bool Listen(const QString& name);
-  void OnNewConnection();
+  class Connection;
 
-  QLocalServer server_;
+  bool Listen(const QString& name);
+  void StopListening();
+  void OnNewConnection();
+  // Acts on each whole line that came in; false when the connection is to end.
+  bool OnMessages(Connection& connection);
+
+  local_socket::Fd listener_;
+  QByteArray listenPath_;  // the socket file of listener_, removed when it closes
+  std::unique_ptr<QSocketNotifier> listenerNotifier_;
   int lockFd_ = -1;  // held while this is the primary instance
 };

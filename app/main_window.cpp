@@ -19,6 +19,7 @@
 
 #include "accessible_face.h"
 #include "accessible_windows.h"
+#include "after_first_paint.h"
 #include "app_icon.h"
 #include "desktop_look.h"
 #include "display_label_look.h"
@@ -120,7 +121,6 @@ TfrmMain::TfrmMain(bool primaryInstance, InstanceChannel* channel, QWidget* pare
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(primary_ ? QStringLiteral("Kelvo") : QStringLiteral("KelvoChild PID"));
   setWindowIconText(primary_ ? QStringLiteral("Kelvo") : QStringLiteral("KC "));
-  setWindowIcon(KelvoIcon());
   setFont(DesktopUiFont());  // the menus follow the desktop; the face's labels keep their pixels
   askToQuit = [](QWidget* parent) {
     return QMessageBox::question(parent, QStringLiteral("Kelvo"), QStringLiteral("Kelvoを終了します。よろしいですか？"),
@@ -140,6 +140,8 @@ TfrmMain::TfrmMain(bool primaryInstance, InstanceChannel* channel, QWidget* pare
 
   CreateControls();
   ConnectMenus();
+  // The icon is drawn in code, at four sizes: the window shows without it for a moment.
+  RunAfterFirstPaint(client_, [this] { setWindowIcon(KelvoIcon()); });
 
   kelvo::UsePrimaryInstanceFiles();
   const kelvo::SettingsPass1 pass1 = kelvo::LoadSettingsPass1(*this, primary_);

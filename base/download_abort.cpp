@@ -5,12 +5,16 @@ namespace {
 
 // Only the user-interface thread touches it; a download lets window messages run between blocks,
 // and that is where the flag gets set.
-int abortFlag = 0;
+int ownFlag = 0;
+int* abortFlag = &ownFlag;
 
 }  // namespace
 
-void RequestDownloadAbort() { abortFlag = 1; }
-void ClearDownloadAbort() { abortFlag = 0; }
-bool DownloadAbortRequested() { return abortFlag != 0; }
+void RequestDownloadAbort() { *abortFlag = 1; }
+void ClearDownloadAbort() { *abortFlag = 0; }
+bool DownloadAbortRequested() { return *abortFlag != 0; }
+
+int* DownloadAbortFlag() { return abortFlag; }
+void UseDownloadAbortFlag(int* flag) { abortFlag = flag != nullptr ? flag : &ownFlag; }
 
 }  // namespace kelvo

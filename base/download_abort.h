@@ -8,4 +8,9 @@ void RequestDownloadAbort();
 void ClearDownloadAbort();
 bool DownloadAbortRequested();
 
+// A module loaded into the program carries its own copy of this code: it is handed the program's
+// flag (DownloadAbortFlag) and uses it instead of its own (UseDownloadAbortFlag; null: its own).
+int* DownloadAbortFlag();
+void UseDownloadAbortFlag(int* flag);
+
 }  // namespace kelvo

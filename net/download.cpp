@@ -146,23 +146,6 @@ bool IsProtocolFailure(QNetworkReply::NetworkError error) {
 
 void SetDownloadStallTimeout(std::chrono::milliseconds timeout) { stallTimeout = timeout; }
 
-QString DownloadResultText(int code) {
-  switch (code) {
-    case kDownloadStopped: return QStringLiteral("ST: 接続の中断");
-    case kDownloadNoInternet: return QStringLiteral("NG: インターネットに接続していない。\r\n");
-    case kDownloadNoSession: return QStringLiteral("NG: セッションが作成出来ません。\r\n");
-    case kDownloadUrlNotOpened: return QStringLiteral("NG: ＵＲＬを開けません。\r\n");
-    case kDownloadNoStatus: return QStringLiteral("NG: ファイルの存在情報を取得出来ません。\r\n");
-    case kDownloadNotFound: return QStringLiteral("NG: ファイルが存在しません。\r\n");
-    case kDownloadNoLength: return QStringLiteral("NG: ファイルのサイズ情報を取得出来ません。\r\n");
-    case kDownloadSizeMismatch: return QStringLiteral("NG: ダウンロードに失敗しました。\r\n");
-    case kDownloadNotSaved:
-      return QStringLiteral("NG: 受信したファイルを保存できません。保存先のフォルダーに書き込めないか、"
-                            "「.part」で終わる同じ名前のフォルダーがあります。\r\n");
-    default: return {};
-  }
-}
-
 int DownloadFile(const QString& url, const QString& localPath, qint64 maxBytes, const QString& label,
                  int progressMode, const DownloadProgressSink& progress) {
   ClearDownloadAbort();

@@ -22,7 +22,7 @@ fi
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|')
 app_id=$(printf '%s\n' "$contents" | sed -n 's|^/usr/share/applications/\(.*\)\.desktop$|\1|p')
 [ -n "$app_id" ] || fail "no desktop entry in /usr/share/applications"
-for path in /usr/bin/kelvo /usr/libexec/kelvo/kelvo-wsh /usr/libexec/kelvo/kelvo-tape-print.so \
+for path in /usr/bin/kelvo /usr/libexec/kelvo/kelvo-wsh /usr/libexec/kelvo/kelvo-tape-print.so /usr/libexec/kelvo/kelvo-net.so \
             /usr/libexec/kelvo/kelvo-speech.so /usr/share/man/man1/kelvo.1.gz \
             /usr/share/doc/kelvo/copyright /usr/share/doc/kelvo/changelog.gz \
             /usr/share/doc/kelvo/KelvoHelp.html /usr/share/doc/kelvo/SusikiCalc.html \

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPalette>
+#include <array>
 #include <cmath>
 
 #include "renderer.h"
@@ -10,9 +11,21 @@
 namespace kelvo {
 namespace {
 
+double LinearChannel(double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); }
+
 double Luminance(const QColor& c) {
-  auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-  return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+  return 0.2126 * LinearChannel(c.redF()) + 0.7152 * LinearChannel(c.greenF()) + 0.0722 * LinearChannel(c.blueF());
+}
+
+// The same for an opaque 8-bit colour, from a table: a label's area holds a few thousand pixels.
+double Luminance(QRgb rgb) {
+  static const std::array<double, 256> linear = [] {
+    std::array<double, 256> table{};
+    for (int i = 0; i < 256; ++i) table[static_cast<size_t>(i)] = LinearChannel(i / 255.0);
+    return table;
+  }();
+  return 0.2126 * linear[static_cast<size_t>(qRed(rgb))] + 0.7152 * linear[static_cast<size_t>(qGreen(rgb))] +
+         0.0722 * linear[static_cast<size_t>(qBlue(rgb))];
 }
 
 void Apply(QLabel* label, const QColor& text) {
@@ -42,13 +55,25 @@ QColor DisplayLabelTextColour(const QImage& panelComposite, const Rect& labelRec
                          .intersected(panelComposite.rect());
   double sum = 0;
   int count = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y)
+  const bool premultiplied = panelComposite.format() == QImage::Format_ARGB32_Premultiplied;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(panelComposite.constScanLine(y));
     for (int x = area.left(); x <= area.right(); ++x) {
+      // The composite's pixels are opaque or wholly transparent and are read straight; any other
+      // pixel through QColor.
+      const QRgb raw = premultiplied ? line[x] : 0;
+      if (premultiplied && qAlpha(raw) == 0) continue;
+      if (premultiplied && qAlpha(raw) == 255) {
+        sum += Luminance(raw);
+        ++count;
+        continue;
+      }
       const QColor pixel = panelComposite.pixelColor(x, y);
       if (pixel.alpha() == 0) continue;
       sum += Luminance(pixel);
       ++count;
     }
+  }
   if (count == 0) return Qt::black;
   const double background = sum / count;
   const double againstBlack = (background + 0.05) / 0.05, againstWhite = 1.05 / (background + 0.05);

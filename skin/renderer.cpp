@@ -1,17 +1,15 @@
 #include "renderer.h"
 
 #include <QPainter>
+#include <QResource>
 #include <cmath>
 
 #include "ascii.h"
 #include "format.h"
 #include "pixels.h"
+#include "prebuilt_sheet.h"
 #include "sheet_geometry.h"
-#include "sheet_loader.h"
 #include "state.h"
-
-// The built-in sheets are compiled into this library; a static library needs them named once.
-static void InitBuiltInSkinResources() { Q_INIT_RESOURCE(builtin_skin); }
 
 namespace kelvo {
 namespace {
@@ -42,11 +40,12 @@ Renderer::Renderer(QObject* parent) : QObject(parent) {
 }
 
 bool Renderer::LoadBuiltInSheets() {
-  InitBuiltInSkinResources();
   bool all = true;
   for (const SkinPartInfo& info : kSkinParts) {
-    const QString path = QStringLiteral(":/kelvo/skin/%1.bmp").arg(QLatin1StringView(info.name));
-    const QImage sheet = LoadSkinSheet(path, nullptr);
+    const QResource resource(QStringLiteral(":/kelvo/skin/%1.sheet").arg(QLatin1StringView(info.name)));
+    const QImage sheet = resource.compressionAlgorithm() == QResource::NoCompression
+                             ? SheetFromPrebuilt(resource.data(), resource.size())
+                             : QImage();
     all = all && !sheet.isNull();
     SetSheet(info.part, sheet);
   }
@@ -166,19 +165,26 @@ void Renderer::BuildPanelComposite() {
   const QImage& back = Sheet(SkinPart::BackPanel);
   const bool hasKey = HasPixel(panel, kPanelKeyX, kPanelKeyY);
   const uint32_t key = hasKey ? Rgb(panel.pixel(kPanelKeyX, kPanelKeyY)) : 0;
+  // Whole rows at a time (the sheets are Format_RGB32); none where the sheet ends.
+  const auto row = [](const QImage& sheet, int y) {
+    return HasPixel(sheet, 0, y) ? reinterpret_cast<const uint32_t*>(sheet.constScanLine(y)) : nullptr;
+  };
+  const int panelWidth = panel.width(), backWidth = back.width();
   for (int y = 0; y < panelComposite_.height(); ++y) {
     auto* out = reinterpret_cast<uint32_t*>(panelComposite_.scanLine(y));
+    const uint32_t* panelRow = row(panel, y);
+    const uint32_t* backRow = row(back, y + kPanelCompositeRect.y);
     for (int x = 0; x < panelComposite_.width(); ++x) {
-      if (HasPixel(panel, x, y)) {
-        const uint32_t rgb = Rgb(panel.pixel(x, y));
+      if (panelRow != nullptr && x < panelWidth) {
+        const uint32_t rgb = Rgb(panelRow[x]);
         if (!hasKey || rgb != key) {
           out[x] = 0xFF000000u | rgb;
           continue;
         }
       }
       // Keyed out (or missing): the background shows, or nothing where the back panel ends.
-      const int bx = x + kPanelBackgroundX, by = y + kPanelCompositeRect.y;
-      out[x] = HasPixel(back, bx, by) ? 0xFF000000u | Rgb(back.pixel(bx, by)) : 0u;
+      const int bx = x + kPanelBackgroundX;
+      out[x] = backRow != nullptr && bx >= 0 && bx < backWidth ? 0xFF000000u | Rgb(backRow[bx]) : 0u;
     }
   }
   emit panelChanged();

@@ -30,7 +30,7 @@ add_custom_target(kelvo_package_files ALL DEPENDS ${package_build}/changelog.gz 
 # target only (no tests, tools or fuzz targets). A new install rule for a built file adds its
 # target here, or packing stops at the missing file.
 add_custom_target(kelvo_package_contents)
-add_dependencies(kelvo_package_contents kelvo kelvo-wsh kelvo-tape-print kelvo-speech kelvo_icon_files kelvo_package_files)
+add_dependencies(kelvo_package_contents kelvo kelvo-wsh kelvo-tape-print kelvo-speech kelvo-net kelvo_icon_files kelvo_package_files)
 
 install(FILES ${package_build}/kelvo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${package_source}/copyright ${package_build}/changelog.gz DESTINATION ${doc_folder})

@@ -77,6 +77,7 @@ TEST_F(InstallTest, InstallsProgramTemplateMenuEntryIconsAndDescriptionThatValid
   for (const std::string& file : {std::string("bin/kelvo"), std::string("libexec/kelvo/kelvo-wsh"),
                                   std::string("libexec/kelvo/kelvo-tape-print.so"),
                                   std::string("libexec/kelvo/kelvo-speech.so"),
+                                  std::string("libexec/kelvo/kelvo-net.so"),
                                   std::string("share/kelvo/KelvoFiles/_sys/Default/imgBackPanel.bmp"),
                                   std::string("share/kelvo/KelvoFiles/_sys/Template.stamp"),
                                   std::string("share/doc/kelvo/KelvoHelp.html"), std::string("share/man/man1/kelvo.1.gz"),

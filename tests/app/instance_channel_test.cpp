@@ -2,6 +2,8 @@
 // message reaches whoever listens under a name.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSignalSpy>
 
@@ -11,11 +13,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstring>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include "instance_channel.h"
-
-#include <functional>
+#include "local_socket.h"
 #include "program_folder.h"
 
 namespace {
@@ -53,6 +59,103 @@ TEST(InstanceChannel, ShowReachesThePrimaryAndCloseReachesAChild) {
   EXPECT_TRUE(closed.wait(2000));
   EXPECT_FALSE(InstanceChannel::SendToChild(QStringLiteral("PID4343"), InstanceChannel::kCloseMessage));
   EXPECT_FALSE(InstanceChannel::ChildIsRunning(QStringLiteral("PID4343")));
+}
+
+// Lets the channel's events run for a while.
+void RunEvents(int milliseconds) {
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+struct LinesCase {
+  const char* name;
+  std::vector<std::string> writes;  // sent one after the other on one connection, which then closes
+  int shows;
+  int closes;
+};
+
+TEST(InstanceChannel, OnlyWholeShortLinesOfOursAreActedOn) {
+  kelvo::test::ProgramFolder folder;
+  const std::vector<LinesCase> cases = {
+      {"a message split over two writes", {"clo", "se\n"}, 0, 1},
+      {"two messages in one write", {"show\nclose\n"}, 1, 1},
+      {"a line ending in CR LF", {"show\r\n"}, 1, 0},
+      {"an unknown word", {"open\n"}, 0, 0},
+      {"a message without its line end", {"show"}, 0, 0},
+      {"a long line ends the connection", {std::string(100, 'x') + "\nshow\n"}, 0, 0},
+      {"a long run without a line end", {std::string(65, 's'), "\nclose\n"}, 0, 0},
+  };
+  for (const LinesCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    InstanceChannel primary;
+    ASSERT_TRUE(primary.ClaimPrimary());
+    QSignalSpy shown(&primary, &InstanceChannel::showRequested);
+    QSignalSpy closed(&primary, &InstanceChannel::closeRequested);
+    {
+      const local_socket::Fd socket = local_socket::Connect(InstanceChannel::PrimaryName().toLocal8Bit(), 300);
+      ASSERT_TRUE(socket.Valid());
+      for (const std::string& write : c.writes) {
+        local_socket::WriteAll(socket.Get(), QByteArray::fromStdString(write), 300);
+        RunEvents(30);
+      }
+    }
+    RunEvents(150);
+    EXPECT_EQ(shown.count(), c.shows);
+    EXPECT_EQ(closed.count(), c.closes);
+  }
+}
+
+struct ComeBackCase {
+  const char* name;
+  std::function<bool()> answer;  // the primary's; none: no answer given
+  bool done;
+};
+
+TEST(InstanceChannel, ASecondStartHearsWhetherThePrimaryCameBack) {
+  kelvo::test::ProgramFolder folder;
+  const std::vector<ComeBackCase> cases = {
+      {"came back", [] { return true; }, true},
+      {"stayed", [] { return false; }, false},
+      {"no answer from the window", nullptr, false},
+  };
+  for (const ComeBackCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    InstanceChannel primary;
+    ASSERT_TRUE(primary.ClaimPrimary());
+    primary.answerComeBack = c.answer;
+    // The second start waits for the answer; the primary answers from its event loop.
+    bool done = !c.done;
+    std::atomic<bool> asked = false;
+    std::thread second([&] {
+      done = InstanceChannel::AskPrimaryToComeBack();
+      asked = true;
+    });
+    while (!asked) RunEvents(10);
+    second.join();
+    EXPECT_EQ(done, c.done);
+  }
+  // Nobody listening: the answer is no, at once.
+  QElapsedTimer timer;
+  timer.start();
+  EXPECT_FALSE(InstanceChannel::AskPrimaryToComeBack());
+  EXPECT_LT(timer.elapsed(), 1000);
+}
+
+TEST(InstanceChannel, ASocketLeftByAKilledChildIsTakenOver) {
+  kelvo::test::ProgramFolder folder;
+  const QByteArray path = InstanceChannel::ChildName(QStringLiteral("PID4242")).toLocal8Bit();
+  {
+    local_socket::Fd stale = local_socket::Listen(path);  // its owner ends without removing the file
+    ASSERT_TRUE(stale.Valid());
+  }
+  ASSERT_TRUE(QFileInfo::exists(QString::fromLocal8Bit(path)));
+  EXPECT_FALSE(InstanceChannel::ChildIsRunning(QStringLiteral("PID4242")));
+  InstanceChannel child;
+  ASSERT_TRUE(child.ListenAsChild(QStringLiteral("PID4242")));
+  QSignalSpy closed(&child, &InstanceChannel::closeRequested);
+  EXPECT_TRUE(InstanceChannel::SendToChild(QStringLiteral("PID4242"), InstanceChannel::kCloseMessage));
+  EXPECT_TRUE(closed.wait(2000));
 }
 
 // Runs `act` in a process of another user id (nobody); its exit status is the result.

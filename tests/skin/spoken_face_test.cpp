@@ -93,11 +93,21 @@ TEST(SpokenFaceTest, LabelTextStandsOutFromTheSkinsDisplay) {
     QColor lcd;
     QColor text;
   } rows[] = {
-      {QColor(198, 215, 189), Qt::black}, {QColor(20, 30, 40), Qt::white}, {QColor(0, 0, 0, 0), Qt::black}};
-  for (const auto& row : rows) {
-    QImage composite(kPanelCompositeRect.width, kPanelCompositeRect.height, QImage::Format_ARGB32);
-    composite.fill(row.lcd);
-    EXPECT_EQ(DisplayLabelTextColour(composite, label), row.text) << row.lcd.name().toStdString();
+      {QColor(198, 215, 189), Qt::black}, {QColor(20, 30, 40), Qt::white}, {QColor(0, 0, 0, 0), Qt::black},
+      // Either side of the grey where black and white stand out alike, and the channels' weights.
+      {QColor(118, 118, 118), Qt::black}, {QColor(117, 117, 117), Qt::white},
+      {QColor(255, 0, 0), Qt::black}, {QColor(0, 0, 255), Qt::white}};
+  // The program's composite is premultiplied; any other format must read the same.
+  for (const QImage::Format format : {QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied}) {
+    for (const auto& row : rows) {
+      QImage composite(kPanelCompositeRect.width, kPanelCompositeRect.height, format);
+      composite.fill(row.lcd);
+      EXPECT_EQ(DisplayLabelTextColour(composite, label), row.text) << row.lcd.name().toStdString() << " " << format;
+      // Transparent pixels in the label's area do not count.
+      for (int y = label.y - kPanelCompositeRect.y; y < label.y - kPanelCompositeRect.y + label.height; y += 2)
+        for (int x = 0; x < composite.width(); ++x) composite.setPixelColor(x, y, Qt::transparent);
+      EXPECT_EQ(DisplayLabelTextColour(composite, label), row.text) << row.lcd.name().toStdString() << " " << format;
+    }
   }
   EXPECT_EQ(DisplayLabelTextColour(QImage(), label), QColor(Qt::black));
 }
