@@ -34,6 +34,11 @@ function(kelvo_use_precompiled_qt)
       get_target_property(links ${target} LINK_LIBRARIES)
       if(type MATCHES "^(STATIC|SHARED|MODULE)_LIBRARY$" AND "Qt6::Widgets" IN_LIST links)
         target_precompile_headers(${target} REUSE_FROM kelvo_qt_pch)
+        # The moc file of a library whose classes include their moc output is empty: loading the
+        # precompiled header would cost it more than compiling it.
+        get_target_property(binary_dir ${target} BINARY_DIR)
+        set_source_files_properties(${binary_dir}/${target}_autogen/mocs_compilation.cpp
+          TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
       endif()
     endforeach()
   endforeach()

@@ -179,3 +179,5 @@ void TfrmInvoice::closeEvent(QCloseEvent* event) {
   host_.SideWindowClosed(kId);
   QWidget::closeEvent(event);
 }
+
+#include "moc_invoice_window.cpp"

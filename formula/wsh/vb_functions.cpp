@@ -16,6 +16,7 @@
 // - Now is the date and time to the second, Date the day, Time the time of day (all Dates);
 //   Timer the seconds since midnight as a Single.
 #include "vb_functions.h"
+#include "vb_ops.h"
 
 #include <array>
 #include <chrono>
@@ -98,11 +99,6 @@ Value RadixText(const Value& x, int bitsPerDigit) {
     bits >>= bitsPerDigit;
   } while (bits != 0);
   return Value::String(text);
-}
-
-Value CheckedDouble(double result) {
-  if (!std::isfinite(result)) throw VbError{kErrOverflow};
-  return Value::Double(result);
 }
 
 }  // namespace

@@ -43,11 +43,6 @@ Value PromoteInteger(std::int64_t result, VType type) {
   return Value::Double(static_cast<double>(result));
 }
 
-Value CheckedDouble(double result) {
-  if (!std::isfinite(result)) throw VbError{kErrOverflow};
-  return Value::Double(result);
-}
-
 Value CheckedDate(double result) {
   if (!std::isfinite(result) || !(result > kDateMin - 1.0 && result < kDateMax + 1.0)) throw VbError{kErrOverflow};
   return Value::Date(result);
@@ -180,6 +175,11 @@ Value Power(const Value& a, const Value& b) {
 }
 
 }  // namespace
+
+Value CheckedDouble(double result) {
+  if (!std::isfinite(result)) throw VbError{kErrOverflow};
+  return Value::Double(result);
+}
 
 Value Binary(BinaryOp op, const Value& left, const Value& right) {
   switch (op) {

@@ -10,5 +10,7 @@ enum class BinaryOp { Add, Subtract, Multiply, Divide, IntDivide, Mod, Power, An
 Value Binary(BinaryOp op, const Value& left, const Value& right);
 Value Negate(const Value& operand);
 Value Not(const Value& operand);
+// A Double, or the overflow error when the result is not finite.
+Value CheckedDouble(double result);
 
 }  // namespace kelvo::wsh
