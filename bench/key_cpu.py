@@ -27,26 +27,14 @@ import sys
 import tempfile
 import time
 
-from Xlib import X, XK, display as xdisplay, error as xerror
+from Xlib import X, XK, display as xdisplay
+
+from xvfb_session import start_xvfb, window_named
 from Xlib.ext import xtest
 
 # 1 2 + 3 4 = with the factory key assignment.
 KEYS = ["1", "2", "KP_Add", "3", "4", "Return"]
 MODE_NAMES = {0: "off", 1: "results", 2: "keys+results"}
-
-
-def start_xvfb():
-    for number in range(121, 160):
-        if os.path.exists(f"/tmp/.X11-unix/X{number}"):
-            continue
-        proc = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        for _ in range(200):
-            if os.path.exists(f"/tmp/.X11-unix/X{number}"):
-                return proc, f":{number}"
-            time.sleep(0.01)
-        proc.kill()
-    sys.exit("could not start Xvfb")
 
 
 def start_speechd(folder, speak_seconds):
@@ -73,21 +61,6 @@ def start_speechd(folder, speak_seconds):
         time.sleep(0.1)
     proc.kill()
     sys.exit("speech-dispatcher did not start")
-
-
-def window_named(conn, title):
-    for child in conn.screen().root.query_tree().children:
-        try:
-            if child.get_attributes().map_state != X.IsViewable:
-                continue
-            name = child.get_wm_name()
-            if isinstance(name, bytes):
-                name = name.decode(errors="replace")
-            if name == title:
-                return child
-        except xerror.XError:
-            continue
-    return None
 
 
 def cpu_seconds(pid):
@@ -165,7 +138,7 @@ def main():
         shutil.copy2(helper, folder)
     shutil.copytree(os.path.join(os.path.dirname(kelvo), "KelvoFiles"), os.path.join(folder, "KelvoFiles"))
 
-    xvfb, display_name = start_xvfb()
+    xvfb, display_name = start_xvfb(range(121, 160))
     speechd, speech_env, said = start_speechd(os.path.join(scratch, "speechd"), args.speak_seconds)
     results = {mode: [] for mode in modes}
     texts = {mode: 0 for mode in modes}

@@ -30,37 +30,7 @@ import time
 
 from Xlib import X, display as xdisplay, error as xerror
 
-
-def start_xvfb():
-    for number in range(91, 120):
-        if os.path.exists(f"/tmp/.X11-unix/X{number}"):
-            continue
-        proc = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        for _ in range(200):
-            if os.path.exists(f"/tmp/.X11-unix/X{number}"):
-                return proc, f":{number}"
-            time.sleep(0.01)
-        proc.kill()
-    sys.exit("could not start Xvfb")
-
-
-def window_named(conn, title):
-    for child in conn.screen().root.query_tree().children:
-        try:
-            if child.get_attributes().map_state != X.IsViewable:
-                continue
-            name = child.get_wm_name()
-            if name is None:
-                net = child.get_full_property(conn.intern_atom("_NET_WM_NAME"), 0)
-                name = net.value.decode() if net else None
-            if isinstance(name, bytes):
-                name = name.decode(errors="replace")
-            if name == title:
-                return child
-        except xerror.XError:
-            continue
-    return None
+from xvfb_session import start_xvfb, window_named
 
 
 def painted(window):
@@ -158,7 +128,7 @@ def main():
     yardstick = os.path.basename(args.other)
     programs[yardstick] = ([other], args.other_title, scratch)
 
-    xvfb, display_name = start_xvfb()
+    xvfb, display_name = start_xvfb(range(91, 120))
     results = {name: [] for name in programs}
     cpus = {}
     try:

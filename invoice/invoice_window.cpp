@@ -100,8 +100,11 @@ TfrmInvoice::TfrmInvoice(kelvo::SideWindowHost& host, InvoiceHost& calculator, Q
 }
 
 void TfrmInvoice::Refresh() {
-  table_ = kelvo::InvoiceTable(calculator_.TaxRegisters(), rounding_, calculator_.StandardTaxRate(),
-                               calculator_.ReducedTaxRate());
+  const MadeFrom now{calculator_.TaxRegisters().Changes(), calculator_.StandardTaxRate(), calculator_.ReducedTaxRate(),
+                     rounding_};
+  if (madeFrom_ == now) return;
+  madeFrom_ = now;
+  table_ = kelvo::InvoiceTable(calculator_.TaxRegisters(), rounding_, now.standardRate, now.reducedRate);
   grid_->setRowCount(static_cast<int>(table_.size()));
   for (int row = 0; row < static_cast<int>(table_.size()); ++row) {
     const kelvo::InvoiceRow& r = table_[static_cast<std::size_t>(row)];

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "invoice.h"
 #include "invoice_host.h"
@@ -25,7 +27,8 @@ class TfrmInvoice : public QWidget {
 
   TfrmInvoice(kelvo::SideWindowHost& host, InvoiceHost& calculator, QWidget* parent = nullptr);
 
-  // Shows the registers and the rates as they are now.
+  // Shows the registers and the rates as they are now; nothing to do when none of them (nor the
+  // rounding) changed since the table was last made, as after most keys.
   void Refresh();
 
   kelvo::InvoiceRounding Rounding() const { return rounding_; }
@@ -51,6 +54,15 @@ class TfrmInvoice : public QWidget {
   InvoiceHost& calculator_;
   kelvo::InvoiceRounding rounding_ = kelvo::InvoiceRounding::Down;
   std::vector<kelvo::InvoiceRow> table_;
+  // What table_ was made from.
+  struct MadeFrom {
+    std::uint64_t changes;
+    double standardRate;
+    double reducedRate;
+    kelvo::InvoiceRounding rounding;
+    bool operator==(const MadeFrom&) const = default;
+  };
+  std::optional<MadeFrom> madeFrom_;
   QTableWidget* grid_ = nullptr;
   QRadioButton* roundingButtons_[3] = {};
   QLabel* status_ = nullptr;

@@ -5,39 +5,10 @@
 #include <ctime>
 
 #include "ascii.h"
+#include "utf8.h"
 
 namespace tape {
 namespace {
-
-// Byte length of the UTF-8 sequence starting at text[at], 0 when it is not a valid one.
-std::size_t SequenceLength(std::string_view text, std::size_t at) {
-  const auto lead = static_cast<unsigned char>(text[at]);
-  std::size_t length = 0;
-  char32_t value = 0;
-  if (lead < 0x80) return 1;
-  if ((lead & 0xE0) == 0xC0) {
-    length = 2;
-    value = lead & 0x1F;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3;
-    value = lead & 0x0F;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4;
-    value = lead & 0x07;
-  } else {
-    return 0;
-  }
-  if (at + length > text.size()) return 0;
-  for (std::size_t i = 1; i < length; ++i) {
-    const auto next = static_cast<unsigned char>(text[at + i]);
-    if ((next & 0xC0) != 0x80) return 0;
-    value = (value << 6) | (next & 0x3F);
-  }
-  // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
-  static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (value < kSmallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
-  return length;
-}
 
 // Start of the last `count` characters of a valid UTF-8 text.
 std::size_t StartOfLast(std::string_view text, int count) {
@@ -116,7 +87,7 @@ bool IsTapeLine(std::string_view line) {
   for (std::size_t at = 0; at < line.size(); ++characters) {
     const auto c = static_cast<unsigned char>(line[at]);
     if (c < 0x20 || c == 0x7F) return false;
-    const std::size_t length = SequenceLength(line, at);
+    const std::size_t length = kelvo::DecodeUtf8At(line, at).length;
     if (length == 0) return false;
     at += length;
   }
@@ -145,13 +116,10 @@ SplitLine Split(std::string_view line) {
 bool DecodeUtf8(std::string_view text, std::u32string& out) {
   out.clear();
   for (std::size_t at = 0; at < text.size();) {
-    const std::size_t length = SequenceLength(text, at);
-    if (length == 0) return false;
-    static constexpr unsigned char kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
-    char32_t value = static_cast<unsigned char>(text[at]) & kLeadBits[length];
-    for (std::size_t i = 1; i < length; ++i) value = (value << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3F);
-    out += value;
-    at += length;
+    const kelvo::Utf8Character c = kelvo::DecodeUtf8At(text, at);
+    if (c.length == 0) return false;
+    out += c.value;
+    at += c.length;
   }
   return true;
 }
